@@ -1,0 +1,25 @@
+#pragma once
+// The page " Gerinne Bem. ": open channel.
+
+#include "drawsurface.h"
+
+#include <QWidget>
+
+namespace fluvara {
+
+class TMainForm;
+
+class TChannelPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TChannelPage(TMainForm& mainForm);
+
+    void InitialState();
+    void TabSheet2Show();
+    void DrawSketch(TDrawSurface& surface, TPoint centre, TRect bevel);
+
+private:
+    TMainForm& main_;
+};
+
+} // namespace fluvara

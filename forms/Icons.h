@@ -1,0 +1,23 @@
+#pragma once
+// The program's own pictures for its flat buttons, drawn at start-up.
+
+#include <QIcon>
+
+namespace fluvara {
+
+enum class TIcon {
+    Clipboard,      // show clipboard content
+    HeaderLine,     // edit the header line
+    Info,           // info dialog
+    Exit,           // end the program
+    Eraser,         // clear the inputs
+    Table,          // reference table
+    Copy,           // copy to clipboard
+    Printer,        // print
+    Book,           // explanations
+    Transfer,       // hand the values to another page
+};
+
+QIcon MakeIcon(TIcon icon);
+
+} // namespace fluvara

@@ -1,0 +1,73 @@
+#include "Startup.h"
+
+#include "About.h"
+#include "Clipinh.h"
+#include "Gbem.h"
+#include "Headline.h"
+#include "Kbtab.h"
+#include "Ksttab.h"
+#include "Main.h"
+#include "Nbem.h"
+#include "Theo.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace fluvara {
+
+TApplicationWindows::TApplicationWindows() = default;
+TApplicationWindows::~TApplicationWindows() = default;
+
+void InstallFontSubstitutes()
+{
+    // The layout was drawn for these Windows faces; the Liberation faces are
+    // metric twins of Arial and Courier New, and a sans face stands in for
+    // the old bitmap "MS Sans Serif".
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono", "Monospace"});
+    QFont::insertSubstitutions("Verdana", {"DejaVu Sans", "Liberation Sans"});
+}
+
+std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
+{
+    InstallFontSubstitutes();
+    auto windows = std::make_unique<TApplicationWindows>();
+    windows->mainForm = std::make_unique<TMainForm>();
+    windows->aboutForm = std::make_unique<TAboutForm>();
+    windows->clipForm = std::make_unique<TClipForm>();
+    windows->gBemForm = std::make_unique<TGBemForm>();
+    windows->headLineForm = std::make_unique<THeadLineForm>();
+    windows->kbForm = std::make_unique<TkbForm>();
+    windows->kstForm = std::make_unique<TkstForm>();
+    windows->nBemForm = std::make_unique<TNBemForm>();
+    windows->theoForm = std::make_unique<TTheoForm>();
+
+    TDialogs dialogs;
+    dialogs.about = windows->aboutForm.get();
+    dialogs.clip = windows->clipForm.get();
+    dialogs.gBem = windows->gBemForm.get();
+    dialogs.headLine = windows->headLineForm.get();
+    dialogs.kb = windows->kbForm.get();
+    dialogs.kst = windows->kstForm.get();
+    dialogs.nBem = windows->nBemForm.get();
+    dialogs.theo = windows->theoForm.get();
+    windows->mainForm->SetDialogs(dialogs);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = windows->mainForm->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        windows->mainForm->move(frame.topLeft());
+    }
+    return windows;
+}
+
+std::unique_ptr<TApplicationWindows> StartApplication()
+{
+    auto windows = CreateApplicationWindows();
+    windows->mainForm->show();
+    return windows;
+}
+
+} // namespace fluvara

@@ -1,0 +1,43 @@
+#pragma once
+// Start-up: the main window, then every dialog once, in a fixed order.
+
+#include <memory>
+
+namespace fluvara {
+
+class TMainForm;
+class TAboutForm;
+class TClipForm;
+class TGBemForm;
+class THeadLineForm;
+class TkbForm;
+class TkstForm;
+class TNBemForm;
+class TTheoForm;
+
+struct TApplicationWindows {
+    TApplicationWindows();
+    ~TApplicationWindows();
+
+    // Declared first, destroyed last: the dialogs go before the main window.
+    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<TAboutForm> aboutForm;
+    std::unique_ptr<TClipForm> clipForm;
+    std::unique_ptr<TGBemForm> gBemForm;
+    std::unique_ptr<THeadLineForm> headLineForm;
+    std::unique_ptr<TkbForm> kbForm;
+    std::unique_ptr<TkstForm> kstForm;
+    std::unique_ptr<TNBemForm> nBemForm;
+    std::unique_ptr<TTheoForm> theoForm;
+};
+
+// Maps the window faces to the installed ones. Called by CreateApplicationWindows.
+void InstallFontSubstitutes();
+
+// Creates all windows in start-up order; the main window is centred but not shown.
+std::unique_ptr<TApplicationWindows> CreateApplicationWindows();
+
+// Creates the windows and shows the main window centred on the screen.
+std::unique_ptr<TApplicationWindows> StartApplication();
+
+} // namespace fluvara

@@ -1,0 +1,180 @@
+#include "circle.h"
+
+#include "calcerror.h"
+#include "constants.h"
+
+#include <cmath>
+
+namespace fluvara {
+
+namespace {
+
+// 2.51 * nu with nu = 1.31e-6 m^2/s, as a double product
+constexpr double TwoPointFiveOneNu = 2.51 * 1.31e-6;
+constexpr double OneOver371 = 1.0 / 3.71;
+
+struct TFullFlowTerms {
+    double A;
+    double Qv;  // not cut
+    double vv;
+};
+
+// Steps 2 to 7 of the full-flow law for a diameter dc in mm.
+TFullFlowTerms FullFlowTerms(double dc, double kb, double Is)
+{
+    TFullFlowTerms r{};
+    const double dm = 0.001 * dc;
+    r.A = dm * dm * Pi * 0.25;
+    const double S = std::sqrt(TwoG * dc * 0.001 * Is * 0.001);
+    const double t1 = TwoPointFiveOneNu / (0.001 * dc * S);
+    const double t2 = OneOver371 * kb / dc;
+    r.Qv = std::log10(t1 + t2) * (-2) * S * r.A * 1000;
+    r.vv = r.Qv / r.A * 0.001;
+    return r;
+}
+
+struct TSegment {
+    double At;
+    double vt;
+    double Q;
+};
+
+// Wetted circular segment of central angle phi (degrees) in a pipe of dc mm.
+TSegment Segment(double phi, double dc, double vv)
+{
+    const double phir = phi * Pi * OneOver180;
+    const double r = 0.001 * dc * 0.5;
+    TSegment s{};
+    s.At = (phir - std::sin(phir)) * (r * r) * 0.5;
+    const double Ut = Pi * dc * 0.001 * 0.5 * phi * OneOver180;
+    const double Rt = s.At / Ut;
+    const double Av = (r * r) * Pi;
+    const double Uv = 2 * Pi * dc * 0.001 * 0.5;
+    const double Rv = Av / Uv;
+    s.vt = std::pow(Rt / Rv, 0.625) * vv;
+    s.Q = s.vt * s.At * 1000;
+    return s;
+}
+
+} // namespace
+
+TCircleFullFlow CircleFullFlow(double d, double kb, double Is, bool reduce95)
+{
+    TCircleFullFlow r;
+    r.dc = reduce95 ? 0.95 * d : d;
+    const TFullFlowTerms t = FullFlowTerms(r.dc, kb, Is);
+    r.A = t.A;
+    r.vv = t.vv;
+    RequireFinite({t.Qv, t.vv});
+    r.Qv = std::trunc(t.Qv * 100) * 0.01;
+    r.hFull = 0.1 * r.dc;
+    return r;
+}
+
+TCirclePartialFlow CirclePartialFlow(double dc, double Qv, double vv, double Qt)
+{
+    TCirclePartialFlow r;
+    double phi = 0;
+    double Qc = 0;
+    double s = 1.0;
+    bool up = false;
+    bool down = false;
+    double err = std::fabs(Qc - Qt);
+    double vt = 0;
+    while (err > 0.0001) {
+        if (++r.passes > PartialFlowPassLimit)
+            throw CalculationError(PartialFlowLimitMessage);
+        const bool below = Qc < Qt;
+        const bool above = Qc > Qt;
+        if (below) {
+            if (down) {
+                down = false;
+                s = s * 0.1;
+            } else {
+                up = true;
+            }
+            phi = phi + 10 * s;
+        }
+        if (above) {
+            if (up) {
+                up = false;
+                s = s * 0.1;
+            } else {
+                down = true;
+            }
+            phi = phi - 10 * s;
+        }
+        const TSegment seg = Segment(phi, dc, vv);
+        vt = seg.vt;
+        Qc = seg.Q;
+        err = std::fabs(Qc - Qt);
+        if (std::isnan(err))
+            throw CalculationError(NotFiniteMessage);
+    }
+    const double phir = phi * Pi * OneOver180;
+    const double sq = std::sin(phir * 0.25);
+    r.phi = phi;
+    r.h = sq * sq * 2 * dc * 0.001 * 0.5 * 100;
+    r.qq = Qt / Qv * 100;
+    r.hd = r.h / (0.1 * dc) * 100;
+    r.vt = vt;
+    RequireFinite({r.h, r.qq, r.hd, r.vt});
+    return r;
+}
+
+TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09)
+{
+    TCircleDesign r;
+    r.Qbem = use09 ? Q * (1.0 / 0.9) : Q;
+    double D = 50;
+    double Qc = 0;
+    double s = 10;
+    bool up = false;
+    bool down = false;
+    double err = std::fabs(Qc - r.Qbem);
+    double hm = 0;
+    TFullFlowTerms full{};
+    TSegment seg{};
+    while (err > 0.001) {
+        if (++r.passes > DesignPassLimit)
+            throw CalculationError(DesignLimitMessage);
+        const bool below = Qc < r.Qbem;
+        const bool above = Qc > r.Qbem;
+        if (below) {
+            if (down) {
+                down = false;
+                s = s * 0.1;
+            } else {
+                up = true;
+            }
+            D = D + 10 * s;
+        }
+        if (above) {
+            if (up) {
+                up = false;
+                s = s * 0.1;
+            } else {
+                down = true;
+            }
+            D = D - 10 * s;
+        }
+        full = FullFlowTerms(D, kb, Is);
+        hm = 0.01 * hd * D * 0.001;
+        const double phi = std::asin(std::sqrt(hm / (D * 0.001))) * 4 * 180 / Pi;
+        seg = Segment(phi, D, full.vv);
+        Qc = seg.Q;
+        err = std::fabs(Qc - r.Qbem);
+        if (std::isnan(err))
+            throw CalculationError(NotFiniteMessage);
+    }
+    r.D = D;
+    r.h = hm * 100;
+    r.Qv = full.Qv;
+    r.vv = full.vv;
+    r.vt = Qc / seg.At * 0.001;
+    r.qq = Qc / full.Qv * 100;
+    RequireFinite({r.D, r.h, r.Qv, r.vv, r.vt, r.qq});
+    return r;
+}
+
+} // namespace fluvara

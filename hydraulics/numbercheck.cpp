@@ -1,0 +1,135 @@
+#include "numbercheck.h"
+
+#include "textformat.h"
+
+#include <cfloat>
+#include <charconv>
+
+namespace fluvara {
+
+int CheckNumberText(std::string& workingText)
+{
+    int result = CheckNumeric;
+    if (workingText.empty())
+        return result;
+    if (workingText[0] == '-')
+        return CheckNegative;
+    // Walk the whole text: every comma is replaced, even after an offending character.
+    for (char& c : workingText) {
+        if (c == ',')
+            c = '.';
+        if (!((c >= '0' && c <= '9') || c == '.'))
+            result = CheckNotNumeric;
+    }
+    return result;
+}
+
+double ConvertNumberText(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'
+                               || text[i] == '\f' || text[i] == '\v'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Decimal numbers only: no "inf", "nan" or hexadecimal forms.
+    if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.'))
+        return 0;
+    double value = 0;
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Overflow saturates so that the range check rejects it without an infinity;
+        // underflow reads as zero.
+        bool large = false;
+        for (const char* p = first; p < last && *p != 'e' && *p != 'E'; ++p)
+            if (*p >= '1' && *p <= '9') {
+                large = true;
+                break;
+            }
+        const bool positiveExponent = [&] {
+            for (const char* p = first; p + 1 < last; ++p)
+                if (*p == 'e' || *p == 'E')
+                    return p[1] != '-';
+            return true;
+        }();
+        value = (large && positiveExponent) ? DBL_MAX : 0.0;
+    } else if (ec != std::errc()) {
+        value = 0;  // a lone point
+    }
+    return negative ? -value : value;
+}
+
+TNumberField ReadNumberField(std::string_view fieldText)
+{
+    TNumberField field;
+    field.working = std::string(fieldText);
+    field.check = CheckNumberText(field.working);
+    field.value = ConvertNumberText(field.working);
+    return field;
+}
+
+std::optional<std::string> FieldError(const TNumberField& field, const TFieldRule& rule)
+{
+    const bool fails = field.value < rule.lower || field.value > rule.upper || field.check < CheckNumeric;
+    if (!fails)
+        return std::nullopt;
+    if (field.check == CheckNegative)
+        return rule.negativeMessage;
+    if (field.check == CheckNotNumeric)
+        return rule.notNumericMessage;
+    return rule.rangeMessage;
+}
+
+std::optional<TFieldFailure> ValidateFields(std::span<const TNumberField> fields,
+                                            std::span<const TFieldRule> rules)
+{
+    for (std::size_t i = 0; i < fields.size() && i < rules.size(); ++i)
+        if (auto message = FieldError(fields[i], rules[i]))
+            return TFieldFailure{i, *message};
+    return std::nullopt;
+}
+
+namespace {
+
+TFieldRule Rule(double lower, double upper, const std::string& name, const std::string& range)
+{
+    return TFieldRule{lower, upper, name + "-Wert darf nicht negativ sein", name + "-Wert ist nicht nummerisch",
+                      name + "-Wert ist ungültig ( " + range + " )"};
+}
+
+} // namespace
+
+const std::vector<TFieldRule>& VerificationFieldRules()
+{
+    static const std::vector<TFieldRule> rules{
+        Rule(100, 3000, "d", ">=100 und <=3000"),
+        Rule(0.25, 1.5, "kb", ">=0.25 und <=1.5"),
+        Rule(0.1, 500, "Is", ">=0.1 und <=500"),
+    };
+    return rules;
+}
+
+TFieldRule PartialDischargeRule(double Qv)
+{
+    TFieldRule rule = Rule(1, Qv, "Qt", "");
+    rule.rangeMessage = Fmt("Qt-Wert ist ungültig ( >=1 und <=%5.2f )", Qv);
+    return rule;
+}
+
+const std::vector<TFieldRule>& DesignFieldRules()
+{
+    static const std::vector<TFieldRule> rules{
+        Rule(1, 5000, "Q", ">=1 und <=5000"),
+        Rule(10, 82.7, "h/d", ">=10 und <=82.7"),
+        Rule(0.25, 1.5, "kb", ">=0.25 und <=1.5"),
+        Rule(0.1, 500, "Is", ">=0.1 und <=500"),
+    };
+    return rules;
+}
+
+} // namespace fluvara

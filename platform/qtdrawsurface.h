@@ -1,0 +1,50 @@
+#pragma once
+// The drawing surface on a QPainter. The surface outlives the painters of the
+// single paint events and carries pen, brush and font from one to the next.
+
+#include "drawsurface.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+
+class QPainter;
+
+namespace fluvara {
+
+class TQtDrawSurface : public TDrawSurface {
+public:
+    explicit TQtDrawSurface(const QFont& initialFont);
+
+    // Draws on painter until End(); offset is added to every coordinate.
+    void Begin(QPainter* painter, QPoint offset = {});
+    void End();
+
+    void SetPenColor(TRgb color) override;
+    void SetPenWidth(int width) override;
+    void SetBrushColor(TRgb color) override;
+    void FillRect(int x1, int y1, int x2, int y2) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Chord(int x1, int y1, int x2, int y2, int px1, int py1, int px2, int py2) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Polygon(std::span<const TPoint> points) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void SetFontName(std::string_view name) override;
+    int TextWidth(std::string_view text) override;
+
+    const QFont& Font() const { return font_; }
+
+private:
+    void Apply();
+
+    QPainter* painter_ = nullptr;
+    QPoint offset_;
+    QColor pen_{Qt::black};
+    int penWidth_ = 1;
+    QColor brush_{Qt::white};
+    QFont font_;
+    QPoint current_;
+};
+
+} // namespace fluvara

@@ -1,0 +1,21 @@
+#pragma once
+// The header line in the per-user settings store (organisation "ko_lut",
+// application "fluvara", string value "Firmbez"; on Windows the registry key
+// HKEY_CURRENT_USER\Software\ko_lut\fluvara).
+
+#include <QString>
+
+namespace fluvara {
+
+inline constexpr int HeaderLineMaxChars = 64;
+inline const char* const InitialHeaderLine = "FLUVARA 5.0";
+
+// Applies the reading rule to the header line held so far: a missing value
+// gives the empty text, a value that is not a single text leaves current as
+// it is, a text longer than HeaderLineMaxChars is cut.
+QString ReadHeaderLine(const QString& current);
+
+// Stores the text (cut to HeaderLineMaxChars) as the header line.
+void WriteHeaderLine(const QString& text);
+
+} // namespace fluvara

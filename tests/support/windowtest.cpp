@@ -1,0 +1,70 @@
+#include "windowtest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QSettings>
+#include <QTest>
+
+namespace fluvara::test {
+
+TTestSettings::TTestSettings()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+}
+
+TTestSettings::~TTestSettings() = default;
+
+void TTestSettings::SetHeaderValue(const QVariant& value)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara");
+    settings.setValue("Firmbez", value);
+    settings.sync();
+}
+
+void TTestSettings::RemoveHeaderValue()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara");
+    settings.remove("Firmbez");
+    settings.sync();
+}
+
+QVariant TTestSettings::HeaderValue() const
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara");
+    return settings.value("Firmbez");
+}
+
+void TypeInto(const QObject* root, const QString& fieldName, const QString& text)
+{
+    auto* field = Find<QLineEdit>(root, fieldName);
+    field->setFocus();
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
+}
+
+void Click(const QObject* root, const QString& buttonName)
+{
+    auto* button = Find<QAbstractButton>(root, buttonName);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void PressEnter(const QObject* root, const QString& fieldName)
+{
+    QTest::keyClick(Find<QWidget>(root, fieldName), Qt::Key_Return);
+}
+
+QString Text(const QObject* root, const QString& name)
+{
+    QObject* child = root->findChild<QObject*>(name);
+    if (auto* label = qobject_cast<QLabel*>(child))
+        return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(child))
+        return edit->text();
+    qFatal("no label or field %s", qPrintable(name));
+}
+
+} // namespace fluvara::test

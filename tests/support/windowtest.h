@@ -1,0 +1,45 @@
+#pragma once
+// Helpers for window tests: a private settings store and access to the real
+// widgets by object name.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QWidget>
+
+namespace fluvara::test {
+
+// Points the per-user settings store at a fresh temporary folder for the
+// lifetime of the object, so tests never touch the user's own settings.
+class TTestSettings {
+public:
+    TTestSettings();
+    ~TTestSettings();
+    // Writes the stored header line value (any type) directly.
+    void SetHeaderValue(const QVariant& value);
+    void RemoveHeaderValue();
+    QVariant HeaderValue() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Finds a child by object name; fails the current test when it is missing.
+template <typename T>
+T* Find(const QObject* root, const QString& name)
+{
+    T* child = root->findChild<T*>(name);
+    if (!child)
+        qFatal("no child %s", qPrintable(name));
+    return child;
+}
+
+// Replaces a field's text as a user would: select all and type.
+void TypeInto(const QObject* root, const QString& fieldName, const QString& text);
+void Click(const QObject* root, const QString& buttonName);
+void PressEnter(const QObject* root, const QString& fieldName);
+QString Text(const QObject* root, const QString& name);  // label or line edit
+
+} // namespace fluvara::test
