@@ -2,7 +2,7 @@
 
 namespace fluvara {
 
-TClipForm::TClipForm(QWidget* parent) : QDialog(parent)
+TClipForm::TClipForm(const QPlainTextEdit& memo, QWidget* parent) : QDialog(parent), memo_(memo)
 {
     setObjectName("ClipForm");
     setWindowTitle(QString::fromUtf8("  Inhalt der Zwischenablage"));

@@ -2,7 +2,7 @@
 
 namespace fluvara {
 
-THeadLineForm::THeadLineForm(QWidget* parent) : QDialog(parent)
+THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent) : QDialog(parent), headerLine_(headerLine)
 {
     setObjectName("HeadLineForm");
     setWindowTitle(QString::fromUtf8("  Kopfzeile"));

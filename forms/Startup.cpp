@@ -36,9 +36,9 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     auto windows = std::make_unique<TApplicationWindows>();
     windows->mainForm = std::make_unique<TMainForm>();
     windows->aboutForm = std::make_unique<TAboutForm>();
-    windows->clipForm = std::make_unique<TClipForm>();
+    windows->clipForm = std::make_unique<TClipForm>(*windows->mainForm->Memo1());
     windows->gBemForm = std::make_unique<TGBemForm>();
-    windows->headLineForm = std::make_unique<THeadLineForm>();
+    windows->headLineForm = std::make_unique<THeadLineForm>(windows->mainForm->HeaderLine());
     windows->kbForm = std::make_unique<TkbForm>();
     windows->kstForm = std::make_unique<TkstForm>();
     windows->nBemForm = std::make_unique<TNBemForm>();
