@@ -66,17 +66,22 @@ TEST_P(CirclePartialFlowTest, FindsTheLowerAngleCarryingQt)
     const TCircleFullFlow full = CircleFullFlow(c.d, c.kb, c.Is, false);
     const double Qt = c.Qt < 0 ? full.Qv : c.Qt;
     const TCirclePartialFlow r = CirclePartialFlow(full.dc, full.Qv, full.vv, Qt);
-    if (c.phi)
+    if (c.phi) {
         EXPECT_EQ(Fmt("%.2f", r.phi), c.phi);
-    if (c.h)
+    }
+    if (c.h) {
         EXPECT_EQ(Fmt("%.2f", r.h), c.h);
+    }
     EXPECT_EQ(Fmt("%.2f", r.hd), c.hd);
-    if (c.qq)
+    if (c.qq) {
         EXPECT_EQ(Fmt("%.1f", r.qq), c.qq);
-    if (c.vt)
+    }
+    if (c.vt) {
         EXPECT_EQ(Fmt("%.4f", r.vt), c.vt);
-    if (c.passes)
+    }
+    if (c.passes) {
         EXPECT_EQ(r.passes, c.passes);
+    }
     EXPECT_LE(r.passes, 100);
 }
 
@@ -135,18 +140,24 @@ TEST_P(CircleDesignTest, WalksToTheRequiredDiameter)
     const TCircleDesign r = CircleDesign(c.Q, c.hd, c.kb, c.Is, c.use09);
     EXPECT_EQ(Fmt("%.2f", r.Qbem), c.Qbem);
     EXPECT_EQ(Fmt("%.3f", r.D), c.D);
-    if (c.h)
+    if (c.h) {
         EXPECT_EQ(Fmt("%.3f", r.h), c.h);
-    if (c.Qv)
+    }
+    if (c.Qv) {
         EXPECT_EQ(Fmt("%.3f", r.Qv), c.Qv);
-    if (c.vv)
+    }
+    if (c.vv) {
         EXPECT_EQ(Fmt("%.4f", r.vv), c.vv);
-    if (c.vt)
+    }
+    if (c.vt) {
         EXPECT_EQ(Fmt("%.4f", r.vt), c.vt);
-    if (c.qq)
+    }
+    if (c.qq) {
         EXPECT_EQ(Fmt("%.2f", r.qq), c.qq);
-    if (c.passes)
+    }
+    if (c.passes) {
         EXPECT_EQ(r.passes, c.passes);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
