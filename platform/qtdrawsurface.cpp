@@ -1,13 +1,40 @@
 #include "qtdrawsurface.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <QString>
+
+#include <cmath>
 
 namespace fluvara {
 
 namespace {
+
 QColor ToQColor(TRgb c) { return QColor(c.r, c.g, c.b); }
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The box x1 .. x2 - 1, y1 .. y2 - 1 as the rectangle whose outline QPainter
+// paints on exactly those pixels (an aliased outline covers width + 1 pixels).
+QRect OutlineRect(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }
+
+// The same box for QPainter's chord, which is drawn as a path: half a pixel
+// larger than the outline rectangle, its filling meets the ellipse's outline
+// without a gap and a chord of the whole ellipse paints the ellipse's pixels.
+QRectF ChordRect(int x1, int y1, int x2, int y2) { return QRectF(x1, y1, x2 - x1 - 0.5, y2 - y1 - 0.5); }
+
+// Angle of the point (px, py) on the ellipse of box in 1/16 degree, as QPainter
+// measures arcs: parametric, counter-clockwise on screen, 0 at three o'clock.
+int ArcAngle16(const QRectF& box, int px, int py)
+{
+    const double a = box.width() * 0.5;
+    const double b = box.height() * 0.5;
+    const double cx = box.left() + a;
+    const double cy = box.top() + b;
+    const double degrees = std::atan2(-(py - cy) / b, (px - cx) / a) * (180 / 3.14159265358979);
+    return static_cast<int>(std::lround(degrees * 16));
+}
+
 } // namespace
 
 TQtDrawSurface::TQtDrawSurface(const QFont& initialFont) : font_(initialFont) {}
@@ -15,19 +42,35 @@ TQtDrawSurface::TQtDrawSurface(const QFont& initialFont) : font_(initialFont) {}
 void TQtDrawSurface::Begin(QPainter* painter, QPoint offset)
 {
     painter_ = painter;
-    offset_ = offset;
+    painter_->save();
+    painter_->translate(offset);
+    // crisp pixels like the old window drawing; text keeps the platform's smoothing
+    painter_->setRenderHint(QPainter::Antialiasing, false);
     Apply();
 }
 
-void TQtDrawSurface::End() { painter_ = nullptr; }
+void TQtDrawSurface::End()
+{
+    if (painter_)
+        painter_->restore();
+    painter_ = nullptr;
+}
+
+QPen TQtDrawSurface::Pen(Qt::PenCapStyle cap) const
+{
+    QPen pen(pen_);
+    pen.setWidth(penWidth_);
+    pen.setCapStyle(cap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
 
 void TQtDrawSurface::Apply()
 {
     if (!painter_)
         return;
-    QPen pen(pen_);
-    pen.setWidth(penWidth_);
-    painter_->setPen(pen);
+    // a flat cap leaves out a line's end point
+    painter_->setPen(Pen(Qt::FlatCap));
     painter_->setBrush(brush_);
     painter_->setFont(font_);
 }
@@ -52,16 +95,67 @@ void TQtDrawSurface::SetBrushColor(TRgb color)
 
 void TQtDrawSurface::FillRect(int x1, int y1, int x2, int y2)
 {
-    if (painter_)
-        painter_->fillRect(QRect(QPoint(x1, y1) + offset_, QPoint(x2 - 1, y2 - 1) + offset_), brush_);
+    if (painter_ && x2 > x1 && y2 > y1)
+        painter_->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), brush_);
 }
 
-void TQtDrawSurface::Ellipse(int, int, int, int) {}
-void TQtDrawSurface::Chord(int, int, int, int, int, int, int, int) {}
+void TQtDrawSurface::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (painter_ && x2 > x1 && y2 > y1)
+        painter_->drawEllipse(OutlineRect(x1, y1, x2, y2));
+}
+
+void TQtDrawSurface::Chord(int x1, int y1, int x2, int y2, int px1, int py1, int px2, int py2)
+{
+    if (!painter_ || x2 - x1 < 2 || y2 - y1 < 2)
+        return;
+    const QRectF box = ChordRect(x1, y1, x2, y2);
+    constexpr int full = 360 * 16;
+    const int start = ArcAngle16(box, px1, py1);
+    int span = (ArcAngle16(box, px2, py2) - start) % full;
+    if (span <= 0)
+        span += full;  // the same ray twice: the whole ellipse
+    painter_->drawChord(box, start, span);
+}
+
 void TQtDrawSurface::MoveTo(int x, int y) { current_ = QPoint(x, y); }
-void TQtDrawSurface::LineTo(int x, int y) { current_ = QPoint(x, y); }
-void TQtDrawSurface::Polygon(std::span<const TPoint>) {}
-void TQtDrawSurface::TextOut(int, int, std::string_view) {}
+
+void TQtDrawSurface::LineTo(int x, int y)
+{
+    const QPoint to(x, y);
+    if (painter_)
+        painter_->drawLine(current_, to);
+    current_ = to;
+}
+
+void TQtDrawSurface::Polygon(std::span<const TPoint> points)
+{
+    if (!painter_ || points.empty())
+        return;
+    QPolygon polygon;
+    for (const TPoint& p : points)
+        polygon << QPoint(p.x, p.y);
+    painter_->setPen(Qt::NoPen);
+    painter_->drawPolygon(polygon);
+    // The outline edge by edge with square caps, so that every corner is
+    // painted; a closed outline path leaves out the right- and bottom-most ones.
+    painter_->setPen(Pen(Qt::SquareCap));
+    for (qsizetype i = 0; i < polygon.size(); ++i)
+        painter_->drawLine(polygon[i], polygon[(i + 1) % polygon.size()]);
+    Apply();
+}
+
+void TQtDrawSurface::TextOut(int x, int y, std::string_view text)
+{
+    if (!painter_)
+        return;
+    const QString qtext = ToQString(text);
+    const QFontMetrics metrics = painter_->fontMetrics();
+    painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), brush_);
+    painter_->setPen(Qt::black);
+    painter_->drawText(QPoint(x, y + metrics.ascent()), qtext);
+    Apply();
+}
 
 void TQtDrawSurface::SetFontName(std::string_view name)
 {
@@ -69,6 +163,18 @@ void TQtDrawSurface::SetFontName(std::string_view name)
     Apply();
 }
 
-int TQtDrawSurface::TextWidth(std::string_view) { return 0; }
+void TQtDrawSurface::SetFontPointSize(int points)
+{
+    font_.setPointSize(points);
+    Apply();
+}
+
+int TQtDrawSurface::TextWidth(std::string_view text)
+{
+    const QString qtext = ToQString(text);
+    if (painter_)
+        return painter_->fontMetrics().horizontalAdvance(qtext);
+    return QFontMetrics(font_).horizontalAdvance(qtext);
+}
 
 } // namespace fluvara

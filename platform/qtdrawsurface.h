@@ -1,6 +1,9 @@
 #pragma once
 // The drawing surface on a QPainter. The surface outlives the painters of the
 // single paint events and carries pen, brush and font from one to the next.
+//
+// Pixels follow the old window drawing: no antialiasing; a box (x1, y1, x2, y2)
+// covers x1 .. x2 - 1 and y1 .. y2 - 1; lines leave out their end point.
 
 #include "drawsurface.h"
 
@@ -17,6 +20,7 @@ public:
     explicit TQtDrawSurface(const QFont& initialFont);
 
     // Draws on painter until End(); offset is added to every coordinate.
+    // The painter's own state is restored by End().
     void Begin(QPainter* painter, QPoint offset = {});
     void End();
 
@@ -33,13 +37,16 @@ public:
     void SetFontName(std::string_view name) override;
     int TextWidth(std::string_view text) override;
 
+    // Font size in points, for the printer page (resolved at the page's resolution).
+    void SetFontPointSize(int points);
+
     const QFont& Font() const { return font_; }
 
 private:
     void Apply();
+    QPen Pen(Qt::PenCapStyle cap) const;
 
     QPainter* painter_ = nullptr;
-    QPoint offset_;
     QColor pen_{Qt::black};
     int penWidth_ = 1;
     QColor brush_{Qt::white};
