@@ -53,9 +53,11 @@ BENCHMARK_CAPTURE(Calculate, shallowest_1ls,
 // Most normal-depth passes: a 49.9 m deep slot.
 BENCHMARK_CAPTURE(Calculate, worst_normal_passes,
                   TChannelInput{93250, 10, 30, 30, 30, 12.5, 900, ByAngle(88), ByAngle(90)});
-// Largest critical depth: steep smooth slot, normal depth just under the bound.
-BENCHMARK_CAPTURE(Calculate, worst_critical_depth,
+// Largest critical depths: steep smooth slot and wedge, normal depth just under the bound.
+BENCHMARK_CAPTURE(Calculate, deep_critical_slot,
                   TChannelInput{99000, 500, 100, 100, 100, 15.48, 900, ByAngle(90), ByAngle(90)});
+BENCHMARK_CAPTURE(Calculate, worst_critical_depth,
+                  TChannelInput{99000, 500, 100, 100, 100, 1, 900, ByAngle(89.72), ByAngle(89.94)});
 
 // Refused: two walls 1 cm apart, unbounded depth about 3,400 km.
 BENCHMARK_CAPTURE(Refuse, refused_1cm_slot, TChannelInput{99000, 0.1, 10, 10, 10, 1, 900, ByAngle(90), ByAngle(90)});

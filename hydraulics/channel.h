@@ -65,12 +65,15 @@ struct TChannelResult {
 // The bound of both depth searches. Taken without a limit, a narrow channel
 // with vertical banks drives the normal-depth search to kilometres in millions
 // of passes. Both searches refuse as soon as they step to a depth above
-// MaxDepth; every channel whose depth stays below that gets exactly the
-// unbounded search's result (the normal-depth search overshoots its result by
-// at most one 0.1 m move).
+// MaxDepth. The normal-depth walk overshoots its result by less than one 0.1 m
+// move, so every normal depth below 49.9 m is exactly the unbounded result.
+// Within the page's ranges a section critical at 50 m is too narrow to carry
+// the discharge at a normal depth of 50 m (its Froude number there would stay
+// below 0.72), so the second message only meets direct calls of CriticalDepth;
+// the deepest accepted critical depth found is 45.6 m.
 inline constexpr double MaxDepth = 50.0;  // m
-inline constexpr const char* NormalDepthLimitMessage = "Fließtiefe über 50 m: bitte Eingaben prüfen";
-inline constexpr const char* CriticalDepthLimitMessage = "Grenztiefe über 50 m: bitte Eingaben prüfen";
+inline constexpr const char* NormalDepthLimitMessage = "Fließtiefe über 50 m: Eingaben prüfen";
+inline constexpr const char* CriticalDepthLimitMessage = "Grenztiefe über 50 m: Eingaben prüfen";
 // Guard against a search that does not settle; a depth of 50 m needs under 600 passes.
 inline constexpr int NormalDepthPassLimit = 5000;
 inline constexpr const char* NormalDepthNoSolutionMessage = "Fließtiefe: Suche findet keine Lösung";
