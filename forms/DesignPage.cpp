@@ -1,18 +1,175 @@
 #include "DesignPage.h"
+#include "ui_DesignPage.h"
 
 #include "FormStyle.h"
+#include "Icons.h"
+#include "InputField.h"
+#include "Kbtab.h"
 #include "Main.h"
+#include "Theo.h"
+#include "VerificationPage.h"
+
+#include "calcerror.h"
+#include "circle.h"
+#include "numbercheck.h"
+#include "textformat.h"
 
 namespace fluvara {
 
-TDesignPage::TDesignPage(TMainForm& mainForm) : main_(mainForm)
+namespace {
+constexpr int FieldMaxChars = 6;
+const char* const DefaultFilling = "82,7";
+} // namespace
+
+TDesignPage::TDesignPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TDesignPage>()), main_(mainForm)
 {
-    setObjectName("TabSheet3");
+    ui->setupUi(this);
     SetBackground(this, SilverColor);
+    SetPixelHeight(ui->CBox0_9, 11);
+    for (QLabel* label : {ui->BQtLabel, ui->BhdLabel, ui->BkbLabel, ui->BIeLabel})
+        SetBackground(label, PaleYellowColor);
+    for (QLabel* label : {ui->BDNLabel, ui->BFhLabel, ui->BVtLabel, ui->BQvLabel, ui->BVvLabel, ui->BVQLabel})
+        SetBackground(label, YellowColor);
+    SetTextColor(ui->BErrLabel, ErrorRedColor);
+    for (QLineEdit* field : {ui->BQtEdit, ui->BhdEdit, ui->BkbEdit, ui->BIeEdit}) {
+        LimitTyping(field, FieldMaxChars);
+        field->installEventFilter(this);
+    }
+
+    ui->RadiBtn2->setIcon(MakeIcon(TIcon::Eraser));
+    ui->SpeedButton2->setIcon(MakeIcon(TIcon::Table));
+    ui->NachBemBtn->setIcon(MakeIcon(TIcon::Transfer));
+    ui->TheoSBtn2->setIcon(MakeIcon(TIcon::Book));
+    for (QToolButton* button : {ui->RadiBtn2, ui->SpeedButton2, ui->NachBemBtn, ui->TheoSBtn2})
+        button->setIconSize(QSize(28, 28));
+
+    connect(ui->BemTeilBtn, &QPushButton::clicked, this, &TDesignPage::BemTeilBtnClick);
+    connect(ui->RadiBtn2, &QToolButton::clicked, this, &TDesignPage::RadiBtn2Click);
+    connect(ui->NachBemBtn, &QToolButton::clicked, this, &TDesignPage::NachBemBtnClick);
+    connect(ui->SpeedButton2, &QToolButton::clicked, this, &TDesignPage::SpeedButton2Click);
+    connect(ui->TheoSBtn2, &QToolButton::clicked, this, &TDesignPage::TheoSBtnClick);
 }
 
-void TDesignPage::InitialState() {}
+TDesignPage::~TDesignPage() = default;
 
-void TDesignPage::TabSheet3Show() { main_.DrawCircleSketch(); }
+void TDesignPage::InitialState()
+{
+    ui->CBox0_9->setChecked(true);
+    ui->BhdEdit->setText(DefaultFilling);
+    ui->NachBemBtn->setEnabled(false);
+}
+
+bool TDesignPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsEnterKey(event)) {
+        QWidget* next = nullptr;
+        if (watched == ui->BQtEdit)
+            next = ui->BhdEdit;
+        else if (watched == ui->BhdEdit)
+            next = ui->BkbEdit;
+        else if (watched == ui->BkbEdit)
+            next = ui->BIeEdit;
+        else if (watched == ui->BIeEdit)
+            next = ui->BQtEdit;
+        if (next) {
+            next->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TDesignPage::BemTeilBtnClick()
+{
+    ui->BErrLabel->setText(" ");
+    const TNumberField fields[] = {ReadNumberField(FieldText(ui->BQtEdit)), ReadNumberField(FieldText(ui->BhdEdit)),
+                                   ReadNumberField(FieldText(ui->BkbEdit)), ReadNumberField(FieldText(ui->BIeEdit))};
+    QLineEdit* const edits[] = {ui->BQtEdit, ui->BhdEdit, ui->BkbEdit, ui->BIeEdit};
+    if (const auto failure = ValidateFields(fields, DesignFieldRules())) {
+        ui->BErrLabel->setText(FromUtf8(failure->message));
+        edits[failure->index]->setFocus();
+        return;
+    }
+    const bool use09 = ui->CBox0_9->isChecked();
+    TCircleDesign design;
+    try {
+        design = CircleDesign(fields[0].value, fields[1].value, fields[2].value, fields[3].value, use09);
+    } catch (const CalculationError& e) {
+        ui->BErrLabel->setText(QString::fromUtf8(e.what()));
+        ui->BQtEdit->setFocus();
+        return;
+    }
+    ui->BQtLabel->setText(FromUtf8(use09 ? Fmt("%.2f ", design.Qbem) : Fmt("%s ", fields[0].working)));
+    ui->BhdLabel->setText(FromUtf8(Fmt("%s ", fields[1].working)));
+    ui->BkbLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
+    ui->BIeLabel->setText(FromUtf8(Fmt("%s ", fields[3].working)));
+
+    D_ = design.D;
+    h_ = design.h;
+    ui->BDNLabel->setText(FromUtf8(Fmt("%6.1f ", design.D)));
+    ui->BFhLabel->setText(FromUtf8(Fmt("%6.1f ", design.h)));
+    ui->BQvLabel->setText(FromUtf8(Fmt("%6.1f ", design.Qv)));
+    ui->BVvLabel->setText(FromUtf8(Fmt("%6.2f ", design.vv)));
+    ui->BVtLabel->setText(FromUtf8(Fmt("%6.2f ", design.vt)));
+    ui->BVQLabel->setText(FromUtf8(Fmt("%6.1f ", design.qq)));
+
+    TCircleSketch& sketch = main_.CircleSketch();
+    sketch.d = D_;
+    sketch.h = h_;
+    sketch.Full = 0;
+    sketch.LabelsOnly = 0;
+    main_.DrawCircleSketch();
+    ui->NachBemBtn->setEnabled(true);
+}
+
+void TDesignPage::RadiBtn2Click()
+{
+    for (QLineEdit* field : {ui->BQtEdit, ui->BhdEdit, ui->BIeEdit, ui->BkbEdit})
+        field->clear();
+    for (QLabel* label : {ui->BQtLabel, ui->BhdLabel, ui->BIeLabel, ui->BkbLabel, ui->BDNLabel, ui->BFhLabel,
+                          ui->BQvLabel, ui->BVvLabel, ui->BVtLabel, ui->BVQLabel, ui->BErrLabel})
+        label->clear();
+    ui->CBox0_9->setChecked(true);
+    ui->BhdEdit->setText(DefaultFilling);
+
+    D_ = 0;
+    h_ = 0;
+    TCircleSketch& sketch = main_.CircleSketch();
+    sketch.Full = 0;
+    sketch.LabelsOnly = 1;
+    main_.DrawCircleSketch();
+    ui->NachBemBtn->setEnabled(false);
+}
+
+void TDesignPage::TabSheet3Show()
+{
+    TCircleSketch& sketch = main_.CircleSketch();
+    sketch.d = D_;
+    sketch.h = h_;
+    sketch.LabelsOnly = (D_ == 0 || h_ == 0) ? 1 : 0;
+    main_.DrawCircleSketch();
+    ui->BQtEdit->setFocus();
+    if (D_ == 0)
+        ui->NachBemBtn->setEnabled(false);
+}
+
+void TDesignPage::NachBemBtnClick()
+{
+    // The existing discharge as typed, not Q,bem, becomes the partial discharge.
+    main_.VerificationPage()->TakeOverDesign(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(), D_);
+    main_.ShowVerificationPage();
+}
+
+void TDesignPage::SpeedButton2Click()
+{
+    if (TkbForm* table = main_.Dialogs().kb)
+        table->exec();
+}
+
+void TDesignPage::TheoSBtnClick()
+{
+    if (TTheoForm* explanations = main_.Dialogs().theo)
+        explanations->exec();
+}
 
 } // namespace fluvara

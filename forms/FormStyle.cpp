@@ -30,9 +30,15 @@ void SetBackground(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void SetFieldColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
 }
 
 void SetTextColor(QWidget* widget, const QColor& color)

@@ -18,7 +18,10 @@ inline const QColor ErrorRedColor(255, 0, 0);
 void SetPixelFont(QWidget* widget, const QString& family, int pixelHeight);
 void SetPixelHeight(QWidget* widget, int pixelHeight);
 void SetBold(QWidget* widget, bool bold = true);
+// Background of a window, page or label.
 void SetBackground(QWidget* widget, const QColor& color);
 void SetTextColor(QWidget* widget, const QColor& color);
+// Background of a text field.
+void SetFieldColor(QWidget* widget, const QColor& color);
 
 } // namespace fluvara

@@ -53,6 +53,8 @@ TMainForm::TMainForm(QWidget* parent)
     connect(ui->ExitItem, &QAction::triggered, this, &TMainForm::ExitButtonClick);
 
     SetPixelFont(ui->PageControl1, "Arial", 13);
+    // Narrow tabs, so that the three captions fit side by side as drawn.
+    ui->PageControl1->setStyleSheet("QTabBar::tab { padding: 3px 1px; }");
     verificationPage_ = new TVerificationPage(*this);
     designPage_ = new TDesignPage(*this);
     channelPage_ = new TChannelPage(*this);

@@ -1,18 +1,243 @@
 #include "VerificationPage.h"
+#include "ui_VerificationPage.h"
 
 #include "FormStyle.h"
+#include "Icons.h"
+#include "InputField.h"
+#include "Kbtab.h"
 #include "Main.h"
+#include "Nbem.h"
+#include "Theo.h"
+
+#include "calcerror.h"
+#include "circle.h"
+#include "numbercheck.h"
+#include "textformat.h"
+
+#include <QKeyEvent>
 
 namespace fluvara {
 
-TVerificationPage::TVerificationPage(TMainForm& mainForm) : main_(mainForm)
+namespace {
+constexpr int FieldMaxChars = 6;
+const char* const NoFullFlowMessage = "Bitte zuerst die Vollfüllung berechnen";
+} // namespace
+
+TVerificationPage::TVerificationPage(TMainForm& mainForm)
+    : ui(std::make_unique<Ui::TVerificationPage>()), main_(mainForm)
 {
-    setObjectName("TabSheet1");
+    ui->setupUi(this);
     SetBackground(this, SilverColor);
+    SetPixelHeight(ui->CBox95, 11);
+    for (QLabel* label : {ui->DNLabel, ui->kbLabel, ui->IeLabel, ui->QtLabel})
+        SetBackground(label, PaleYellowColor);
+    for (QLabel* label : {ui->QvLabel, ui->VvLabel, ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel})
+        SetBackground(label, YellowColor);
+    SetTextColor(ui->ErrLabel, ErrorRedColor);
+    for (QLineEdit* field : {ui->DNEdit, ui->kbEdit, ui->IeEdit, ui->QtEdit}) {
+        LimitTyping(field, FieldMaxChars);
+        field->installEventFilter(this);
+    }
+
+    ui->RadierBtn1->setIcon(MakeIcon(TIcon::Eraser));
+    ui->SpeedButton1->setIcon(MakeIcon(TIcon::Table));
+    ui->NClipBtn->setIcon(MakeIcon(TIcon::Copy));
+    ui->NDruSBtn->setIcon(MakeIcon(TIcon::Printer));
+    ui->TheoSBtn->setIcon(MakeIcon(TIcon::Book));
+    for (QToolButton* button : {ui->RadierBtn1, ui->SpeedButton1, ui->NClipBtn, ui->NDruSBtn, ui->TheoSBtn})
+        button->setIconSize(QSize(28, 28));
+
+    connect(ui->OKBtn1, &QPushButton::clicked, this, &TVerificationPage::OKBtn1Click);
+    connect(ui->OKBtn2, &QPushButton::clicked, this, &TVerificationPage::OKBtn2Click);
+    connect(ui->RadierBtn1, &QToolButton::clicked, this, &TVerificationPage::RadiBtn1Click);
+    connect(ui->SpeedButton1, &QToolButton::clicked, this, &TVerificationPage::SpeedButton1Click);
+    connect(ui->TheoSBtn, &QToolButton::clicked, this, &TVerificationPage::TheoSBtnClick);
 }
 
-void TVerificationPage::InitialState() {}
+TVerificationPage::~TVerificationPage() = default;
 
-void TVerificationPage::TabSheet1Show() { main_.DrawCircleSketch(); }
+void TVerificationPage::InitialState()
+{
+    ui->OKBtn2->setEnabled(false);
+    ui->NClipBtn->setEnabled(false);
+    ui->NDruSBtn->setEnabled(false);
+    ui->CBox95->setChecked(false);
+}
+
+bool TVerificationPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsEnterKey(event)) {
+        if (watched == ui->DNEdit) {
+            ui->kbEdit->setFocus();
+            return true;
+        }
+        if (watched == ui->kbEdit) {
+            ui->IeEdit->setFocus();
+            return true;
+        }
+        if (watched == ui->IeEdit) {
+            ui->DNEdit->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TVerificationPage::ShowError(const QString& message, QWidget* field)
+{
+    ui->ErrLabel->setText(message);
+    field->setFocus();
+}
+
+void TVerificationPage::DrawSketch(int full)
+{
+    TCircleSketch& sketch = main_.CircleSketch();
+    sketch.d = d_;
+    sketch.h = h_;
+    sketch.Full = full;
+    sketch.LabelsOnly = 0;
+    main_.DrawCircleSketch();
+}
+
+void TVerificationPage::OKBtn1Click()
+{
+    ui->ErrLabel->setText(" ");
+    const TNumberField fields[] = {ReadNumberField(FieldText(ui->DNEdit)), ReadNumberField(FieldText(ui->kbEdit)),
+                                   ReadNumberField(FieldText(ui->IeEdit))};
+    QLineEdit* const edits[] = {ui->DNEdit, ui->kbEdit, ui->IeEdit};
+    if (const auto failure = ValidateFields(fields, VerificationFieldRules())) {
+        ui->OKBtn2->setEnabled(false);
+        ShowError(FromUtf8(failure->message), edits[failure->index]);
+        return;
+    }
+    const double dEntered = fields[0].value;
+    const double kb = fields[1].value;
+    const double Is = fields[2].value;
+    TCircleFullFlow full;
+    try {
+        full = CircleFullFlow(dEntered, kb, Is, ui->CBox95->isChecked());
+    } catch (const CalculationError& e) {
+        ui->OKBtn2->setEnabled(false);
+        ShowError(QString::fromUtf8(e.what()), ui->DNEdit);
+        return;
+    }
+    d_ = full.dc;
+    Qv_ = full.Qv;
+    vv_ = full.vv;
+
+    ui->QvLabel->setText(FromUtf8(Fmt("%4.2f ", Qv_)));
+    ui->VvLabel->setText(FromUtf8(Fmt("%4.2f ", vv_)));
+    ui->DNLabel->setText(FromUtf8(ui->CBox95->isChecked() ? Fmt("%.2f ", d_) : Fmt("%s ", fields[0].working)));
+    ui->kbLabel->setText(FromUtf8(Fmt("%s ", fields[1].working)));
+    ui->IeLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
+    if (Qt_ > 0)
+        for (QLabel* label : {ui->VtLabel, ui->FhLabel, ui->QtLabel, ui->QtvLabel, ui->htvLabel})
+            label->clear();
+    ui->OKBtn2->setEnabled(true);
+
+    h_ = full.hFull;
+    DrawSketch(1);
+    WriteCircleFullFlowLines(main_.CircleResultLines(), dEntered, d_, kb, Is, Qv_, vv_);
+    ui->NClipBtn->setEnabled(true);
+    ui->NDruSBtn->setEnabled(true);
+}
+
+void TVerificationPage::OKBtn2Click()
+{
+    Qt_ = 0;
+    ui->ErrLabel->setText(" ");
+    const TNumberField field = ReadNumberField(FieldText(ui->QtEdit));
+    Qt_ = field.value;
+    // After the clear button or a transfer from the design page there is no
+    // pipe to fill until the next full-flow run.
+    if (d_ == 0) {
+        ShowError(QString::fromUtf8(NoFullFlowMessage), ui->DNEdit);
+        return;
+    }
+    if (const auto message = FieldError(field, PartialDischargeRule(Qv_))) {
+        ShowError(FromUtf8(*message), ui->QtEdit);
+        return;
+    }
+    TCirclePartialFlow partial;
+    try {
+        partial = CirclePartialFlow(d_, Qv_, vv_, Qt_);
+    } catch (const CalculationError& e) {
+        ShowError(QString::fromUtf8(e.what()), ui->QtEdit);
+        return;
+    }
+    ui->VtLabel->setText(FromUtf8(Fmt("%4.2f ", partial.vt)));
+    ui->FhLabel->setText(FromUtf8(Fmt("%4.1f ", partial.h)));
+    ui->QtLabel->setText(FromUtf8(Fmt("%s ", field.working)));
+    ui->QtvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.qq)));
+    ui->htvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.hd)));
+
+    h_ = partial.h;
+    DrawSketch(0);
+    WriteCirclePartialFlowLines(main_.CircleResultLines(), Qt_, partial.h, partial.hd, partial.qq, partial.vt);
+}
+
+void TVerificationPage::RadiBtn1Click()
+{
+    for (QLineEdit* field : {ui->DNEdit, ui->IeEdit, ui->kbEdit})
+        field->clear();
+    for (QLabel* label : {ui->DNLabel, ui->IeLabel, ui->kbLabel, ui->QvLabel, ui->VvLabel})
+        label->clear();
+    ui->QtEdit->clear();
+    for (QLabel* label : {ui->QtLabel, ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel, ui->ErrLabel})
+        label->clear();
+    main_.CircleResultLines().Clear(0, CircleResultLineCount - 1);
+    ui->NClipBtn->setEnabled(false);
+    ui->CBox95->setChecked(false);
+    if (TNBemForm* titles = main_.Dialogs().nBem)
+        titles->ClearTitles();
+    ui->NDruSBtn->setEnabled(false);
+
+    ForgetResult();
+    main_.DrawCircleSketch();
+}
+
+void TVerificationPage::TabSheet1Show()
+{
+    TCircleSketch& sketch = main_.CircleSketch();
+    sketch.d = d_;
+    sketch.h = h_;
+    sketch.LabelsOnly = (d_ == 0 || h_ == 0) ? 1 : 0;
+    main_.DrawCircleSketch();
+    ui->DNEdit->setFocus();
+}
+
+void TVerificationPage::TakeOverDesign(const QString& qtText, const QString& isText, const QString& kbText, double D)
+{
+    ui->QtEdit->setText(qtText);
+    ui->IeEdit->setText(isText);
+    ui->kbEdit->setText(kbText);
+    ui->DNEdit->setText(FromUtf8(Fmt("%-.1f", D)));
+    for (QLabel* label : {ui->DNLabel, ui->IeLabel, ui->kbLabel, ui->QvLabel, ui->VvLabel, ui->QtLabel,
+                          ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel})
+        label->clear();
+    ui->CBox95->setChecked(false);
+    ForgetResult();
+}
+
+void TVerificationPage::ForgetResult()
+{
+    d_ = 0;
+    h_ = 0;
+    TCircleSketch& sketch = main_.CircleSketch();
+    sketch.Full = 0;
+    sketch.LabelsOnly = 1;
+}
+
+void TVerificationPage::SpeedButton1Click()
+{
+    if (TkbForm* table = main_.Dialogs().kb)
+        table->exec();
+}
+
+void TVerificationPage::TheoSBtnClick()
+{
+    if (TTheoForm* explanations = main_.Dialogs().theo)
+        explanations->exec();
+}
 
 } // namespace fluvara

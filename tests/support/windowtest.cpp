@@ -68,3 +68,37 @@ QString Text(const QObject* root, const QString& name)
 }
 
 } // namespace fluvara::test
+
+#include "Main.h"
+#include "Startup.h"
+
+namespace fluvara::test {
+
+TRunningProgram::TRunningProgram() { Start(); }
+
+TRunningProgram::TRunningProgram(const QVariant& storedHeaderLine)
+{
+    settings_.SetHeaderValue(storedHeaderLine);
+    Start();
+}
+
+TRunningProgram::~TRunningProgram() = default;
+
+void TRunningProgram::Start()
+{
+    windows_ = CreateApplicationWindows();
+    windows_->mainForm->show();
+    windows_->mainForm->activateWindow();
+    if (!QTest::qWaitForWindowActive(windows_->mainForm.get()))
+        qWarning("main window did not become active");
+}
+
+TMainForm& TRunningProgram::Main() const { return *windows_->mainForm; }
+
+QString TRunningProgram::FocusName() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+} // namespace fluvara::test

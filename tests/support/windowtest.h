@@ -9,6 +9,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <memory>
+
 namespace fluvara::test {
 
 // Points the per-user settings store at a fresh temporary folder for the
@@ -41,5 +43,35 @@ void TypeInto(const QObject* root, const QString& fieldName, const QString& text
 void Click(const QObject* root, const QString& buttonName);
 void PressEnter(const QObject* root, const QString& fieldName);
 QString Text(const QObject* root, const QString& name);  // label or line edit
+
+} // namespace fluvara::test
+
+namespace fluvara {
+struct TApplicationWindows;
+class TMainForm;
+}
+
+namespace fluvara::test {
+
+// The whole program as start-up creates it, shown and active, with a private
+// settings store. Optionally a header line value is stored before start-up.
+class TRunningProgram {
+public:
+    TRunningProgram();
+    explicit TRunningProgram(const QVariant& storedHeaderLine);
+    ~TRunningProgram();
+
+    TMainForm& Main() const;
+    TApplicationWindows& Windows() const { return *windows_; }
+    TTestSettings& Settings() { return settings_; }
+    // The widget that has the keyboard focus, by object name ("" for none).
+    QString FocusName() const;
+
+private:
+    void Start();
+
+    TTestSettings settings_;
+    std::unique_ptr<TApplicationWindows> windows_;
+};
 
 } // namespace fluvara::test

@@ -1,0 +1,84 @@
+#include "InputField.h"
+
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+#include <string>
+
+namespace fluvara {
+
+namespace {
+
+class TLengthValidator : public QValidator {
+public:
+    TLengthValidator(int maxChars, QObject* parent) : QValidator(parent), maxChars_(maxChars) {}
+
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= maxChars_ ? Acceptable : Invalid;
+    }
+
+private:
+    int maxChars_;
+};
+
+// QLineEdit lets every edit through while its current text fails the
+// validator, as a long program-written text does. In that state this filter
+// refuses whatever would not shorten the text.
+class TLongTextGuard : public QObject {
+public:
+    TLongTextGuard(QLineEdit* field, int maxChars) : QObject(field), field_(field), maxChars_(maxChars) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const qsizetype length = field_->text().size();
+        if (length <= maxChars_)
+            return false;
+        if (event->type() == QEvent::ContextMenu)
+            return true;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        qsizetype inserted = 0;
+        if (key->matches(QKeySequence::Paste))
+            inserted = QGuiApplication::clipboard()->text().size();
+        else if (!key->text().isEmpty() && key->text().at(0).isPrint())
+            inserted = key->text().size();
+        else
+            return false;
+        const qsizetype after = length - field_->selectedText().size() + inserted;
+        return after > maxChars_ && after >= length;
+    }
+
+private:
+    QLineEdit* field_;
+    int maxChars_;
+};
+
+} // namespace
+
+void LimitTyping(QLineEdit* field, int maxChars)
+{
+    field->setValidator(new TLengthValidator(maxChars, field));
+    field->installEventFilter(new TLongTextGuard(field, maxChars));
+    field->setAcceptDrops(false);
+}
+
+std::string FieldText(const QLineEdit* field) { return field->text().toStdString(); }
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+bool IsEnterKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace fluvara

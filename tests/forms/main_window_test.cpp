@@ -1,0 +1,197 @@
+#include "windowtest.h"
+
+#include "About.h"
+#include "Clipinh.h"
+#include "Gbem.h"
+#include "Headline.h"
+#include "Kbtab.h"
+#include "Ksttab.h"
+#include "Main.h"
+#include "Nbem.h"
+#include "Startup.h"
+#include "Theo.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace fluvara;
+using namespace fluvara::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frame();
+    void toolbarAndMenu();
+    void initialPageState();
+    void pagesInOrder();
+    void startUpCreatesEveryWindowOnce();
+    void headerLine_data();
+    void headerLine();
+    void closesFromToolbarAndMenu();
+    void pageSwitchRedrawsAndFocuses();
+};
+
+void MainWindowTest::frame()
+{
+    TRunningProgram program;
+    TMainForm& main = program.Main();
+    QCOMPARE(main.windowTitle(), QString(" FLUVARA "));
+    QCOMPARE(main.centralWidget()->size(), QSize(913, 607));
+    // fixed size: the frame cannot be dragged larger or smaller
+    QCOMPARE(main.minimumSize(), main.maximumSize());
+    QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(main.SketchCentre(), (TPoint{632, 328}));
+    QCOMPARE(Find<QWidget>(&main, "Bevel1")->geometry(), QRect(368, 72, 529, 513));
+    QCOMPARE(Find<QWidget>(&main, "Panel1")->geometry(), QRect(368, 16, 529, 50));
+    QCOMPARE(Find<QWidget>(&main, "PageControl1")->geometry(), QRect(16, 16, 345, 569));
+    QVERIFY(Find<QPlainTextEdit>(&main, "Memo1")->isHidden());
+    QCOMPARE(main.font().pixelSize(), 11);
+    QCOMPARE(main.font().family(), QString("MS Sans Serif"));
+}
+
+void MainWindowTest::toolbarAndMenu()
+{
+    TRunningProgram program;
+    const struct {
+        const char* name;
+        int x;
+        const char* hint;
+    } buttons[] = {
+        {"SpClipfrageBtn", 368, "Inhalt der Zwischenablage anzeigen"},
+        {"HLineBtn", 408, "Kopfzeile eingeben"},
+        {"AboutBtn", 448, "Info anzeigen"},
+        {"ExitButton", 488, "Programm beenden"},
+    };
+    for (const auto& b : buttons) {
+        auto* button = Find<QToolButton>(&program.Main(), b.name);
+        QCOMPARE(button->geometry(), QRect(b.x, 8, 36, 36));
+        QCOMPARE(button->toolTip(), QString::fromUtf8(b.hint));
+        QVERIFY(button->autoRaise());
+        QVERIFY(!button->icon().isNull());
+    }
+    const QList<QAction*> menus = program.Main().menuBar()->actions();
+    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus[0]->text(), QString::fromUtf8("&Menü"));
+    const QList<QAction*> items = menus[0]->menu()->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items[0]->text(), QString("&Info"));
+    QCOMPARE(items[1]->text(), QString("&Beenden"));
+}
+
+void MainWindowTest::initialPageState()
+{
+    TRunningProgram program;
+    const QObject* main = &program.Main();
+    QCOMPARE(Find<QTabWidget>(main, "PageControl1")->currentWidget()->objectName(), QString("TabSheet1"));
+    QCOMPARE(Text(main, "DNEdit"), QString());
+    for (const char* name : {"OKBtn2", "NClipBtn", "NDruSBtn", "NachBemBtn"})
+        QVERIFY2(!Find<QAbstractButton>(main, name)->isEnabled(), name);
+    QVERIFY(Find<QAbstractButton>(main, "OKBtn1")->isEnabled());
+    QCOMPARE(Text(main, "BhdEdit"), QString("82,7"));
+    QVERIFY(Find<QCheckBox>(main, "CBox0_9")->isChecked());
+    QVERIFY(!Find<QCheckBox>(main, "CBox95")->isChecked());
+    const TCircleSketch& sketch = program.Main().CircleSketch();
+    QCOMPARE(sketch.LabelsOnly, 1);
+    QCOMPARE(sketch.Full, 0);
+    QCOMPARE(program.Main().CircleResultLines().Line(0), std::string(" "));
+    QCOMPARE(program.FocusName(), QString("DNEdit"));
+}
+
+void MainWindowTest::pagesInOrder()
+{
+    TRunningProgram program;
+    auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
+    QCOMPARE(pages->count(), 3);
+    const char* names[] = {"TabSheet1", "TabSheet3", "TabSheet2"};
+    const char* captions[] = {" Kreisprofil Nachw. ", " Kreisprofil Bem. ", " Gerinne Bem.  "};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(pages->widget(i)->objectName(), QString(names[i]));
+        QCOMPARE(pages->tabText(i), QString(captions[i]));
+    }
+    QCOMPARE(pages->font().family(), QString("Arial"));
+    QCOMPARE(pages->font().pixelSize(), 13);
+}
+
+void MainWindowTest::startUpCreatesEveryWindowOnce()
+{
+    TRunningProgram program;
+    TApplicationWindows& w = program.Windows();
+    QVERIFY(w.mainForm && w.aboutForm && w.clipForm && w.gBemForm && w.headLineForm && w.kbForm && w.kstForm
+            && w.nBemForm && w.theoForm);
+    const TDialogs& d = program.Main().Dialogs();
+    QCOMPARE(d.about, w.aboutForm.get());
+    QCOMPARE(d.clip, w.clipForm.get());
+    QCOMPARE(d.gBem, w.gBemForm.get());
+    QCOMPARE(d.headLine, w.headLineForm.get());
+    QCOMPARE(d.kb, w.kbForm.get());
+    QCOMPARE(d.kst, w.kstForm.get());
+    QCOMPARE(d.nBem, w.nBemForm.get());
+    QCOMPARE(d.theo, w.theoForm.get());
+    // dialogs stay hidden until asked for
+    QVERIFY(!w.aboutForm->isVisible());
+}
+
+void MainWindowTest::headerLine_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("missing") << QVariant() << QString();
+    QTest::newRow("text") << QVariant(QString::fromUtf8("Ingenieurbüro Müller")) << QString::fromUtf8("Ingenieurbüro Müller");
+    QTest::newRow("empty text") << QVariant(QString()) << QString();
+    QTest::newRow("list") << QVariant(QStringList{"a", "b"}) << QString("FLUVARA 5.0");
+    QTest::newRow("binary") << QVariant(QByteArray("\x01\x02", 2)) << QString("FLUVARA 5.0");
+    QTest::newRow("longer than 64") << QVariant(QString(70, QChar(u'ä'))) << QString(64, QChar(u'ä'));
+    QTest::newRow("exactly 64") << QVariant(QString(64, 'x')) << QString(64, 'x');
+}
+
+void MainWindowTest::headerLine()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, expected);
+    std::unique_ptr<TRunningProgram> program;
+    if (stored.isValid())
+        program = std::make_unique<TRunningProgram>(stored);
+    else
+        program = std::make_unique<TRunningProgram>();
+    QCOMPARE(program->Main().HeaderLine(), expected);
+}
+
+void MainWindowTest::closesFromToolbarAndMenu()
+{
+    {
+        TRunningProgram program;
+        QVERIFY(program.Main().isVisible());
+        Click(&program.Main(), "ExitButton");
+        QVERIFY(!program.Main().isVisible());
+    }
+    {
+        TRunningProgram program;
+        Find<QAction>(&program.Main(), "ExitItem")->trigger();
+        QVERIFY(!program.Main().isVisible());
+    }
+    {
+        TRunningProgram program;
+        QVERIFY(program.Main().close());
+        QVERIFY(!program.Main().isVisible());
+    }
+}
+
+void MainWindowTest::pageSwitchRedrawsAndFocuses()
+{
+    TRunningProgram program;
+    auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
+    pages->setCurrentIndex(1);
+    QCOMPARE(program.FocusName(), QString("BQtEdit"));
+    pages->setCurrentIndex(0);
+    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
