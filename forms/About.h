@@ -1,6 +1,13 @@
 #pragma once
+// Program name, version and the maker's contact lines.
 
 #include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TAboutForm;
+}
 
 namespace fluvara {
 
@@ -8,9 +15,13 @@ class TAboutForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAboutForm(QWidget* parent = nullptr);
+    ~TAboutForm() override;
 
     // Writes the program, version and rights lines; called before every showing.
     void FillLabels(const QString& applicationTitle);
+
+private:
+    std::unique_ptr<Ui::TAboutForm> ui;
 };
 
 } // namespace fluvara

@@ -1,8 +1,15 @@
 #pragma once
+// Viewer of the text this program last copied to the clipboard.
 
 #include <QDialog>
 
+#include <memory>
+
 class QPlainTextEdit;
+
+namespace Ui {
+class TClipForm;
+}
 
 namespace fluvara {
 
@@ -11,8 +18,15 @@ class TClipForm : public QDialog {
 public:
     // Shows the text of memo, the main window's copy of the last clipboard text.
     explicit TClipForm(const QPlainTextEdit& memo, QWidget* parent = nullptr);
+    ~TClipForm() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    void FormActivate();
+
+    std::unique_ptr<Ui::TClipForm> ui;
     const QPlainTextEdit& memo_;
 };
 

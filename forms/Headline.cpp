@@ -1,12 +1,57 @@
 #include "Headline.h"
+#include "ui_Headline.h"
+
+#include "FormStyle.h"
+#include "settingsstore.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QStyle>
 
 namespace fluvara {
 
-THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent) : QDialog(parent), headerLine_(headerLine)
+THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::THeadLineForm>()), headerLine_(headerLine)
 {
-    setObjectName("HeadLineForm");
-    setWindowTitle(QString::fromUtf8("  Kopfzeile"));
-    setFixedSize(563, 179);
+    ui->setupUi(this);
+    SetBackground(this, SilverColor);
+    SetPixelFont(this, "MS Sans Serif", 13);
+    SetFieldColor(ui->HLineEdit, Qt::white);
+    SetTextColor(ui->HLineEdit, Qt::black);
+    // Taken from HeaderLineMaxChars so that the field never holds more than the header line.
+    ui->HLineEdit->setMaxLength(HeaderLineMaxChars);
+    connect(ui->xOKBtn, &QPushButton::clicked, this, &THeadLineForm::xOKBtnClick);
+    connect(ui->xCancelBtn, &QPushButton::clicked, this, &THeadLineForm::xCancelBtnClick);
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+
+    // The stored value is read again here; the field is filled from it this once only.
+    headerLine_ = ReadHeaderLine(headerLine_);
+    ui->HLineEdit->setText(headerLine_);
+}
+
+THeadLineForm::~THeadLineForm() = default;
+
+void THeadLineForm::xOKBtnClick()
+{
+    headerLine_ = ui->HLineEdit->text();
+    WriteHeaderLine(headerLine_);
+    accept();
+}
+
+// Keeps the field as typed, so the next opening shows it again.
+void THeadLineForm::xCancelBtnClick() { reject(); }
+
+void THeadLineForm::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void THeadLineForm::FormActivate()
+{
+    ui->HLineEdit->setFocus();
+    ui->HLineEdit->deselect();
 }
 
 } // namespace fluvara
