@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSysInfo>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -323,6 +324,33 @@ private slots:
             Click(dialog, button);
             QVERIFY(!dialog->isVisible());
         }
+    }
+
+    // The verification page's buttons open the kb table and the explanations, filled and focused.
+    void pageButtonsOpenReferenceDialogs()
+    {
+        TMainForm& mainForm = *windows_->mainForm;
+        QVERIFY(Activate(&mainForm));
+        QDialog* kb = DialogNamed("kbForm");
+        QString cell;
+        QTimer::singleShot(0, kb, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(kb));
+            cell = Cell(Find<QTableWidget>(kb, "kbStrGrid"), 2, 0);
+            Click(kb, "Button1");
+        });
+        Click(&mainForm, "SpeedButton1");
+        QCOMPARE(cell, " 0,25   ");
+
+        QDialog* theo = DialogNamed("TheoForm");
+        QString focus;
+        QTimer::singleShot(0, theo, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(theo));
+            focus = FocusName();
+            Click(theo, "TheoBtn");
+        });
+        Click(&mainForm, "TheoSBtn");
+        QCOMPARE(focus, "TheoREdit");
+        QVERIFY(!theo->isVisible());
     }
 
     void viewerShowsLastCopiedText()
