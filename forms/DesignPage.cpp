@@ -25,7 +25,7 @@ TDesignPage::TDesignPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TDesignP
 {
     ui->setupUi(this);
     SetBackground(this, SilverColor);
-    SetPixelHeight(ui->CBox0_9, 11);
+    SetCheckBoxStyle(ui->CBox0_9, 11);
     for (QLabel* label : {ui->BQtLabel, ui->BhdLabel, ui->BkbLabel, ui->BIeLabel})
         SetBackground(label, PaleYellowColor);
     for (QLabel* label : {ui->BDNLabel, ui->BFhLabel, ui->BVtLabel, ui->BQvLabel, ui->BVvLabel, ui->BVQLabel})

@@ -50,3 +50,13 @@ void SetTextColor(QWidget* widget, const QColor& color)
 }
 
 } // namespace fluvara
+
+namespace fluvara {
+
+void SetCheckBoxStyle(QWidget* checkBox, int pixelHeight)
+{
+    SetPixelHeight(checkBox, pixelHeight);
+    checkBox->setStyleSheet("QCheckBox { spacing: 2px; }");
+}
+
+} // namespace fluvara

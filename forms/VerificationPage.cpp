@@ -28,7 +28,7 @@ TVerificationPage::TVerificationPage(TMainForm& mainForm)
 {
     ui->setupUi(this);
     SetBackground(this, SilverColor);
-    SetPixelHeight(ui->CBox95, 11);
+    SetCheckBoxStyle(ui->CBox95, 11);
     for (QLabel* label : {ui->DNLabel, ui->kbLabel, ui->IeLabel, ui->QtLabel})
         SetBackground(label, PaleYellowColor);
     for (QLabel* label : {ui->QvLabel, ui->VvLabel, ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel})
