@@ -13,12 +13,6 @@ TChannelPage::TChannelPage(TMainForm& mainForm) : main_(mainForm)
 
 void TChannelPage::InitialState() {}
 
-void TChannelPage::TabSheet2Show() { main_.DrawCircleSketch(); }
-
-void TChannelPage::DrawSketch(TDrawSurface& surface, TPoint, TRect bevel)
-{
-    surface.SetBrushColor(Silver);
-    surface.FillRect(bevel.left + 1, bevel.top + 1, bevel.left + bevel.width - 1, bevel.top + bevel.height - 1);
-}
+void TChannelPage::TabSheet2Show() { main_.DrawChannelSketch(); }
 
 } // namespace fluvara

@@ -1,8 +1,6 @@
 #pragma once
 // The page " Gerinne Bem. ": open channel.
 
-#include "drawsurface.h"
-
 #include <QWidget>
 
 namespace fluvara {
@@ -16,7 +14,6 @@ public:
 
     void InitialState();
     void TabSheet2Show();
-    void DrawSketch(TDrawSurface& surface, TPoint centre, TRect bevel);
 
 private:
     TMainForm& main_;

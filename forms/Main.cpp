@@ -107,13 +107,15 @@ void TMainForm::FormPaint(QPainter& painter)
     if (page == verificationPage_ || page == designPage_)
         fluvara::DrawCircleSketch(surface_, circleSketch_, sketchCentre_, bevelRect_);
     else
-        channelPage_->DrawSketch(surface_, sketchCentre_, bevelRect_);
+        fluvara::DrawChannelSketch(surface_, channelSketch_, sketchCentre_, bevelRect_);
     surface_.End();
 }
 
 QPlainTextEdit* TMainForm::Memo1() const { return ui->Memo1; }
 
 void TMainForm::DrawCircleSketch() { ui->Bevel1->update(); }
+
+void TMainForm::DrawChannelSketch() { ui->Bevel1->update(); }
 
 void TMainForm::ShowVerificationPage() { ui->PageControl1->setCurrentWidget(verificationPage_); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: toolbar, menu, sketch area and the three calculation pages.
 
+#include "channelsketch.h"
 #include "circlesketch.h"
 #include "qtdrawsurface.h"
 #include "resultlines.h"
@@ -57,6 +58,7 @@ public:
     // Shared state of the pages.
     TPoint SketchCentre() const { return sketchCentre_; }
     TCircleSketch& CircleSketch() { return circleSketch_; }
+    TChannelSketch& ChannelSketch() { return channelSketch_; }
     TResultLines& CircleResultLines() { return circleResultLines_; }
     TResultLines& ChannelResultLines() { return channelResultLines_; }
     QString& HeaderLine() { return headerLine_; }
@@ -66,8 +68,9 @@ public:
     TVerificationPage* VerificationPage() const { return verificationPage_; }
     TDesignPage* DesignPage() const { return designPage_; }
 
-    // Redraws the sketch area with the sketch of the active page.
+    // Redraw the sketch area; the paint routine draws the sketch of the active page.
     void DrawCircleSketch();
+    void DrawChannelSketch();
     void ShowVerificationPage();
 
     void AboutBtnClick();
@@ -90,6 +93,7 @@ private:
     TPoint sketchCentre_;
     TRect bevelRect_;
     TCircleSketch circleSketch_;
+    TChannelSketch channelSketch_;
     TResultLines circleResultLines_ = MakeCircleResultLines();
     TResultLines channelResultLines_ = MakeChannelResultLines();
     QString headerLine_;
