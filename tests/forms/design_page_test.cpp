@@ -49,6 +49,7 @@ private slots:
     void transferOfASevenCharacterDiameter();
     void transferredSmallDiameterIsRejectedByVerification();
     void showingThePageWithoutResultDisablesTransfer();
+    void accelerator();
 };
 
 void DesignPageTest::layout()
@@ -308,6 +309,17 @@ void DesignPageTest::showingThePageWithoutResultDisablesTransfer()
     pages->setCurrentIndex(1);
     QVERIFY(Find<QAbstractButton>(page, "NachBemBtn")->isEnabled());
     QCOMPARE(program.Main().CircleSketch().LabelsOnly, 0);
+}
+
+void DesignPageTest::accelerator()
+{
+    TRunningProgram program;
+    const QObject* page = ShowDesignPage(program);
+    TypeInto(page, "BQtEdit", "100");
+    TypeInto(page, "BkbEdit", "1,5");
+    TypeInto(page, "BIeEdit", "5");
+    QTest::keyClick(Find<QWidget>(page, "BIeEdit"), Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(Text(page, "BDNLabel"), QString(" 358.8 "));
 }
 
 QTEST_MAIN(DesignPageTest)

@@ -54,6 +54,7 @@ private slots:
     void typingIsLimitedToSixCharacters();
     void clearButton();
     void partialFlowWithoutDiameter();
+    void accelerators();
 };
 
 void VerificationPageTest::layout()
@@ -367,6 +368,21 @@ void VerificationPageTest::partialFlowWithoutDiameter()
     QCOMPARE(program.FocusName(), QString("DNEdit"));
     QCOMPARE(Text(page, "FhLabel"), QString());
     QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+}
+
+void VerificationPageTest::accelerators()
+{
+    TRunningProgram program;
+    const QObject* page = Find<QWidget>(&program.Main(), "TabSheet1");
+    TypeInto(page, "DNEdit", "300");
+    TypeInto(page, "kbEdit", "1,5");
+    TypeInto(page, "IeEdit", "5");
+    // A mnemonic clicks its button after a short animation.
+    QTest::keyClick(Find<QWidget>(page, "IeEdit"), Qt::Key_V, Qt::AltModifier);
+    QTRY_COMPARE(Text(page, "QvLabel"), QString("69.12 "));
+    TypeInto(page, "QtEdit", "40");
+    QTest::keyClick(Find<QWidget>(page, "QtEdit"), Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(Text(page, "FhLabel"), QString("16.4 "));
 }
 
 QTEST_MAIN(VerificationPageTest)
