@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace fluvara;
 using namespace fluvara::test;
@@ -50,6 +51,7 @@ private slots:
     void transferredSmallDiameterIsRejectedByVerification();
     void showingThePageWithoutResultDisablesTransfer();
     void accelerator();
+    void referenceButtonsOpenTheirDialogs();
 };
 
 void DesignPageTest::layout()
@@ -320,6 +322,27 @@ void DesignPageTest::accelerator()
     TypeInto(page, "BIeEdit", "5");
     QTest::keyClick(Find<QWidget>(page, "BIeEdit"), Qt::Key_I, Qt::AltModifier);
     QTRY_COMPARE(Text(page, "BDNLabel"), QString(" 358.8 "));
+}
+
+void DesignPageTest::referenceButtonsOpenTheirDialogs()
+{
+    TRunningProgram program;
+    const QObject* page = ShowDesignPage(program);
+    const struct {
+        const char* button;
+        const char* dialog;
+    } cases[] = {{"SpeedButton2", "kbForm"}, {"TheoSBtn2", "TheoForm"}};
+    for (const auto& c : cases) {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName();
+                modal->close();
+            }
+        });
+        Click(page, c.button);
+        QCOMPARE(shown, QString(c.dialog));
+    }
 }
 
 QTEST_MAIN(DesignPageTest)
