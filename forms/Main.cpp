@@ -52,6 +52,7 @@ TMainForm::TMainForm(QWidget* parent)
     connect(ui->InfoItem, &QAction::triggered, this, &TMainForm::AboutBtnClick);
     connect(ui->ExitItem, &QAction::triggered, this, &TMainForm::ExitButtonClick);
 
+    SetPixelFont(ui->Memo1, "Courier New", 13);
     SetPixelFont(ui->PageControl1, "Arial", 13);
     // Narrow tabs, so that the three captions fit side by side as drawn.
     ui->PageControl1->setStyleSheet("QTabBar::tab { padding: 3px 1px; }");
