@@ -1,11 +1,250 @@
 #include "channelsketch.h"
 
+#include "circlesketch.h"
+#include "constants.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace fluvara {
 
-void DrawChannelSketch(TDrawSurface& surface, TChannelSketch&, TPoint, TRect bevel)
+namespace {
+
+// Pixel conversion: truncation toward zero. ScaleChannel lets only finite
+// lengths of a few hundred pixels through.
+int T(double x) { return static_cast<int>(x); }
+
+double Radians(double degrees) { return degrees * Pi / 180; }
+
+// Far beyond any picture that fits its room, and well inside int.
+constexpr double MaxPixels = 1e6;
+
+bool IsPixelLength(double x) { return x >= 0 && x <= MaxPixels; }  // false for NaN
+
+void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
 {
+    surface.MoveTo(x1, y1);
+    surface.LineTo(x2, y2);
+}
+
+// A horizontal leg pointing away from the channel and a 40 px leg rising at
+// the bank's angle; direction -1 for the left bank, +1 for the right one.
+void AngleMark(TDrawSurface& surface, int vx, int vy, double degrees, int direction)
+{
+    const double r = Radians(degrees);
+    const int rise = T(40 * std::sin(r));
+    const int run = T(40 * std::cos(r));
+    surface.MoveTo(vx + direction * run, vy - rise);
+    surface.LineTo(vx, vy);
+    surface.LineTo(vx + direction * 40, vy);
+}
+
+} // namespace
+
+void SetExampleChannel(TChannelSketch& sketch)
+{
+    sketch.hp = 75;
+    sketch.b = 75;
+    sketch.alpha = 45;
+    sketch.beta = 45;
+    sketch.h = 50;
+    sketch.hpText = " hp ";
+    sketch.bText = " b ";
+    sketch.l1Text = "  l1 ";
+    sketch.l2Text = "  l2 ";
+    sketch.hText = " h ";
+    sketch.alphaText = "  a  ";
+    sketch.betaText = "  b  ";
+    sketch.bWspText = " b-wsp ";
+    sketch.bProfilText = " b-profil ";
+}
+
+std::optional<TChannelPixels> ScaleChannel(const TChannelSketch& c, const TChannelRoom& room)
+{
+    // Written so that NaN fails every test.
+    const bool lengthsValid = c.hp > 0 && c.h > 0 && c.b >= 0 && std::isfinite(c.hp) && std::isfinite(c.h)
+                              && std::isfinite(c.b);
+    const bool anglesValid = c.alpha > 0 && c.alpha <= 90 && c.beta > 0 && c.beta <= 90;
+    if (!lengthsValid || !anglesValid)
+        return std::nullopt;
+    const double tanAlpha = std::tan(Radians(c.alpha));
+    const double tanBeta = std::tan(Radians(c.beta));
+    if (!(tanAlpha > 0 && tanBeta > 0))  // an angle too small to leave the horizontal
+        return std::nullopt;
+
+    const double half = c.b * 0.5;
+    const double L1 = c.hp / tanAlpha;
+    const double L2 = c.hp / tanBeta;
+    const double W1 = c.h / tanAlpha;
+    const double W2 = c.h / tanBeta;
+
+    TChannelPixels p;
+    const double sx1 = room.halfWidth / ((L1 + L2) * 0.5 + half + 10);
+    const double sy1 = room.profileHeight / c.hp;
+    const double waterHalfWidth = (W1 + W2) * 0.5 + half;
+    const double sy2 = room.flowDepth / c.h;
+    p.s = sx1;
+    if (sy1 < p.s)
+        p.s = sy1;
+    // A water surface too narrow to measure sets no limit.
+    if (waterHalfWidth > 0) {
+        const double sx2 = room.halfWidth / waterHalfWidth;
+        if (sx2 < p.s) {
+            p.s = sx2;
+            p.wide = true;
+        }
+    }
+    if (sy2 < p.s)
+        p.s = sy2;
+    // Overflowing lengths give a scale of 0 or NaN; no room gives one below 0.
+    if (!(p.s > 0 && std::isfinite(p.s)))
+        return std::nullopt;
+
+    const double s = p.s;
+    const double k = room.verticalFactor;
+    const std::array<double, 9> lengths{(half + L1 + 10) * s, (half + L2 + 10) * s, (half + L1) * s,
+                                         (half + L2) * s,      half * s,             c.hp * s * k,
+                                         (half + W1) * s,      (half + W2) * s,      c.h * s * k};
+    if (!std::all_of(lengths.begin(), lengths.end(), IsPixelLength))
+        return std::nullopt;
+    p.eL = T(lengths[0]);
+    p.eR = T(lengths[1]);
+    p.tL = T(lengths[2]);
+    p.tR = T(lengths[3]);
+    p.hb = T(lengths[4]);
+    p.yP = T(lengths[5]);
+    p.wL = T(lengths[6]);
+    p.wR = T(lengths[7]);
+    p.yW = T(lengths[8]);
+    return p;
+}
+
+std::optional<TChannelShape> ChannelShape(const TChannelSketch& sketch, const TChannelRoom& room)
+{
+    TChannelSketch numbers = sketch;
+    std::optional<TChannelPixels> pixels = ScaleChannel(numbers, room);
+    if (!pixels) {
+        SetExampleChannel(numbers);
+        pixels = ScaleChannel(numbers, room);
+    }
+    if (!pixels)
+        return std::nullopt;
+    return TChannelShape{*pixels, numbers.alpha, numbers.beta};
+}
+
+void DrawChannelBody(TDrawSurface& surface, const TChannelPixels& p, int xc, int y, int groundDepth)
+{
+    surface.SetPenWidth(1);
+    surface.SetPenColor(Orange);
+    surface.SetBrushColor(Orange);
+    const std::array<TPoint, 8> ground{{{xc - p.eL, y - p.yP},
+                                        {xc - p.tL, y - p.yP},
+                                        {xc - p.hb, y},
+                                        {xc + p.hb, y},
+                                        {xc + p.tR, y - p.yP},
+                                        {xc + p.eR, y - p.yP},
+                                        {xc + p.eR, y + groundDepth},
+                                        {xc - p.eL, y + groundDepth}}};
+    surface.Polygon(ground);
+    // Water above the profile height rises along the prolonged banks.
+    surface.SetPenColor(LightBlue);
+    surface.SetBrushColor(LightBlue);
+    const std::array<TPoint, 4> water{{{xc - p.hb, y}, {xc + p.hb, y}, {xc + p.wR, y - p.yW}, {xc - p.wL, y - p.yW}}};
+    surface.Polygon(water);
+}
+
+void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint centre, TRect bevel)
+{
+    const bool labelsOnly = sketch.LabelsOnly == 1;
+    if (labelsOnly)
+        SetExampleChannel(sketch);
+
     surface.SetBrushColor(Silver);
     surface.FillRect(bevel.left + 1, bevel.top + 1, bevel.left + bevel.width - 1, bevel.top + bevel.height - 1);
+
+    const int wd = bevel.width / 2;
+    const int hd = bevel.height / 2;
+    const std::optional<TChannelShape> shape =
+        ChannelShape(sketch, TChannelRoom{double(wd - 30), double(hd - 30), double(hd - 90), 0.9});
+    if (!shape)
+        return;  // an area too small for any picture stays empty
+    const TChannelPixels& p = shape->pixels;
+
+    const int cx = centre.x;
+    const int cy = centre.y;
+    const int xc = cx + p.AxisOffset();
+    DrawChannelBody(surface, p, xc, cy, 27);  // T(30 * 0.9) below the bottom
+
+    surface.SetPenWidth(1);
+    surface.SetPenColor(Black);
+    surface.SetBrushColor(Silver);
+
+    // water-surface width
+    const int ySurface = cy - p.yW;
+    DrawDimArrows(surface, 'B', xc - p.wL, ySurface - 40, xc + p.wR, ySurface - 40);
+    Line(surface, xc - p.wL, ySurface - 50, xc - p.wL, ySurface - 10);
+    Line(surface, xc + p.wR, ySurface - 50, xc + p.wR, ySurface - 10);
+    surface.SetBrushColor(White);
+    surface.TextOut(xc - 10, ySurface - 60, sketch.bWspText);
+
+    // Bottom width; a bottom under 10 px gets its heads 2 px further out.
+    surface.SetBrushColor(Silver);
+    const int g = p.hb >= 5 ? 0 : 2;
+    DrawDimArrows(surface, 'B', xc - p.hb - g, cy + 50, xc + p.hb + g, cy + 50);
+    Line(surface, xc - p.hb, cy + 60, xc - p.hb, cy + 10);
+    Line(surface, xc + p.hb, cy + 60, xc + p.hb, cy + 10);
+    surface.SetBrushColor(White);
+    surface.TextOut(xc - 10, cy + 57, sketch.bText);
+
+    // bank widths
+    surface.SetBrushColor(Silver);
+    DrawDimArrows(surface, 'B', xc - p.tL, cy + 50, xc - p.hb, cy + 50);
+    Line(surface, xc - p.tL, cy + 60, xc - p.tL, cy + 10);
+    DrawDimArrows(surface, 'B', xc + p.hb, cy + 50, xc + p.tR, cy + 50);
+    Line(surface, xc + p.tR, cy + 60, xc + p.tR, cy + 10);
+
+    // total profile width
+    DrawDimArrows(surface, 'B', xc - p.tL, cy + 80, xc + p.tR, cy + 80);
+    Line(surface, xc - p.tL, cy + 90, xc - p.tL, cy + 40);
+    Line(surface, xc + p.tR, cy + 90, xc + p.tR, cy + 40);
+
+    surface.SetBrushColor(White);
+    surface.TextOut(xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57, sketch.l1Text);
+    surface.TextOut(xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57, sketch.l2Text);
+    surface.TextOut(xc - 10, cy + 87, sketch.bProfilText);
+
+    // profile height, left of the ground
+    surface.SetBrushColor(Silver);
+    DrawDimArrows(surface, 'B', xc - p.eL - 10, cy - p.yP, xc - p.eL - 10, cy);
+    Line(surface, xc - p.eL - 16, cy - p.yP, xc - p.eL, cy - p.yP);
+    Line(surface, xc - p.eL - 16, cy, xc - p.hb - 10, cy);
+    surface.SetBrushColor(White);
+    surface.TextOut(xc - p.eL + 5, cy - p.yP + p.yP / 2, sketch.hpText);
+    if (labelsOnly)
+        surface.TextOut(xc - p.eL + 20, cy - 160, " Bezeichnungen ");
+
+    // The angle marks stand at fixed places below the channel. The example's
+    // symbols are the Latin letters that the "Symbol" face shows as Greek.
+    if (sketch.alphaText.size() >= 3 && sketch.alphaText[2] == 'a')
+        surface.SetFontName("Symbol");
+    AngleMark(surface, cx - 60, cy + 145, shape->alpha, -1);
+    surface.TextOut(cx - 100, cy + 152, sketch.alphaText);
+    AngleMark(surface, cx + 60, cy + 145, shape->beta, +1);
+    surface.TextOut(cx + 60, cy + 152, sketch.betaText);
+    surface.SetFontName("Arial");
+
+    surface.SetBrushColor(Silver);
+    surface.TextOut(cx - 20, cy + 130, "[ cm ]");
+
+    // Flow depth, right of whichever reaches further: water surface or ground.
+    surface.SetBrushColor(Silver);
+    const int xh = xc + std::max(p.wR, p.eR) + 10;
+    DrawDimArrows(surface, 'B', xh, ySurface, xh, cy);
+    Line(surface, xh + 6, ySurface, xc + p.wR + 5, ySurface);
+    Line(surface, xh + 6, cy, xc + p.hb + 10, cy);
+    surface.SetBrushColor(Yellow);
+    surface.TextOut(xh - 35, ySurface + p.yW / 2 - 5, sketch.hText);
 }
 
 } // namespace fluvara
