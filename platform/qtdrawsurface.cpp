@@ -37,7 +37,17 @@ int ArcAngle16(const QRectF& box, int px, int py)
 
 } // namespace
 
-TQtDrawSurface::TQtDrawSurface(const QFont& initialFont) : font_(initialFont) {}
+TQtDrawSurface::TQtDrawSurface(const QFont& initialFont) : font_(initialFont), sansFamily_(initialFont.family()) {}
+
+QString TQtDrawSurface::Shown(std::string_view text) const
+{
+    QString shown = ToQString(text);
+    if (symbol_) {
+        shown.replace(QChar(u'a'), QChar(u'\u03B1'));
+        shown.replace(QChar(u'b'), QChar(u'\u03B2'));
+    }
+    return shown;
+}
 
 void TQtDrawSurface::Begin(QPainter* painter, QPoint offset)
 {
@@ -149,7 +159,7 @@ void TQtDrawSurface::TextOut(int x, int y, std::string_view text)
 {
     if (!painter_)
         return;
-    const QString qtext = ToQString(text);
+    const QString qtext = Shown(text);
     const QFontMetrics metrics = painter_->fontMetrics();
     painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), brush_);
     painter_->setPen(Qt::black);
@@ -159,7 +169,9 @@ void TQtDrawSurface::TextOut(int x, int y, std::string_view text)
 
 void TQtDrawSurface::SetFontName(std::string_view name)
 {
-    font_.setFamily(ToQString(name));
+    const QString family = ToQString(name);
+    symbol_ = family == QLatin1String("Symbol");
+    font_.setFamily(symbol_ ? sansFamily_ : family);
     Apply();
 }
 
@@ -171,7 +183,7 @@ void TQtDrawSurface::SetFontPointSize(int points)
 
 int TQtDrawSurface::TextWidth(std::string_view text)
 {
-    const QString qtext = ToQString(text);
+    const QString qtext = Shown(text);
     if (painter_)
         return painter_->fontMetrics().horizontalAdvance(qtext);
     return QFontMetrics(font_).horizontalAdvance(qtext);

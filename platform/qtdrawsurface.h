@@ -4,6 +4,9 @@
 //
 // Pixels follow the old window drawing: no antialiasing; a box (x1, y1, x2, y2)
 // covers x1 .. x2 - 1 and y1 .. y2 - 1; lines leave out their end point.
+//
+// There is no "Symbol" face: while that name is set, texts are drawn and
+// measured in the starting font's face with a and b shown as alpha and beta.
 
 #include "drawsurface.h"
 
@@ -44,6 +47,7 @@ public:
 
 private:
     void Apply();
+    QString Shown(std::string_view text) const;
     QPen Pen(Qt::PenCapStyle cap) const;
 
     QPainter* painter_ = nullptr;
@@ -51,6 +55,8 @@ private:
     int penWidth_ = 1;
     QColor brush_{Qt::white};
     QFont font_;
+    QString sansFamily_;  // the starting font's face, standing in for "Symbol"
+    bool symbol_ = false;
     QPoint current_;
 };
 

@@ -1,7 +1,9 @@
 // The Qt surface on an image: the pixels of the shapes and of the whole
-// circle sketch, which prove the box mapping and the chord's direction.
+// circle and channel sketches, which prove the box mapping and the chord's
+// direction, and the Greek letters standing in for the "Symbol" face.
 
 #include "Startup.h"
+#include "channelsketch.h"
 #include "circlesketch.h"
 #include "qtdrawsurface.h"
 
@@ -52,6 +54,16 @@ QRect PaintedBounds(const QImage& image)
             if (image.pixelColor(x, y) != background)
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// Paints one text in a fresh surface's font after setting fontName.
+QImage PaintText(const char* fontName, const char* text)
+{
+    return Paint([&](TQtDrawSurface& s) {
+        s.SetBrushColor(White);
+        s.SetFontName(fontName);
+        s.TextOut(20, 20, text);
+    });
 }
 
 } // namespace
@@ -209,6 +221,84 @@ private slots:
         if (!dryPoint.isNull())
             QCOMPARE(image.pixelColor(dryPoint), ToQColor(Silver));
         QCOMPARE(image.pixelColor(632, 251), ToQColor(Grey));  // the wall above the inside
+        QCOMPARE(image.pixelColor(400, 100), ToQColor(Silver));
+        QCOMPARE(image.pixelColor(369, 73), ToQColor(Silver));
+        QCOMPARE(image.pixelColor(895, 583), ToQColor(Silver));
+        QCOMPARE(image.pixelColor(368, 72), background);  // the bevel's own frame stays
+        QCOMPARE(image.pixelColor(896, 584), background);
+    }
+    void SymbolFaceShowsAAndBAsAlphaAndBeta_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("left angle symbol") << "  a  " << QString::fromUtf8("  \u03b1  ");
+        QTest::newRow("right angle symbol") << "  b  " << QString::fromUtf8("  \u03b2  ");
+        QTest::newRow("other characters stay") << "b-wsp 1.5" << QString::fromUtf8("\u03b2-wsp 1.5");
+    }
+    void SymbolFaceShowsAAndBAsAlphaAndBeta()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        const QByteArray raw = text.toUtf8();
+        const QByteArray greek = shown.toUtf8();
+        TQtDrawSurface surface(WindowFont());
+        surface.SetFontName("Symbol");
+        // drawn in the window's own face, which has the Greek letters
+        QCOMPARE(surface.Font().family(), WindowFont().family());
+        QCOMPARE(surface.TextWidth(raw.constData()), QFontMetrics(WindowFont()).horizontalAdvance(shown));
+        const QImage symbol = PaintText("Symbol", raw.constData());
+        QCOMPARE(symbol, PaintText("MS Sans Serif", greek.constData()));
+        QVERIFY(symbol != PaintText("MS Sans Serif", raw.constData()));
+    }
+
+    void OtherFacesKeepTheLatinLetters()
+    {
+        TQtDrawSurface surface(WindowFont());
+        surface.SetFontName("Symbol");
+        surface.SetFontName("Arial");
+        QCOMPARE(surface.Font().family(), QString("Arial"));
+        QFont arial = WindowFont();
+        arial.setFamily("Arial");
+        QCOMPARE(surface.TextWidth("  a  "), QFontMetrics(arial).horizontalAdvance("  a  "));
+        const QImage afterSymbol = Paint([](TQtDrawSurface& s) {
+            s.SetBrushColor(White);
+            s.SetFontName("Symbol");
+            s.SetFontName("Arial");
+            s.TextOut(20, 20, "  a  ");
+        });
+        QCOMPARE(afterSymbol, PaintText("Arial", "  a  "));
+    }
+
+    void ChannelSketchColours_data()
+    {
+        QTest::addColumn<int>("labelsOnly");
+        QTest::addColumn<QPoint>("groundPoint");
+        QTest::addColumn<QPoint>("waterPoint");
+        QTest::addColumn<QPoint>("dryPoint");  // in the channel above the water
+        // example: ground top 200, bottom 561 .. 703 at 328, water surface 243;
+        // hp 50, b 100, h 70: water surface 188 above the ground's top 228
+        QTest::newRow("example channel") << 1 << QPoint(420, 300) << QPoint(632, 300) << QPoint(632, 225);
+        QTest::newRow("overflowing channel") << 0 << QPoint(450, 300) << QPoint(700, 200) << QPoint();
+    }
+    void ChannelSketchColours()
+    {
+        QFETCH(int, labelsOnly);
+        QFETCH(QPoint, groundPoint);
+        QFETCH(QPoint, waterPoint);
+        QFETCH(QPoint, dryPoint);
+        TChannelSketch sketch;
+        sketch.LabelsOnly = labelsOnly;
+        sketch.hp = 50;
+        sketch.b = 100;
+        sketch.alpha = 45;
+        sketch.beta = 60;
+        sketch.h = 70;
+        const QImage image = Paint([&](TQtDrawSurface& s) { DrawChannelSketch(s, sketch, centre, bevel); });
+        QCOMPARE(image.pixelColor(groundPoint), ToQColor(Orange));
+        QCOMPARE(image.pixelColor(632, 340), ToQColor(Orange));  // the ground below the bottom
+        QCOMPARE(image.pixelColor(waterPoint), ToQColor(LightBlue));
+        if (!dryPoint.isNull())
+            QCOMPARE(image.pixelColor(dryPoint), ToQColor(Silver));
         QCOMPARE(image.pixelColor(400, 100), ToQColor(Silver));
         QCOMPARE(image.pixelColor(369, 73), ToQColor(Silver));
         QCOMPARE(image.pixelColor(895, 583), ToQColor(Silver));
