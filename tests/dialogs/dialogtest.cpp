@@ -29,16 +29,6 @@ bool Reactivate(QWidget* window)
     return Activate(other) && Activate(window);
 }
 
-void TypeLetters(const QObject* root, const QString& fieldName, const QString& text)
-{
-    auto* field = Find<QLineEdit>(root, fieldName);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    for (QChar letter : text)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(letter.toUpper().unicode()), QString(letter), Qt::NoModifier);
-}
-
 QString AnyText(const QObject* root, const QString& name)
 {
     QObject* child = root->findChild<QObject*>(name);

@@ -17,9 +17,6 @@ namespace fluvara::test {
 // switches to another program and back.
 [[nodiscard]] bool Reactivate(QWidget* window);
 
-// Like TypeInto, for any letters, umlauts included.
-void TypeLetters(const QObject* root, const QString& fieldName, const QString& text);
-
 // Text of a label, field, button or text view, by object name.
 QString AnyText(const QObject* root, const QString& name);
 

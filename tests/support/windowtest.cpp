@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <algorithm>
+
 namespace fluvara::test {
 
 TTestSettings::TTestSettings()
@@ -37,6 +39,11 @@ QVariant TTestSettings::HeaderValue() const
 
 void TypeInto(const QObject* root, const QString& fieldName, const QString& text)
 {
+    // QTest::keyClicks passes each character as one char, which garbles anything beyond ASCII.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; })) {
+        TypeLetters(root, fieldName, text);
+        return;
+    }
     auto* field = Find<QLineEdit>(root, fieldName);
     field->setFocus();
     field->selectAll();
@@ -44,6 +51,16 @@ void TypeInto(const QObject* root, const QString& fieldName, const QString& text
         QTest::keyClick(field, Qt::Key_Delete);
     else
         QTest::keyClicks(field, text);
+}
+
+void TypeLetters(const QObject* root, const QString& fieldName, const QString& text)
+{
+    auto* field = Find<QLineEdit>(root, fieldName);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(letter.toUpper().unicode()), QString(letter), Qt::NoModifier);
 }
 
 void Click(const QObject* root, const QString& buttonName)

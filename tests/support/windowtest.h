@@ -40,6 +40,9 @@ T* Find(const QObject* root, const QString& name)
 
 // Replaces a field's text as a user would: select all and type.
 void TypeInto(const QObject* root, const QString& fieldName, const QString& text);
+// Like TypeInto, one key per letter, so that any letter arrives, umlauts
+// included; TypeInto uses it for text beyond ASCII.
+void TypeLetters(const QObject* root, const QString& fieldName, const QString& text);
 void Click(const QObject* root, const QString& buttonName);
 void PressEnter(const QObject* root, const QString& fieldName);
 QString Text(const QObject* root, const QString& name);  // label or line edit
