@@ -7,8 +7,6 @@
 #include <QDate>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
-#include <QStyle>
 #include <QtMath>
 
 #include <cmath>
@@ -43,18 +41,16 @@ QPixmap ProgramIcon()
 
 } // namespace
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutForm>())
+TAboutForm::TAboutForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TAboutForm>())
 {
     ui->setupUi(this);
-    SetBackground(this, SilverColor);
-    SetPixelFont(this, "MS Sans Serif", 11);
+    SetUpFrame("MS Sans Serif", 11);
     for (QLabel* label : {ui->Label1, ui->VersionLabel, ui->D, ui->Label2, ui->Label5, ui->Label6, ui->CopyrightLabel}) {
         SetPixelFont(label, "Verdana", 13);
         SetTextColor(label, Qt::black);
     }
     ui->Image1->setPixmap(ProgramIcon());
     connect(ui->CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 }
 
 TAboutForm::~TAboutForm() = default;

@@ -1,7 +1,7 @@
 #pragma once
 // Program name, version and the maker's contact lines.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class TAboutForm;
 
 namespace fluvara {
 
-class TAboutForm : public QDialog {
+class TAboutForm : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TAboutForm(QWidget* parent = nullptr);

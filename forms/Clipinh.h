@@ -1,7 +1,7 @@
 #pragma once
 // Viewer of the text this program last copied to the clipboard.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -13,18 +13,15 @@ class TClipForm;
 
 namespace fluvara {
 
-class TClipForm : public QDialog {
+class TClipForm : public TFixedDialog {
     Q_OBJECT
 public:
     // Shows the text of memo, the main window's copy of the last clipboard text.
     explicit TClipForm(const QPlainTextEdit& memo, QWidget* parent = nullptr);
     ~TClipForm() override;
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void FormActivate();
+    void FormActivate() override;
 
     std::unique_ptr<Ui::TClipForm> ui;
     const QPlainTextEdit& memo_;

@@ -1,7 +1,7 @@
 #pragma once
 // Title lines and page number of the open channel printout.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -11,17 +11,11 @@ class TGBemForm;
 
 namespace fluvara {
 
-class TGBemForm : public QDialog {
+class TGBemForm : public TPrintTitleDialog {
     Q_OBJECT
 public:
     explicit TGBemForm(QWidget* parent = nullptr);
     ~TGBemForm() override;
-
-    // Empties the two title fields; the page number stays.
-    void ClearTitles();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TGBemForm> ui;

@@ -4,25 +4,19 @@
 #include "FormStyle.h"
 #include "settingsstore.h"
 
-#include <QEvent>
-#include <QScreen>
-#include <QStyle>
-
 namespace fluvara {
 
 THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::THeadLineForm>()), headerLine_(headerLine)
+    : TFixedDialog(parent), ui(std::make_unique<Ui::THeadLineForm>()), headerLine_(headerLine)
 {
     ui->setupUi(this);
-    SetBackground(this, SilverColor);
-    SetPixelFont(this, "MS Sans Serif", 13);
+    SetUpFrame("MS Sans Serif", 13);
     SetFieldColor(ui->HLineEdit, Qt::white);
     SetTextColor(ui->HLineEdit, Qt::black);
     // Taken from HeaderLineMaxChars so that the field never holds more than the header line.
     ui->HLineEdit->setMaxLength(HeaderLineMaxChars);
     connect(ui->xOKBtn, &QPushButton::clicked, this, &THeadLineForm::xOKBtnClick);
     connect(ui->xCancelBtn, &QPushButton::clicked, this, &THeadLineForm::xCancelBtnClick);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 
     // The stored value is read again here; the field is filled from it this once only.
     headerLine_ = ReadHeaderLine(headerLine_);
@@ -40,13 +34,6 @@ void THeadLineForm::xOKBtnClick()
 
 // Keeps the field as typed, so the next opening shows it again.
 void THeadLineForm::xCancelBtnClick() { reject(); }
-
-void THeadLineForm::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
-}
 
 void THeadLineForm::FormActivate()
 {

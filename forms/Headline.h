@@ -1,7 +1,8 @@
 #pragma once
 // The header line of the printouts: edited here and kept in the settings store.
 
-#include <QDialog>
+#include "DialogFrame.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,7 +13,7 @@ class THeadLineForm;
 
 namespace fluvara {
 
-class THeadLineForm : public QDialog {
+class THeadLineForm : public TFixedDialog {
     Q_OBJECT
 public:
     // headerLine is the main window's header line, which OK replaces.
@@ -22,11 +23,8 @@ public:
     void xOKBtnClick();
     void xCancelBtnClick();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void FormActivate();
+    void FormActivate() override;
 
     std::unique_ptr<Ui::THeadLineForm> ui;
     QString& headerLine_;

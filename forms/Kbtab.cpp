@@ -3,9 +3,7 @@
 
 #include "FormStyle.h"
 
-#include <QEvent>
-#include <QScreen>
-#include <QStyle>
+#include <iterator>
 
 namespace fluvara {
 
@@ -45,36 +43,21 @@ QString PaddedCell(const char* text, int width)
 
 } // namespace
 
-TkbForm::TkbForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TkbForm>())
+TkbForm::TkbForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TkbForm>())
 {
     ui->setupUi(this);
-    SetBackground(this, SilverColor);
-    SetPixelFont(this, "MS Sans Serif", 11);
+    SetUpFrame("MS Sans Serif", 11);
     SetPixelHeight(ui->Button1, 13);
-    // The grid is disabled only to keep it from taking focus and clicks; it reads as black on silver.
-    SetFieldColor(ui->kbStrGrid, SilverColor);
-    SetTextColor(ui->kbStrGrid, Qt::black);
-    for (int c = 0; c < 3; ++c)
-        ui->kbStrGrid->setColumnWidth(c, ColumnPixels[c]);
+    SetUpTableGrid(ui->kbStrGrid, ColumnPixels);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 }
 
 TkbForm::~TkbForm() = default;
 
-void TkbForm::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
-}
-
 void TkbForm::FormActivate()
 {
-    QTableWidget* grid = ui->kbStrGrid;
-    for (int r = 0; r < grid->rowCount() && r < 19; ++r)
-        for (int c = 0; c < 3; ++c)
-            grid->setItem(r, c, new QTableWidgetItem(PaddedCell(KbTable[r][c], ColumnChars[c])));
+    WriteGrid(ui->kbStrGrid, int(std::size(KbTable)),
+              [](int r, int c) { return PaddedCell(KbTable[r][c], ColumnChars[c]); });
 }
 
 } // namespace fluvara

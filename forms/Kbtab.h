@@ -1,7 +1,7 @@
 #pragma once
 // The table of operating roughness values kb for sewers.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -11,17 +11,14 @@ class TkbForm;
 
 namespace fluvara {
 
-class TkbForm : public QDialog {
+class TkbForm : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TkbForm(QWidget* parent = nullptr);
     ~TkbForm() override;
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void FormActivate();
+    void FormActivate() override;
 
     std::unique_ptr<Ui::TkbForm> ui;
 };

@@ -3,10 +3,6 @@
 
 #include "FormStyle.h"
 
-#include <QEvent>
-#include <QScreen>
-#include <QStyle>
-
 #include <iterator>
 #include <string_view>
 
@@ -127,9 +123,13 @@ QString Padded(const char* text, int width)
     return QString::fromUtf8(text).leftJustified(width, QLatin1Char(' '));
 }
 
-// The footnote's long description takes the room of the value, whose cell keeps four blanks.
-QString KstCell(const TKstRow& row)
+QString CellText(const TKstRow& row, int column)
 {
+    if (column == 0)
+        return Padded(row.material, MaterialChars);
+    if (column == 1)
+        return Padded(row.description, DescriptionChars);
+    // The footnote's long description takes the room of the value, whose cell keeps four blanks.
     if (std::string_view(row.description) == Footnote)
         return QString(4, QLatin1Char(' '));
     return Padded(row.kst, KstChars);
@@ -138,42 +138,25 @@ QString KstCell(const TKstRow& row)
 // Overwrites every cell, so nothing of the group shown before remains.
 void FillGrid(QTableWidget* grid, const TKstRow* group)
 {
-    for (int r = 0; r < grid->rowCount() && r < int(GroupRows); ++r) {
-        grid->setItem(r, 0, new QTableWidgetItem(Padded(group[r].material, MaterialChars)));
-        grid->setItem(r, 1, new QTableWidgetItem(Padded(group[r].description, DescriptionChars)));
-        grid->setItem(r, 2, new QTableWidgetItem(KstCell(group[r])));
-    }
+    WriteGrid(grid, int(GroupRows), [group](int r, int c) { return CellText(group[r], c); });
 }
 
 } // namespace
 
-TkstForm::TkstForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TkstForm>())
+TkstForm::TkstForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TkstForm>())
 {
     ui->setupUi(this);
-    SetBackground(this, SilverColor);
-    SetPixelFont(this, "MS Sans Serif", 11);
+    SetUpFrame("MS Sans Serif", 11);
     SetPixelHeight(ui->Button1, 13);
-    // The grid is disabled only to keep it from taking focus and clicks; it reads as black on silver.
-    SetFieldColor(ui->kstStrGrid, SilverColor);
-    SetTextColor(ui->kstStrGrid, Qt::black);
-    for (int c = 0; c < 3; ++c)
-        ui->kstStrGrid->setColumnWidth(c, ColumnPixels[c]);
+    SetUpTableGrid(ui->kstStrGrid, ColumnPixels);
     connect(ui->SpBtn3v4, &QPushButton::clicked, this, &TkstForm::SpBtn3v4Click);
     connect(ui->xSpBtn1v4, &QPushButton::clicked, this, &TkstForm::xSpBtn1v4Click);
     connect(ui->xSpBtn4v4, &QPushButton::clicked, this, &TkstForm::xSpBtn4v4Click);
     connect(ui->xSpBtn2v4, &QPushButton::clicked, this, &TkstForm::xSpBtn2v4Click);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
 }
 
 TkstForm::~TkstForm() = default;
-
-void TkstForm::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
-}
 
 void TkstForm::FormActivate()
 {

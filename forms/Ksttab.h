@@ -1,7 +1,7 @@
 #pragma once
 // The table of Manning–Strickler coefficients kst, one material group at a time.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class TkstForm;
 
 namespace fluvara {
 
-class TkstForm : public QDialog {
+class TkstForm : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TkstForm(QWidget* parent = nullptr);
@@ -22,11 +22,8 @@ public:
     void xSpBtn4v4Click();
     void xSpBtn2v4Click();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void FormActivate();
+    void FormActivate() override;
 
     std::unique_ptr<Ui::TkstForm> ui;
 };

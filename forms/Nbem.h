@@ -1,7 +1,7 @@
 #pragma once
 // Title lines and page number of the circular profile printout.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -11,17 +11,11 @@ class TNBemForm;
 
 namespace fluvara {
 
-class TNBemForm : public QDialog {
+class TNBemForm : public TPrintTitleDialog {
     Q_OBJECT
 public:
     explicit TNBemForm(QWidget* parent = nullptr);
     ~TNBemForm() override;
-
-    // Empties the two title fields; the page number stays.
-    void ClearTitles();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TNBemForm> ui;

@@ -3,9 +3,6 @@
 
 #include "FormStyle.h"
 
-#include <QEvent>
-#include <QScreen>
-#include <QStyle>
 #include <QTextCursor>
 
 #include <iterator>
@@ -57,16 +54,14 @@ static_assert(std::size(TheoLines) == 35);
 
 } // namespace
 
-TTheoForm::TTheoForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTheoForm>())
+TTheoForm::TTheoForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TTheoForm>())
 {
     ui->setupUi(this);
-    SetBackground(this, SilverColor);
-    SetPixelFont(this, "MS Sans Serif", 11);
+    SetUpFrame("MS Sans Serif", 11);
     SetPixelHeight(ui->TheoBtn, 13);
     SetFieldColor(ui->TheoREdit, FieldGreyColor);
     SetTextColor(ui->TheoREdit, Qt::black);
     connect(ui->TheoBtn, &QPushButton::clicked, this, &QDialog::accept);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
     FormCreate();
 }
 
@@ -85,13 +80,6 @@ void TTheoForm::FormCreate()
         cursor.insertText(QString::fromUtf8(TheoLines[i]), i == BoldLine ? bold : plain);
     }
     ui->TheoREdit->moveCursor(QTextCursor::Start);
-}
-
-void TTheoForm::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
 }
 
 // The arrow and page keys scroll the text at once.

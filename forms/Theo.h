@@ -1,7 +1,7 @@
 #pragma once
 // Explanations on the verification and design of circular sewer pipes.
 
-#include <QDialog>
+#include "DialogFrame.h"
 
 #include <memory>
 
@@ -11,18 +11,15 @@ class TTheoForm;
 
 namespace fluvara {
 
-class TTheoForm : public QDialog {
+class TTheoForm : public TFixedDialog {
     Q_OBJECT
 public:
     explicit TTheoForm(QWidget* parent = nullptr);
     ~TTheoForm() override;
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void FormCreate();
-    void FormActivate();
+    void FormActivate() override;
 
     std::unique_ptr<Ui::TTheoForm> ui;
 };
