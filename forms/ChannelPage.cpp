@@ -1,18 +1,390 @@
 #include "ChannelPage.h"
+#include "ui_ChannelPage.h"
 
 #include "FormStyle.h"
+#include "Gbem.h"
+#include "Icons.h"
+#include "InputField.h"
+#include "Ksttab.h"
 #include "Main.h"
+
+#include "calcerror.h"
+#include "channel.h"
+#include "numbercheck.h"
+#include "textformat.h"
+
+#include <QButtonGroup>
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <utility>
 
 namespace fluvara {
 
-TChannelPage::TChannelPage(TMainForm& mainForm) : main_(mainForm)
+namespace {
+
+// Every field, the two kst bank fields included, takes at most six typed
+// characters; the number check reads the whole text whatever its length.
+constexpr int FieldMaxChars = 6;
+const QColor FieldWhiteColor(255, 255, 255);
+const QColor RegimeGreenColor(0, 128, 0);
+
+TFieldRule Rule(double lower, double upper, const char* negative, const char* notNumeric, const char* range)
 {
-    setObjectName("TabSheet2");
-    SetBackground(this, SilverColor);
+    return TFieldRule{lower, upper, negative, notNumeric, range};
 }
 
-void TChannelPage::InitialState() {}
+// Q, Is, kst bottom, kst left, kst right, b, hp: the validation order.
+const std::array<TFieldRule, 7>& ChannelFieldRules()
+{
+    static const std::array<TFieldRule, 7> rules = {
+        Rule(1, 99000, "Q-Wert darf nicht negativ sein", "Q-Wert ist nicht nummerisch",
+             "Q-Wert ist ungültig ( >=1 und <=99000 )"),
+        Rule(0.1, 500, "Is-Wert darf nicht negativ sein", "Is-Wert ist nicht nummerisch",
+             "Is-Wert ist ungültig ( >=0.1 und <=500 )"),
+        Rule(10, 100, "kst-Wert Sohle darf nicht negativ sein", "kst-Wert Sohle ist nicht nummerisch",
+             "kst-Wert Sohle ist ungültig ( >=10 und <=100 )"),
+        Rule(10, 100, "kst-Wert Ufer links darf nicht negativ sein", "kst-Wert Ufer links ist nicht nummerisch",
+             "kst-Wert Ufer links ist ungültig ( >=10 und <=100 )"),
+        Rule(10, 100, "kst-Wert Ufer rechts darf nicht negativ sein", "kst-Wert Ufer rechts ist nicht nummerisch",
+             "kst-Wert Ufer rechts ist ungültig ( >=10 und <=100 )"),
+        Rule(1, 3000, "b-Wert darf nicht negativ sein", "b-Wert ist nicht nummerisch",
+             "b-Wert ist ungültig ( >=1 und <=3000 )"),
+        Rule(10, 900, "hp-Wert darf nicht negativ sein", "hp-Wert ist nicht nummerisch",
+             "hp-Wert ist ungültig ( >=10 und <=900 )"),
+    };
+    return rules;
+}
 
-void TChannelPage::TabSheet2Show() { main_.DrawChannelSketch(); }
+const TFieldRule LeftAngleRule = Rule(10, 90, "Winkel links darf nicht negativ sein",
+                                      "Winkel links ist nicht nummerisch",
+                                      "Winkel links ist ungültig ( >=10 und <=90 )");
+const TFieldRule LeftSlopeRule = Rule(1, 5, "Steigung links darf nicht negativ sein",
+                                      "Steigung links ist nicht nummerisch",
+                                      "Steigung links ist ungültig ( >=1 und <=5 )");
+const TFieldRule RightAngleRule = Rule(10, 90, "Winkel rechts darf nicht negativ sein",
+                                       "Winkel rechts ist nicht nummerisch",
+                                       "Winkel rechts ist ungültig ( >=10 und <=90 )");
+const TFieldRule RightSlopeRule = Rule(1, 5, "Steigung rechts darf nicht negativ sein",
+                                       "Steigung rechts ist nicht nummerisch",
+                                       "Steigung rechts ist ungültig ( >=1 und <=5 )");
+
+// The page control's style sheet puts its pages under the style-sheet style,
+// which paints a line edit from a style sheet and not from its palette; the
+// colour goes into both. A widget with a style sheet of its own no longer
+// inherits its parent's font, so the field keeps a font of its own.
+void PaintField(QLineEdit* field, const QColor& color)
+{
+    SetFieldColor(field, color);
+    field->setStyleSheet("QLineEdit { background-color: " + color.name() + "; }");
+    SetPixelFont(field, "Arial", 13);
+}
+
+TNumberField Read(const QLineEdit* field) { return ReadNumberField(FieldText(field)); }
+
+QString Echo(const std::string& workingText) { return FromUtf8(Fmt("%s ", workingText)); }
+
+} // namespace
+
+TChannelPage::TChannelPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TChannelPage>()), main_(mainForm)
+{
+    ui->setupUi(this);
+    SetBackground(this, SilverColor);
+    // Set while the page has no parent: below the page control, whose style
+    // sheet stops the usual font inheritance, it would not reach the controls.
+    SetPixelFont(this, "Arial", 13);
+    // Auto-exclusive radio buttons would form one group with the buttons of
+    // Panel2, which Qt counts as siblings; each bank gets its own group.
+    for (auto [angle, slope] : {std::pair{ui->RadioBtnGa, ui->RadioBtnGBS}, {ui->RadioBtnGbeta, ui->RadioBtnGBS2}}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(angle);
+        group->addButton(slope);
+    }
+    for (QLabel* power : {ui->GkstSPower, ui->GkstUPower, ui->GkstU2Power})
+        SetPixelHeight(power, 9);
+    for (QLabel* label : {ui->GQLabel, ui->GIeLabel, ui->GkstDLabel, ui->GbLabel, ui->GhLabel, ui->GaLabel,
+                          ui->GBSLabel, ui->GbetaLabel, ui->GBS2Label})
+        SetBackground(label, PaleYellowColor);
+    for (QLabel* label : {ui->GFtLabel, ui->GhgrLabel, ui->GvLabel, ui->GvgrLabel, ui->GAbfLabel})
+        SetBackground(label, YellowColor);
+    SetBold(ui->GFtLabel);
+    SetBold(ui->GAbfLabel);
+    SetTextColor(ui->GAbfLabel, RegimeGreenColor);
+    SetTextColor(ui->GErrLabel, ErrorRedColor);
+    for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
+                             ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit}) {
+        LimitTyping(field, FieldMaxChars);
+        PaintField(field, FieldWhiteColor);
+        field->installEventFilter(this);
+    }
+
+    ui->RadiBtn3->setIcon(MakeIcon(TIcon::Eraser));
+    ui->SpeedButton3->setIcon(MakeIcon(TIcon::Table));
+    ui->GClipBtn->setIcon(MakeIcon(TIcon::Copy));
+    ui->GDruSBtn->setIcon(MakeIcon(TIcon::Printer));
+    for (QToolButton* button : {ui->RadiBtn3, ui->SpeedButton3, ui->GClipBtn, ui->GDruSBtn})
+        button->setIconSize(QSize(28, 28));
+
+    connect(ui->GFtBtn, &QPushButton::clicked, this, &TChannelPage::GFtBtnClick);
+    connect(ui->RadiBtn3, &QToolButton::clicked, this, &TChannelPage::RadiBtn3Click);
+    connect(ui->SpeedButton3, &QToolButton::clicked, this, &TChannelPage::SpeedButton3Click);
+    connect(ui->GClipBtn, &QToolButton::clicked, this, &TChannelPage::GClipBtnClick);
+    connect(ui->GDruSBtn, &QToolButton::clicked, this, &TChannelPage::GDruSBtnClick);
+    // A radio button acts when it becomes selected, by mouse or by arrow key.
+    const auto onSelect = [this](QRadioButton* button, void (TChannelPage::*handler)()) {
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                (this->*handler)();
+        });
+    };
+    onSelect(ui->RadioBtnGa, &TChannelPage::RadioBtnGaClick);
+    onSelect(ui->RadioBtnGBS, &TChannelPage::RadioBtnGBSClick);
+    onSelect(ui->RadioBtnGbeta, &TChannelPage::RadioBtnGbetaClick);
+    onSelect(ui->RadioBtnGBS2, &TChannelPage::RadioBtnGBS2Click);
+}
+
+TChannelPage::~TChannelPage() = default;
+
+void TChannelPage::InitialState()
+{
+    ui->RadioBtnGa->setChecked(true);
+    ui->RadioBtnGbeta->setChecked(true);
+    ui->GBSEdit->setEnabled(false);
+    PaintField(ui->GBSEdit, FieldGreyColor);
+    ui->GaEdit->setEnabled(true);
+    ui->GBS2Edit->setEnabled(false);
+    PaintField(ui->GBS2Edit, FieldGreyColor);
+    ui->GbetaEdit->setEnabled(true);
+    ui->GClipBtn->setEnabled(false);
+    ui->GDruSBtn->setEnabled(false);
+}
+
+void TChannelPage::TabSheet2Show()
+{
+    main_.DrawChannelSketch();
+    ui->GQEdit->setFocus();
+}
+
+bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsEnterKey(event)) {
+        // Tab order of the fields; Enter goes to the next enabled one, and
+        // from the right bank back to the discharge. It never calculates.
+        QLineEdit* const chain[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit,
+                                    ui->GbEdit, ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit};
+        const auto at = std::find(std::begin(chain), std::end(chain), watched);
+        if (at != std::end(chain)) {
+            QLineEdit* next = ui->GQEdit;
+            if (watched != ui->GbetaEdit && watched != ui->GBS2Edit) {
+                const auto enabled = std::find_if(std::next(at), std::end(chain),
+                                                  [](const QLineEdit* field) { return field->isEnabled(); });
+                if (enabled != std::end(chain))
+                    next = *enabled;
+            }
+            next->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TChannelPage::ShowError(const QString& message, QWidget* field)
+{
+    ui->GErrLabel->setText(message);
+    field->setFocus();
+}
+
+TChannelPage::TBankFields TChannelPage::LeftBank() const
+{
+    return {ui->RadioBtnGa, ui->GaEdit, ui->GBSEdit, LeftAngleRule, LeftSlopeRule};
+}
+
+TChannelPage::TBankFields TChannelPage::RightBank() const
+{
+    return {ui->RadioBtnGbeta, ui->GbetaEdit, ui->GBS2Edit, RightAngleRule, RightSlopeRule};
+}
+
+bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope,
+                            std::string& angleText, std::string& slopeText, double& sketchAngle,
+                            TBankInclination& result)
+{
+    if (bank.byAngle->isChecked()) {
+        if (const auto message = FieldError(angle, bank.angleRule)) {
+            ShowError(FromUtf8(*message), bank.angleEdit);
+            return false;
+        }
+        bank.slopeEdit->clear();
+        // A vertical bank has no slope to show.
+        slopeText = angle.value < 90 ? Fmt("%-4.2f", SlopeFromAngle(angle.value)) : " ";
+        result = ByAngle(angle.value);
+        return true;
+    }
+    if (const auto message = FieldError(slope, bank.slopeRule)) {
+        ShowError(FromUtf8(*message), bank.slopeEdit);
+        return false;
+    }
+    sketchAngle = AngleFromSlope(slope.value);
+    angleText = Fmt("%-4.1f", sketchAngle);
+    bank.angleEdit->clear();
+    result = BySlope(slope.value);
+    return true;
+}
+
+void TChannelPage::GFtBtnClick()
+{
+    ui->GErrLabel->setText(" ");
+    const TNumberField kstS = Read(ui->GkstSEdit);
+    const TNumberField kstU = Read(ui->GkstUEdit);
+    const TNumberField kstU2 = Read(ui->GkstU2Edit);
+    const TNumberField Is = Read(ui->GIeEdit);
+    const TNumberField Q = Read(ui->GQEdit);
+    const TNumberField hp = Read(ui->GhEdit);
+    const TNumberField b = Read(ui->GbEdit);
+    const TNumberField leftAngle = Read(ui->GaEdit);
+    const TNumberField leftSlope = Read(ui->GBSEdit);
+    const TNumberField rightAngle = Read(ui->GbetaEdit);
+    const TNumberField rightSlope = Read(ui->GBS2Edit);
+
+    // The sketch takes the dimensions before they are checked; a failed run
+    // leaves them next to the texts of the last result.
+    TChannelSketch& sketch = main_.ChannelSketch();
+    sketch.hp = hp.value;
+    sketch.b = b.value;
+    sketch.alpha = leftAngle.value;
+    sketch.beta = rightAngle.value;
+
+    const TNumberField fields[] = {Q, Is, kstS, kstU, kstU2, b, hp};
+    QLineEdit* const edits[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit,
+                                ui->GbEdit, ui->GhEdit};
+    if (const auto failure = ValidateFields(fields, ChannelFieldRules())) {
+        ShowError(FromUtf8(failure->message), edits[failure->index]);
+        return;
+    }
+    TChannelInput input;
+    input.Q = Q.value;
+    input.Is = Is.value;
+    input.kstBottom = kstS.value;
+    input.kstLeft = kstU.value;
+    input.kstRight = kstU2.value;
+    input.b = b.value;
+    input.hp = hp.value;
+    std::string leftAngleText = leftAngle.working;
+    std::string leftSlopeText = leftSlope.working;
+    std::string rightAngleText = rightAngle.working;
+    std::string rightSlopeText = rightSlope.working;
+    if (!ReadBank(LeftBank(), leftAngle, leftSlope, leftAngleText, leftSlopeText, sketch.alpha, input.left))
+        return;
+    if (!ReadBank(RightBank(), rightAngle, rightSlope, rightAngleText, rightSlopeText, sketch.beta, input.right))
+        return;
+
+    TChannelResult r;
+    try {
+        r = CalculateChannel(input);
+    } catch (const CalculationError& e) {
+        ShowError(QString::fromUtf8(e.what()), ui->GQEdit);
+        return;
+    }
+
+    sketch.h = r.h;
+    sketch.hText = Fmt("%4.1f ", r.h);
+    ui->GFtLabel->setText(FromUtf8(sketch.hText));
+    ui->GvLabel->setText(FromUtf8(Fmt("%4.2f ", r.v)));
+    ui->GkstDLabel->setText(FromUtf8(Fmt("%4.1f ", r.kstMean)));
+    ui->GIeLabel->setText(Echo(Is.working));
+    ui->GQLabel->setText(Echo(Q.working));
+    ui->GbLabel->setText(Echo(b.working));
+    ui->GhLabel->setText(Echo(hp.working));
+    ui->GaLabel->setText(Echo(leftAngleText));
+    ui->GBSLabel->setText(Echo(leftSlopeText));
+    ui->GbetaLabel->setText(Echo(rightAngleText));
+    ui->GBS2Label->setText(Echo(rightSlopeText));
+    sketch.bText = Fmt("%4.1f ", input.b);
+    sketch.hpText = Fmt("%4.1f ", input.hp);
+    sketch.alphaText = Fmt("%4.1f ° ", r.alpha);
+    sketch.betaText = Fmt("%4.1f ° ", r.beta);
+    ui->GhgrLabel->setText(FromUtf8(Fmt("%4.1f ", r.hgr)));
+    ui->GvgrLabel->setText(FromUtf8(Fmt("%4.2f ", r.vgr)));
+    const std::string regimeText = Fmt(" %s", RegimeWord(r.regime));
+    ui->GAbfLabel->setText(FromUtf8(regimeText));
+    sketch.l1Text = Fmt("%4.1f ", r.l1);
+    sketch.l2Text = Fmt("%4.1f ", r.l2);
+    sketch.bProfilText = Fmt("%4.1f ", r.bProfil);
+    sketch.bWspText = Fmt("%4.1f ", r.bWsp);
+    sketch.LabelsOnly = 0;
+    main_.DrawChannelSketch();
+
+    TChannelReport report;
+    // The report shows the discharge as the calculation holds it, in m³/s.
+    report.Q = input.Q * 0.001 * 1000;
+    report.Is = input.Is;
+    report.kstBottom = input.kstBottom;
+    report.kstLeft = input.kstLeft;
+    report.kstRight = input.kstRight;
+    report.kstMean = r.kstMean;
+    report.b = input.b;
+    report.hp = input.hp;
+    report.alpha = r.alpha;
+    report.mLeft = r.mLeft;
+    report.beta = r.beta;
+    report.mRight = r.mRight;
+    report.h = r.h;
+    report.hgr = r.hgr;
+    report.v = r.v;
+    report.vgr = r.vgr;
+    report.bWsp = r.bWsp;
+    report.bProfil = r.bProfil;
+    report.regimeText = regimeText;
+    WriteChannelResultLines(main_.ChannelResultLines(), report);
+    ui->GClipBtn->setEnabled(true);
+    ui->GDruSBtn->setEnabled(true);
+}
+
+void TChannelPage::RadiBtn3Click()
+{
+    for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
+                             ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit})
+        field->clear();
+    for (QLabel* label : {ui->GkstDLabel, ui->GIeLabel, ui->GQLabel, ui->GbLabel, ui->GhLabel, ui->GaLabel,
+                          ui->GBSLabel, ui->GbetaLabel, ui->GBS2Label, ui->GFtLabel, ui->GvLabel, ui->GhgrLabel,
+                          ui->GvgrLabel, ui->GAbfLabel, ui->GErrLabel})
+        label->clear();
+    if (TGBemForm* titles = main_.Dialogs().gBem)
+        titles->ClearTitles();
+    ui->GDruSBtn->setEnabled(false);
+    // The next calculation rewrites all lines before anything reads them.
+    main_.ChannelResultLines().Clear(0, 19);
+    ui->GClipBtn->setEnabled(false);
+    main_.ChannelSketch().LabelsOnly = 1;
+    main_.DrawChannelSketch();
+}
+
+void TChannelPage::SpeedButton3Click()
+{
+    if (TkstForm* table = main_.Dialogs().kst)
+        table->exec();
+}
+
+void TChannelPage::GClipBtnClick() {}
+
+void TChannelPage::GDruSBtnClick() {}
+
+void TChannelPage::UseField(QLineEdit* used, QLineEdit* unused)
+{
+    used->setEnabled(true);
+    PaintField(used, FieldWhiteColor);
+    used->setFocus();
+    unused->setEnabled(false);
+    PaintField(unused, FieldGreyColor);
+    unused->clear();
+}
+
+void TChannelPage::RadioBtnGaClick() { UseField(ui->GaEdit, ui->GBSEdit); }
+
+void TChannelPage::RadioBtnGBSClick() { UseField(ui->GBSEdit, ui->GaEdit); }
+
+void TChannelPage::RadioBtnGbetaClick() { UseField(ui->GbetaEdit, ui->GBS2Edit); }
+
+void TChannelPage::RadioBtnGBS2Click() { UseField(ui->GBS2Edit, ui->GbetaEdit); }
 
 } // namespace fluvara
