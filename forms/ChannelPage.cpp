@@ -74,13 +74,6 @@ const TFieldRule RightSlopeRule = Rule(1, 5, "Steigung rechts darf nicht negativ
 // which paints a line edit from a style sheet and not from its palette; the
 // colour goes into both. A widget with a style sheet of its own no longer
 // inherits its parent's font, so the field keeps a font of its own.
-void PaintField(QLineEdit* field, const QColor& color)
-{
-    SetFieldColor(field, color);
-    field->setStyleSheet("QLineEdit { background-color: " + color.name() + "; }");
-    SetPixelFont(field, "Arial", 13);
-}
-
 TNumberField Read(const QLineEdit* field) { return ReadNumberField(FieldText(field)); }
 
 QString Echo(const std::string& workingText) { return FromUtf8(Fmt("%s ", workingText)); }
@@ -115,7 +108,7 @@ TChannelPage::TChannelPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TChann
     for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
                              ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit}) {
         LimitTyping(field, FieldMaxChars);
-        PaintField(field, FieldWhiteColor);
+        SetFieldColor(field, FieldWhiteColor);
         field->installEventFilter(this);
     }
 
@@ -151,10 +144,10 @@ void TChannelPage::InitialState()
     ui->RadioBtnGa->setChecked(true);
     ui->RadioBtnGbeta->setChecked(true);
     ui->GBSEdit->setEnabled(false);
-    PaintField(ui->GBSEdit, FieldGreyColor);
+    SetFieldColor(ui->GBSEdit, FieldGreyColor);
     ui->GaEdit->setEnabled(true);
     ui->GBS2Edit->setEnabled(false);
-    PaintField(ui->GBS2Edit, FieldGreyColor);
+    SetFieldColor(ui->GBS2Edit, FieldGreyColor);
     ui->GbetaEdit->setEnabled(true);
     ui->GClipBtn->setEnabled(false);
     ui->GDruSBtn->setEnabled(false);
@@ -372,10 +365,10 @@ void TChannelPage::GDruSBtnClick() {}
 void TChannelPage::UseField(QLineEdit* used, QLineEdit* unused)
 {
     used->setEnabled(true);
-    PaintField(used, FieldWhiteColor);
+    SetFieldColor(used, FieldWhiteColor);
     used->setFocus();
     unused->setEnabled(false);
-    PaintField(unused, FieldGreyColor);
+    SetFieldColor(unused, FieldGreyColor);
     unused->clear();
 }
 

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QTabBar>
 
 namespace fluvara {
 
@@ -54,8 +55,10 @@ TMainForm::TMainForm(QWidget* parent)
 
     SetPixelFont(ui->Memo1, "Courier New", 13);
     SetPixelFont(ui->PageControl1, "Arial", 13);
-    // Narrow tabs, so that the three captions fit side by side as drawn.
-    ui->PageControl1->setStyleSheet("QTabBar::tab { padding: 3px 1px; }");
+    // Narrow tabs, so that the three captions fit side by side as drawn. Only
+    // the tab bar is styled: a style sheet on the page control would stop the
+    // pages from inheriting its font.
+    ui->PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 3px 1px; }");
     verificationPage_ = new TVerificationPage(*this);
     designPage_ = new TDesignPage(*this);
     channelPage_ = new TChannelPage(*this);

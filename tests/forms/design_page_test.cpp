@@ -81,6 +81,12 @@ void DesignPageTest::layout()
     QVERIFY(Find<QWidget>(page, "BDNLabel")->font().bold());
     QCOMPARE(Find<QWidget>(page, "BDNLabel")->palette().color(QPalette::Window), QColor(255, 255, 0));
     QCOMPARE(Find<QWidget>(page, "BQtLabel")->palette().color(QPalette::Window), QColor(255, 255, 183));
+    for (const char* name : {"BQtEdit", "BhdEdit", "BDNLabel", "BQtCaption", "BemTeilBtn", "BErrLabel"}) {
+        const QFont font = Find<QWidget>(page, name)->font();
+        QCOMPARE(font.family(), QString("Arial"));
+        QCOMPARE(font.pixelSize(), 13);
+    }
+    QCOMPARE(Find<QWidget>(page, "CBox0_9")->font().pixelSize(), 11);
 }
 
 void DesignPageTest::design_data()

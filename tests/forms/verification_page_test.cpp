@@ -91,6 +91,12 @@ void VerificationPageTest::layout()
     QVERIFY(Find<QWidget>(page, "QvLabel")->font().bold());
     QVERIFY(Find<QWidget>(page, "FhLabel")->font().bold());
     QVERIFY(!Find<QWidget>(page, "VvLabel")->font().bold());
+    for (const char* name : {"DNEdit", "kbEdit", "QvLabel", "DNCaption", "OKBtn1", "ErrLabel"}) {
+        const QFont font = Find<QWidget>(page, name)->font();
+        QCOMPARE(font.family(), QString("Arial"));
+        QCOMPARE(font.pixelSize(), 13);
+    }
+    QCOMPARE(Find<QWidget>(page, "CBox95")->font().pixelSize(), 11);
 }
 
 void VerificationPageTest::fullFlow_data()
