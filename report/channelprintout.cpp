@@ -1,0 +1,156 @@
+#include "channelprintout.h"
+
+#include "circlesketch.h"
+#include "constants.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace fluvara {
+
+namespace {
+
+// Pixel conversion: truncation toward zero. ScaleChannel lets through only
+// lengths that fit the box; the other values here are bounded offsets.
+int T(double x) { return static_cast<int>(x); }
+
+double Radians(double degrees) { return degrees * Pi * OneOver180; }
+
+constexpr TRgb GroundOrange{255, 128, 0};
+
+void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
+{
+    surface.MoveTo(x1, y1);
+    surface.LineTo(x2, y2);
+}
+
+// A 120 px horizontal leg pointing away from the channel and a 120 px leg
+// rising at the bank's angle, about the vertex (vx, vy); direction -1 on the
+// left bank, +1 on the right one. Returns the outer end of the rising leg.
+int AngleMark(TDrawSurface& surface, double vx, int vy, double degrees, int direction)
+{
+    const int rise = T(std::sin(Radians(degrees)) * 40 * 3);
+    const int run = T(std::cos(Radians(degrees)) * 40 * 3);
+    const int outer = T(vx + direction * run);
+    surface.MoveTo(outer, vy - rise);
+    surface.LineTo(T(vx), vy);
+    surface.LineTo(T(vx + direction * 120), vy);
+    return outer;
+}
+
+} // namespace
+
+void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, const TPageRect& box, double UX,
+                         const TScreenTextWidth& screenTextWidth)
+{
+    const int cxB = box.left + (box.right - box.left) / 2;
+    // the channel bottom lies two thirds down the box
+    const int yB = box.top + (2 * (box.bottom - box.top)) / 3;
+    const int wd = (box.right - box.left) / 2 - 300;
+    const int hd = (box.bottom - box.top) / 2 - 150;
+    const TChannelRoom room{double(wd), double(hd), double(hd), 1};
+
+    TChannelSketch example;
+    SetExampleChannel(example);
+    const TChannelSketch* shape = &sketch;
+    std::optional<TChannelPixels> pixels = ScaleChannel(sketch, room);
+    if (!pixels) {
+        shape = &example;
+        pixels = ScaleChannel(example, room);
+    }
+    if (!pixels)
+        return;  // a page too small for any picture
+    const TChannelPixels& p = *pixels;
+    const double k = p.s;
+    const int xc = cxB + p.AxisOffset();
+
+    surface.SetPenColor(GroundOrange);
+    surface.SetPenWidth(1);
+    surface.SetBrushColor(GroundOrange);
+    const std::array<TPoint, 8> ground{{{xc - p.eL, yB - p.yP},
+                                        {xc - p.tL, yB - p.yP},
+                                        {xc - p.hb, yB},
+                                        {xc + p.hb, yB},
+                                        {xc + p.tR, yB - p.yP},
+                                        {xc + p.eR, yB - p.yP},
+                                        {xc + p.eR, yB + 90},
+                                        {xc - p.eL, yB + 90}}};
+    surface.Polygon(ground);
+
+    surface.SetPenColor(LightBlue);
+    surface.SetBrushColor(LightBlue);
+    const std::array<TPoint, 4> water{
+        {{xc - p.hb, yB}, {xc + p.hb, yB}, {xc + p.wR, yB - p.yW}, {xc - p.wL, yB - p.yW}}};
+    surface.Polygon(water);
+
+    surface.SetPenColor(Black);
+    surface.SetPenWidth(1);
+    surface.SetBrushColor(White);
+
+    // water-surface width
+    const int ySurface = yB - p.yW;
+    DrawDimArrows(surface, 'P', xc - p.wL, ySurface - 120, xc + p.wR, ySurface - 120);
+    Line(surface, xc - p.wL, ySurface - 150, xc - p.wL, ySurface - 30);
+    Line(surface, xc + p.wR, ySurface - 150, xc + p.wR, ySurface - 30);
+    surface.TextOut(xc - 30, ySurface - 270, sketch.bWspText);
+
+    // bottom width; a bottom under 10 cm gets its heads 6 px further out
+    const int g = p.hb < 5 * k ? 6 : 0;
+    DrawDimArrows(surface, 'P', xc - p.hb - g, yB + 150, xc + p.hb + g, yB + 150);
+    Line(surface, xc - p.hb, yB + 30, xc - p.hb, yB + 180);
+    Line(surface, xc + p.hb, yB + 30, xc + p.hb, yB + 180);
+    surface.TextOut(xc - p.hb - g, yB + 171, sketch.bText);
+
+    // bank widths
+    DrawDimArrows(surface, 'P', xc - p.tL, yB + 150, xc - p.hb, yB + 150);
+    Line(surface, xc - p.tL, yB + 30, xc - p.tL, yB + 180);
+    surface.TextOut(xc - p.tL + 120, yB + 171, sketch.l1Text);
+    DrawDimArrows(surface, 'P', xc + p.hb, yB + 150, xc + p.tR, yB + 150);
+    Line(surface, xc + p.tR, yB + 30, xc + p.tR, yB + 180);
+    surface.TextOut(xc + p.hb + (p.tR - p.hb) / 2 - 30, yB + 171, sketch.l2Text);
+
+    // total profile width
+    DrawDimArrows(surface, 'P', xc - p.tL, yB + 450, xc + p.tR, yB + 450);
+    Line(surface, xc - p.tL, yB + 180, xc - p.tL, yB + 480);
+    Line(surface, xc + p.tR, yB + 180, xc + p.tR, yB + 480);
+    surface.TextOut(xc - 30, yB + 480, sketch.bProfilText);
+
+    // profile height, left of the ground
+    DrawDimArrows(surface, 'P', xc - p.eL - 30, yB - p.yP, xc - p.eL - 30, yB);
+    Line(surface, xc - p.eL - 48, yB - p.yP, xc - p.eL, yB - p.yP);
+    Line(surface, xc - p.eL - 48, yB, xc - p.hb - 30, yB);
+    surface.TextOut(xc - p.eL - 180, yB - p.yP + p.yP / 2, sketch.hpText);
+
+    // The angle marks move with the channel axis and the page width.
+    const int alphaX = AngleMark(surface, xc - 1.5 * UX - 390, yB + 600, shape->alpha, -1);
+    surface.TextOut(alphaX, yB + 660, sketch.alphaText);
+    const double bx = xc + 1.5 * UX + 270;
+    AngleMark(surface, bx, yB + 600, shape->beta, +1);
+    surface.TextOut(T(bx), yB + 660, sketch.betaText);
+
+    surface.TextOut(T(xc + 6 * UX), yB + 600, "[cm]");
+
+    // Flow depth, right of whichever reaches further: water surface or ground.
+    const int xh = p.wR > p.eR ? xc + p.wR + 30 : xc + p.eR + 30;
+    DrawDimArrows(surface, 'P', xh, ySurface, xh, yB);
+    Line(surface, xh + 18, ySurface, xc + p.wR + 15, ySurface);
+    Line(surface, xh + 18, yB, xc + p.hb + 30, yB);
+    const int w = screenTextWidth ? screenTextWidth(sketch.hText) : 0;
+    surface.TextOut(xh - 18 * w, ySurface + p.yW / 2 - 15, sketch.hText);
+}
+
+TPrintout ChannelPrintout(const TChannelSketch& sketch, const TResultLines& lines, TScreenTextWidth screenTextWidth)
+{
+    TPrintout printout;
+    printout.kind = TPrintoutKind::Channel;
+    for (int i = 1; i <= 20; ++i)
+        printout.rows.push_back(lines.Line(i));
+    printout.drawing = [sketch, width = std::move(screenTextWidth)](TDrawSurface& surface,
+                                                                     const TPageLayout& layout) {
+        DrawChannelPrintout(surface, sketch, layout.DrawingBox, layout.UX, width);
+    };
+    return printout;
+}
+
+} // namespace fluvara
