@@ -1,0 +1,40 @@
+#pragma once
+// The printer page on a QPrinter: positions in the printer's device pixels,
+// fonts in points at the printer's resolution.
+
+#include "pagesurface.h"
+#include "qtdrawsurface.h"
+
+#include <QPainter>
+
+class QPrinter;
+
+namespace fluvara {
+
+// The printouts are laid out in pixels of a 600 dpi printer.
+inline constexpr int PrintResolution = 600;
+
+class TQtPrinterPage : public TPageSurface {
+public:
+    // printer must outlive the page.
+    explicit TQtPrinterPage(QPrinter& printer);
+    // Ends a document that an error left open.
+    ~TQtPrinterPage() override;
+
+    void SetJobTitle(std::string_view title) override;
+    int PageWidth() override;
+    int PageHeight() override;
+    // Throws std::runtime_error when the printer cannot start the document.
+    void BeginDoc() override;
+    // Throws std::runtime_error when the page cannot be output.
+    void EndDoc() override;
+    TDrawSurface& Surface() override { return surface_; }
+    void SetFontSize(int points) override;
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    TQtDrawSurface surface_;
+};
+
+} // namespace fluvara
