@@ -1,0 +1,289 @@
+#include "windowtest.h"
+
+#include "Main.h"
+#include "ResultOutput.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace fluvara;
+using namespace fluvara::test;
+
+namespace {
+
+QString Lines(std::initializer_list<const char*> lines)
+{
+    QString text;
+    for (const char* line : lines)
+        text += "   " + QString::fromUtf8(line) + "\r\n";
+    return text;
+}
+
+const QString FullFlowCopy = Lines({
+    "------------------------------------------- ",
+    " Abflußwerte Kreisprofil                     ",
+    "------------------------------------------- ",
+    " Innendurchmesser       d   =  300.00 mm     ",
+    " lichte Weite          l.W. =  300.00 mm     ",
+    " Betriebsrauhigkeit     kb  =    1.50 mm     ",
+    " Gefälle                Is  =    5.00 o/oo   ",
+    "------------------------------------------- ",
+    " Abflußmenge Vollfüll.  Qv  =   69.12 l/s    ",
+    " Geschwindig.Vollfüll.  Vv  =    0.98 m/s    ",
+    "------------------------------------------- ",
+    "", "", "", "", "", "",
+});
+
+QWidget* VerificationPage(TRunningProgram& program) { return Find<QWidget>(&program.Main(), "TabSheet1"); }
+
+void FullFlow(TRunningProgram& program)
+{
+    QWidget* page = VerificationPage(program);
+    TypeInto(page, "DNEdit", "300");
+    TypeInto(page, "kbEdit", "1,5");
+    TypeInto(page, "IeEdit", "5");
+    Click(page, "OKBtn1");
+}
+
+// Calculates Q 500 l/s, Is 2, kst 30, b 100, hp 100, both banks 45 degrees.
+void CalculateChannel(TRunningProgram& program)
+{
+    auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
+    pages->setCurrentIndex(2);
+    QWidget* page = pages->currentWidget();
+    const char* const inputs[][2] = {{"GQEdit", "500"},     {"GIeEdit", "2"},     {"GkstSEdit", "30"},
+                                     {"GkstUEdit", "30"},   {"GkstU2Edit", "30"}, {"GbEdit", "100"},
+                                     {"GhEdit", "100"},     {"GaEdit", "45"},     {"GbetaEdit", "45"}};
+    for (const auto& input : inputs)
+        TypeInto(page, input[0], input[1]);
+    Click(page, "GFtBtn");
+}
+
+// Answers the next modal dialog: types the titles and closes it with its
+// button; then runs `next` once the dialog is gone.
+void AnswerTitleDialog(const QString& button, const QStringList& fieldNames, const QStringList& texts,
+                       const std::function<void()>& next = {})
+{
+    QTimer::singleShot(0, [=] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        for (int i = 0; i < fieldNames.size(); ++i)
+            TypeInto(dialog, fieldNames[i], texts[i]);
+        Click(dialog, button);
+        if (next)
+            QTimer::singleShot(0, next);
+    });
+}
+
+// The printer dialog replaced by printing into a PDF file.
+class TPdfTarget {
+public:
+    explicit TPdfTarget(const QString& path, bool confirm = true)
+    {
+        SetPrintTarget([this, path, confirm](QPrinter& printer) {
+            ++asked;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return confirm;
+        });
+    }
+    ~TPdfTarget() { SetPrintTarget({}); }
+    int asked = 0;
+};
+
+const char* const HeaderLine = "Ingenieurbüro Muster";
+
+// The text of a PDF file with every run of white space as one blank, or an
+// empty text when pdftotext is missing.
+QString PdfText(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, {"-layout", path, "-"});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+// Whether the PDF's text holds the words of expected in this order.
+bool Printed(const QString& pdfText, const char* expected)
+{
+    return pdfText.contains(QString::fromUtf8(expected).simplified());
+}
+
+QString Today() { return QDate::currentDate().toString("dd.MM.yyyy"); }
+
+} // namespace
+
+class OutputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void viewerIsEmptyBeforeTheFirstCopy();
+    void copyAfterFullFlow();
+    void channelCopy();
+    void printCircleReport();
+    void printChannelReport();
+    void cancelledPrinterDialogPrintsNothing();
+    void failedPrintJobIsReported();
+};
+
+QString ViewerText(TRunningProgram& program)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* viewer = QApplication::activeModalWidget();
+        QVERIFY(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        shown = Find<QPlainTextEdit>(viewer, "ClipREdit")->toPlainText();
+        Click(viewer, "CloseBtn");
+    });
+    Click(&program.Main(), "SpClipfrageBtn");
+    return shown;
+}
+
+void OutputTest::viewerIsEmptyBeforeTheFirstCopy()
+{
+    TRunningProgram program;
+    QGuiApplication::clipboard()->setText("aus einem anderen Programm");
+    QCOMPARE(ViewerText(program), QString());
+}
+
+void OutputTest::copyAfterFullFlow()
+{
+    TRunningProgram program;
+    FullFlow(program);
+    CopyCircleResult(program.Main());
+    QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
+    QCOMPARE(program.Main().Memo1()->toPlainText(), QString(FullFlowCopy).replace("\r\n", "\n"));
+
+    // the viewer shows what this program copied, not what is on the clipboard now
+    QGuiApplication::clipboard()->setText("aus einem anderen Programm");
+    QCOMPARE(ViewerText(program), QString(FullFlowCopy).replace("\r\n", "\n"));
+}
+
+void OutputTest::channelCopy()
+{
+    TRunningProgram program;
+    CalculateChannel(program);
+    CopyChannelResult(program.Main());
+    const QString copy = QGuiApplication::clipboard()->text();
+    QCOMPARE(copy.count("\r\n"), 22);
+    QVERIFY2(copy.startsWith(Lines({"------------------------------------------- ", "Abflußwerte Gerinne"})),
+             qPrintable(copy));
+    QVERIFY2(copy.endsWith(Lines({"Profilbreite gesamt    bp  =   300.00 cm     "})), qPrintable(copy));
+    QVERIFY(!copy.contains(QString::fromUtf8("strömend")));
+    QCOMPARE(program.Main().Memo1()->toPlainText(), QString(copy).replace("\r\n", "\n"));
+}
+
+void OutputTest::printCircleReport()
+{
+    TRunningProgram program(QString::fromUtf8(HeaderLine));
+    FullFlow(program);
+    TypeInto(VerificationPage(program), "QtEdit", "40");
+    Click(VerificationPage(program), "OKBtn2");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kreisprofil.pdf");
+    TPdfTarget target(path);
+    AnswerTitleDialog("NBemBBtn", {"NBemEdit1", "NBemEdit2", "NSEdit"},
+                      {"Kanal Nord", QString::fromUtf8("Haltung 12 bis 13, Prüfung"), "7"});
+    PrintCircleReport(program.Main());
+    QCOMPARE(target.asked, 1);
+    QVERIFY(QFile::exists(path));
+    QVERIFY(QFile(path).size() > 1000);
+
+    const QString text = PdfText(path);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed; the report's text is not checked");
+    // in the order of the page: header, titles, lines, drawing labels, footer, page number
+    const char* const expected = "Ingenieurbüro Muster Kanal Nord Haltung 12 bis 13, Prüfung "
+                                 "------------------------------------------- Abflußwerte Kreisprofil "
+                                 "------------------------------------------- "
+                                 "Innendurchmesser d = 300.00 mm lichte Weite l.W. = 300.00 mm "
+                                 "Betriebsrauhigkeit kb = 1.50 mm Gefälle Is = 5.00 o/oo "
+                                 "------------------------------------------- "
+                                 "Abflußmenge Vollfüll. Qv = 69.12 l/s Geschwindig.Vollfüll. Vv = 0.98 m/s "
+                                 "------------------------------------------- "
+                                 "Abflußmenge Teilfüll. Qt = 40.00 l/s Füllhöhe h = 16.40 cm "
+                                 "Verhältnis h/d = 54.67 o/o Verhältnis Qt/Qv = 57.87 o/o "
+                                 "Geschwindig.Teilfüll. Vt = 1.01 m/s "
+                                 "------------------------------------------- "
+                                 "30.0 16.4 [cm] FLUVARA";
+    QVERIFY2(Printed(text, expected), qPrintable(text));
+    QVERIFY2(text.endsWith(Today() + " 7"), qPrintable(text));
+}
+
+void OutputTest::printChannelReport()
+{
+    TRunningProgram program(QString::fromUtf8(HeaderLine));
+    CalculateChannel(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("gerinne.pdf");
+    TPdfTarget target(path);
+    AnswerTitleDialog("GBemBBtn", {"GBemEdit1", "GBemEdit2", "GSEdit"}, {"Graben West", "Abschnitt 3", "12"});
+    PrintChannelReport(program.Main());
+    QVERIFY(QFile::exists(path));
+
+    const QString text = PdfText(path);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed; the report's text is not checked");
+    for (const char* expected : {"Ingenieurbüro Muster Graben West Abschnitt 3 Abflußwerte Gerinne",
+                                 "Durchflußmenge Q = 500.00 l/s", "Fließtiefe h = 52.2",
+                                 "Wasserspiegelbreite b-wsp", "[cm]", "12"})
+        QVERIFY2(Printed(text, expected), qPrintable(text));
+    // line 21 and the regime are not printed
+    QVERIFY(!text.contains("Profilbreite gesamt"));
+    QVERIFY(!text.contains(QString::fromUtf8("strömend")));
+    QVERIFY(text.contains(Today()));
+}
+
+void OutputTest::cancelledPrinterDialogPrintsNothing()
+{
+    TRunningProgram program;
+    FullFlow(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kreisprofil.pdf");
+    TPdfTarget target(path, false);
+    // closing the title dialog with its close box still leads to the printer dialog
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        dialog->close();
+    });
+    PrintCircleReport(program.Main());
+    QCOMPARE(target.asked, 1);
+    QVERIFY(!QFile::exists(path));
+}
+
+void OutputTest::failedPrintJobIsReported()
+{
+    TRunningProgram program;
+    FullFlow(program);
+    TPdfTarget target("/nonexistent-folder/kreisprofil.pdf");
+    QString message;
+    AnswerTitleDialog("NBemBBtn", {}, {}, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        message = box->text();
+        box->accept();
+    });
+    PrintCircleReport(program.Main());
+    QCOMPARE(message, QString("Der Druckauftrag konnte nicht begonnen werden."));
+    // the program goes on
+    CopyCircleResult(program.Main());
+    QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
+}
+
+QTEST_MAIN(OutputTest)
+#include "output_test.moc"
