@@ -7,6 +7,7 @@
 #include "InputField.h"
 #include "Ksttab.h"
 #include "Main.h"
+#include "ResultOutput.h"
 
 #include "calcerror.h"
 #include "channel.h"
@@ -358,9 +359,9 @@ void TChannelPage::SpeedButton3Click()
         table->exec();
 }
 
-void TChannelPage::GClipBtnClick() {}
+void TChannelPage::GClipBtnClick() { CopyChannelResult(main_); }
 
-void TChannelPage::GDruSBtnClick() {}
+void TChannelPage::GDruSBtnClick() { PrintChannelReport(main_); }
 
 void TChannelPage::UseField(QLineEdit* used, QLineEdit* unused)
 {

@@ -7,6 +7,7 @@
 #include "Kbtab.h"
 #include "Main.h"
 #include "Nbem.h"
+#include "ResultOutput.h"
 #include "Theo.h"
 
 #include "calcerror.h"
@@ -52,6 +53,8 @@ TVerificationPage::TVerificationPage(TMainForm& mainForm)
     connect(ui->RadierBtn1, &QToolButton::clicked, this, &TVerificationPage::RadiBtn1Click);
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TVerificationPage::SpeedButton1Click);
     connect(ui->TheoSBtn, &QToolButton::clicked, this, &TVerificationPage::TheoSBtnClick);
+    connect(ui->NClipBtn, &QToolButton::clicked, this, &TVerificationPage::NClipBtnClick);
+    connect(ui->NDruSBtn, &QToolButton::clicked, this, &TVerificationPage::DruckBtnClick);
 }
 
 TVerificationPage::~TVerificationPage() = default;
@@ -227,6 +230,10 @@ void TVerificationPage::ForgetResult()
     sketch.Full = 0;
     sketch.LabelsOnly = 1;
 }
+
+void TVerificationPage::NClipBtnClick() { CopyCircleResult(main_); }
+
+void TVerificationPage::DruckBtnClick() { PrintCircleReport(main_); }
 
 void TVerificationPage::SpeedButton1Click()
 {

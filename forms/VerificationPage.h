@@ -28,6 +28,8 @@ public:
     void TabSheet1Show();
     void SpeedButton1Click();
     void TheoSBtnClick();
+    void NClipBtnClick();
+    void DruckBtnClick();
 
     // The design page hands over its inputs and the designed diameter.
     void TakeOverDesign(const QString& qtText, const QString& isText, const QString& kbText, double D);

@@ -46,6 +46,7 @@ const QString FullFlowCopy = Lines({
 });
 
 QWidget* VerificationPage(TRunningProgram& program) { return Find<QWidget>(&program.Main(), "TabSheet1"); }
+QWidget* ChannelPage(TRunningProgram& program) { return Find<QWidget>(&program.Main(), "TabSheet2"); }
 
 void FullFlow(TRunningProgram& program)
 {
@@ -164,7 +165,7 @@ void OutputTest::copyAfterFullFlow()
 {
     TRunningProgram program;
     FullFlow(program);
-    CopyCircleResult(program.Main());
+    Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
     QCOMPARE(program.Main().Memo1()->toPlainText(), QString(FullFlowCopy).replace("\r\n", "\n"));
 
@@ -177,7 +178,7 @@ void OutputTest::channelCopy()
 {
     TRunningProgram program;
     CalculateChannel(program);
-    CopyChannelResult(program.Main());
+    Click(ChannelPage(program), "GClipBtn");
     const QString copy = QGuiApplication::clipboard()->text();
     QCOMPARE(copy.count("\r\n"), 22);
     QVERIFY2(copy.startsWith(Lines({"------------------------------------------- ", "Abflußwerte Gerinne"})),
@@ -198,7 +199,7 @@ void OutputTest::printCircleReport()
     TPdfTarget target(path);
     AnswerTitleDialog("NBemBBtn", {"NBemEdit1", "NBemEdit2", "NSEdit"},
                       {"Kanal Nord", QString::fromUtf8("Haltung 12 bis 13, Prüfung"), "7"});
-    PrintCircleReport(program.Main());
+    Click(VerificationPage(program), "NDruSBtn");
     QCOMPARE(target.asked, 1);
     QVERIFY(QFile::exists(path));
     QVERIFY(QFile(path).size() > 1000);
@@ -232,7 +233,7 @@ void OutputTest::printChannelReport()
     const QString path = dir.filePath("gerinne.pdf");
     TPdfTarget target(path);
     AnswerTitleDialog("GBemBBtn", {"GBemEdit1", "GBemEdit2", "GSEdit"}, {"Graben West", "Abschnitt 3", "12"});
-    PrintChannelReport(program.Main());
+    Click(ChannelPage(program), "GDruSBtn");
     QVERIFY(QFile::exists(path));
 
     const QString text = PdfText(path);
@@ -261,7 +262,7 @@ void OutputTest::cancelledPrinterDialogPrintsNothing()
         QVERIFY(dialog);
         dialog->close();
     });
-    PrintCircleReport(program.Main());
+    Click(VerificationPage(program), "NDruSBtn");
     QCOMPARE(target.asked, 1);
     QVERIFY(!QFile::exists(path));
 }
@@ -278,10 +279,10 @@ void OutputTest::failedPrintJobIsReported()
         message = box->text();
         box->accept();
     });
-    PrintCircleReport(program.Main());
+    Click(VerificationPage(program), "NDruSBtn");
     QCOMPARE(message, QString("Der Druckauftrag konnte nicht begonnen werden."));
     // the program goes on
-    CopyCircleResult(program.Main());
+    Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
 }
 
