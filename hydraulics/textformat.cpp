@@ -8,7 +8,7 @@ namespace fluvara {
 
 namespace {
 
-struct Spec {
+struct TConversion {
     bool leftAlign = false;
     bool zeroPad = false;
     int width = 0;
@@ -16,14 +16,14 @@ struct Spec {
     char conversion = 0;
 };
 
-void Pad(std::string& out, std::string_view body, const Spec& spec, bool numeric)
+void Pad(std::string& out, std::string_view body, const TConversion& conv, bool numeric)
 {
     const int length = static_cast<int>(Utf8Length(body));
-    const int fill = spec.width > length ? spec.width - length : 0;
-    if (spec.leftAlign) {
+    const int fill = conv.width > length ? conv.width - length : 0;
+    if (conv.leftAlign) {
         out += body;
         out.append(static_cast<std::size_t>(fill), ' ');
-    } else if (spec.zeroPad && numeric) {
+    } else if (conv.zeroPad && numeric) {
         // zeros go between the sign and the digits
         std::size_t signLength = (!body.empty() && body[0] == '-') ? 1 : 0;
         out += body.substr(0, signLength);
@@ -101,18 +101,18 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
             ++i;
             continue;
         }
-        Spec spec;
+        TConversion conv;
         for (; i < format.size() && (format[i] == '-' || format[i] == '0'); ++i)
-            (format[i] == '-' ? spec.leftAlign : spec.zeroPad) = true;
+            (format[i] == '-' ? conv.leftAlign : conv.zeroPad) = true;
         for (; i < format.size() && format[i] >= '0' && format[i] <= '9'; ++i)
-            spec.width = spec.width * 10 + (format[i] - '0');
+            conv.width = conv.width * 10 + (format[i] - '0');
         if (i < format.size() && format[i] == '.') {
-            spec.precision = 0;
+            conv.precision = 0;
             for (++i; i < format.size() && format[i] >= '0' && format[i] <= '9'; ++i)
-                spec.precision = spec.precision * 10 + (format[i] - '0');
+                conv.precision = conv.precision * 10 + (format[i] - '0');
         }
         if (i < format.size())
-            spec.conversion = format[i++];
+            conv.conversion = format[i++];
         const std::string_view literal = format.substr(start, i - start);
 
         if (next == args.end()) {
@@ -121,26 +121,26 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
         }
         const auto& value = next->value();
         bool used = true;
-        switch (spec.conversion) {
+        switch (conv.conversion) {
         case 'f':
             if (const double* v = std::get_if<double>(&value))
-                Pad(out, FixedText(*v, spec.precision < 0 ? 6 : spec.precision), spec, true);
+                Pad(out, FixedText(*v, conv.precision < 0 ? 6 : conv.precision), conv, true);
             else if (const long long* n = std::get_if<long long>(&value))
-                Pad(out, FixedText(static_cast<double>(*n), spec.precision < 0 ? 6 : spec.precision),
-                    spec, true);
+                Pad(out, FixedText(static_cast<double>(*n), conv.precision < 0 ? 6 : conv.precision),
+                    conv, true);
             else
                 used = false;
             break;
         case 'd':
             if (const long long* n = std::get_if<long long>(&value))
-                Pad(out, IntegerText(*n, spec.precision), spec, true);
+                Pad(out, IntegerText(*n, conv.precision), conv, true);
             else
                 used = false;
             break;
         case 's':
             if (const std::string_view* s = std::get_if<std::string_view>(&value))
-                Pad(out, spec.precision >= 0 ? Utf8Left(*s, static_cast<std::size_t>(spec.precision)) : std::string(*s),
-                    spec, false);
+                Pad(out, conv.precision >= 0 ? Utf8Left(*s, static_cast<std::size_t>(conv.precision)) : std::string(*s),
+                    conv, false);
             else
                 used = false;
             break;
