@@ -38,13 +38,15 @@ void DrawCirclePrintout(TDrawSurface& surface, const TCircleSketch& sketch, cons
 
     // Water: the chord counter-clockwise from the left end of the water line
     // to its right end is the segment below it; a full pipe closes both ends
-    // at the top and the chord is the whole inside.
+    // at the top and the chord is the whole inside. A depth under one pixel
+    // closes them at the bottom, and is not drawn as a full pipe.
     const double s = std::sqrt(240.0 * 240.0 - std::abs(240.0 - f) * std::abs(240.0 - f));
     const int xL = T(cx - s);
     const int xR = T(cx + s);
     const int yW = cy + 240 - f;
     surface.SetBrushColor(LightBlue);
-    surface.Chord(cx - 240, cy - 240, cx + 240, cy + 240, xL, yW, xR, yW);
+    if (f > 0)
+        surface.Chord(cx - 240, cy - 240, cx + 240, cy + 240, xL, yW, xR, yW);
 
     surface.SetPenColor(Black);
     surface.SetBrushColor(White);

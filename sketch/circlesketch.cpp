@@ -66,14 +66,17 @@ void DrawCircleSketch(TDrawSurface& surface, const TCircleSketch& sketch, TPoint
     surface.Ellipse(cx - 80, yTop, cx + 80, yBot);
 
     // Water: the chord counter-clockwise from the left end of the water line
-    // to its right end is the segment below it. At f = 0 and f = 160 both
-    // ends meet and the chord is the whole inside.
+    // to its right end is the segment below it. At f = 160 both ends meet at
+    // the top and the chord is the whole inside. At f = 0 they meet at the
+    // bottom, where the same rule would paint a shallow pipe full: there is
+    // no water pixel to draw.
     const double s = std::sqrt(80.0 * 80 - (80.0 - f) * (80.0 - f));
     const int xL = T(cx - s);
     const int xR = T(cx + s);
     const int yW = T(cy + (80 - f) * k);
     surface.SetBrushColor(LightBlue);
-    surface.Chord(cx - 80, yTop, cx + 80, yBot, xL, yW, xR, yW);
+    if (f > 0)
+        surface.Chord(cx - 80, yTop, cx + 80, yBot, xL, yW, xR, yW);
     if (xL + 20 < xR) {
         // the light surface of the water, one pixel above its grey edge
         surface.SetPenColor(Silver);

@@ -78,9 +78,9 @@ const TDepthCase depthCases[] = {
      {"Chord(2218,4639,2698,5119,2458,4639,2458,4639)", "MoveTo(2788,4639)", "LineTo(2788,5119)",
       "Polygon(2788,4639;2800,4672;2776,4672)", "Polygon(2788,5119;2800,5086;2776,5086)", "MoveTo(2818,4639)",
       "LineTo(2463,4639)", "MoveTo(2818,5119)", "LineTo(2458,5119)", "TextOut(2888,4869,\" 30.0 \")"}},
-    {"under 1/480 of the diameter: f = 0, both chord ends at the bottom, no depth dimension",
+    {"under 1/480 of the diameter: f = 0, no water drawn (not a full pipe), no depth dimension",
      Values(300, 0.06, 0),
-     {"Chord(2218,4639,2698,5119,2458,5119,2458,5119)", "MoveTo(2818,5119)", "LineTo(2463,5119)",
+     {"MoveTo(2818,5119)", "LineTo(2463,5119)",
       "MoveTo(2818,5119)", "LineTo(2458,5119)", "TextOut(2888,5109,\"  0.1 \")"}},
 };
 

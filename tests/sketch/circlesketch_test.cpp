@@ -98,9 +98,10 @@ const TPictureCase pictureCases[] = {
             "LineTo(667,394)"},
            bottomExtension,
            {"TextOut(752,386,\"  1.2 \")"}})},
-    {"no water pixel: chord ends meet at the bottom, no depth dimension", Values(300, 0.04),
-     Join({{"Chord(552,256,712,400,632,400,632,400)"},
-           clearWidthDimension,
+    // The chord rule would fill the whole inside when its ends meet at the
+    // bottom; a pipe with a few millimetres of water must not look full.
+    {"no water pixel: no water drawn, no depth dimension", Values(300, 0.04),
+     Join({clearWidthDimension,
            {"TextOut(482,318,\" 30.0 \")", "TextOut(552,458,\"[ cm ]\")"},
            {"MoveTo(752,400)", "LineTo(637,400)"},
            bottomExtension,
