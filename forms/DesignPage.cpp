@@ -146,6 +146,7 @@ void TDesignPage::TabSheet3Show()
     TCircleSketch& sketch = main_.CircleSketch();
     sketch.d = D_;
     sketch.h = h_;
+    sketch.Full = 0;  // a design result is a partial filling, whatever the other page showed
     sketch.LabelsOnly = (D_ == 0 || h_ == 0) ? 1 : 0;
     main_.DrawCircleSketch();
     ui->BQtEdit->setFocus();

@@ -55,7 +55,9 @@ namespace fluvara {
 
 void SetCheckBoxStyle(QWidget* checkBox, int pixelHeight)
 {
-    SetPixelHeight(checkBox, pixelHeight);
+    // A style sheet fixes the face of a widget that has no parent yet, so the
+    // page's face is named here instead of inherited.
+    SetPixelFont(checkBox, "Arial", pixelHeight);
     checkBox->setStyleSheet("QCheckBox { spacing: 2px; }");
 }
 

@@ -21,8 +21,8 @@ void SetBold(QWidget* widget, bool bold = true);
 // Background of a window, page or label.
 void SetBackground(QWidget* widget, const QColor& color);
 void SetTextColor(QWidget* widget, const QColor& color);
-// A check box with the given pixel font height and a narrow gap between box
-// and caption, so that captions fit the widths the layout was drawn with.
+// A check box in Arial of the given pixel height with a narrow gap between
+// box and caption, so that captions fit the widths the layout was drawn with.
 void SetCheckBoxStyle(QWidget* checkBox, int pixelHeight);
 // Background of a text field.
 void SetFieldColor(QWidget* widget, const QColor& color);

@@ -3,6 +3,7 @@
 #include "Gbem.h"
 #include "Main.h"
 #include "Nbem.h"
+#include "VerificationPage.h"
 
 #include "channelprintout.h"
 #include "circleprintout.h"
@@ -131,7 +132,7 @@ void PrintCircleReport(TMainForm& main)
     QDialog* titles = main.Dialogs().nBem;
     Print(
         main, [titles] { return AskTitles(titles, "NBemEdit1", "NBemEdit2", "NSEdit"); },
-        CirclePrintout(main.CircleSketch(), main.CircleResultLines()));
+        CirclePrintout(main.VerificationPage()->ReportSketch(), main.CircleResultLines()));
 }
 
 void PrintChannelReport(TMainForm& main)

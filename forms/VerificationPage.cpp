@@ -99,6 +99,8 @@ void TVerificationPage::DrawSketch(int full)
     sketch.h = h_;
     sketch.Full = full;
     sketch.LabelsOnly = 0;
+    full_ = full;
+    report_ = sketch;
     main_.DrawCircleSketch();
 }
 
@@ -133,9 +135,10 @@ void TVerificationPage::OKBtn1Click()
     ui->DNLabel->setText(FromUtf8(ui->CBox95->isChecked() ? Fmt("%.2f ", d_) : Fmt("%s ", fields[0].working)));
     ui->kbLabel->setText(FromUtf8(Fmt("%s ", fields[1].working)));
     ui->IeLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
-    if (Qt_ > 0)
-        for (QLabel* label : {ui->VtLabel, ui->FhLabel, ui->QtLabel, ui->QtvLabel, ui->htvLabel})
-            label->clear();
+    // Partial results of another pipe must not stay beside the new ones, also
+    // when the last partial discharge typed was rejected.
+    for (QLabel* label : {ui->VtLabel, ui->FhLabel, ui->QtLabel, ui->QtvLabel, ui->htvLabel})
+        label->clear();
     ui->OKBtn2->setEnabled(true);
 
     h_ = full.hFull;
@@ -147,10 +150,9 @@ void TVerificationPage::OKBtn1Click()
 
 void TVerificationPage::OKBtn2Click()
 {
-    Qt_ = 0;
     ui->ErrLabel->setText(" ");
     const TNumberField field = ReadNumberField(FieldText(ui->QtEdit));
-    Qt_ = field.value;
+    const double Qt = field.value;
     // After the clear button or a transfer from the design page there is no
     // pipe to fill until the next full-flow run.
     if (d_ == 0) {
@@ -163,7 +165,7 @@ void TVerificationPage::OKBtn2Click()
     }
     TCirclePartialFlow partial;
     try {
-        partial = CirclePartialFlow(d_, Qv_, vv_, Qt_);
+        partial = CirclePartialFlow(d_, Qv_, vv_, Qt);
     } catch (const CalculationError& e) {
         ShowError(QString::fromUtf8(e.what()), ui->QtEdit);
         return;
@@ -176,7 +178,7 @@ void TVerificationPage::OKBtn2Click()
 
     h_ = partial.h;
     DrawSketch(0);
-    WriteCirclePartialFlowLines(main_.CircleResultLines(), Qt_, partial.h, partial.hd, partial.qq, partial.vt);
+    WriteCirclePartialFlowLines(main_.CircleResultLines(), Qt, partial.h, partial.hd, partial.qq, partial.vt);
 }
 
 void TVerificationPage::RadiBtn1Click()
@@ -204,6 +206,7 @@ void TVerificationPage::TabSheet1Show()
     TCircleSketch& sketch = main_.CircleSketch();
     sketch.d = d_;
     sketch.h = h_;
+    sketch.Full = full_;
     sketch.LabelsOnly = (d_ == 0 || h_ == 0) ? 1 : 0;
     main_.DrawCircleSketch();
     ui->DNEdit->setFocus();
@@ -226,6 +229,7 @@ void TVerificationPage::ForgetResult()
 {
     d_ = 0;
     h_ = 0;
+    full_ = 0;
     TCircleSketch& sketch = main_.CircleSketch();
     sketch.Full = 0;
     sketch.LabelsOnly = 1;

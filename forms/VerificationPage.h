@@ -1,6 +1,8 @@
 #pragma once
 // The page " Kreisprofil Nachw. ": full flow and partial flow of a circular pipe.
 
+#include "circlesketch.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -34,9 +36,9 @@ public:
     // The design page hands over its inputs and the designed diameter.
     void TakeOverDesign(const QString& qtText, const QString& isText, const QString& kbText, double D);
 
-    // Diameter (mm, clear width) and depth (cm) of the last successful run; 0 when none.
-    double Diameter() const { return d_; }
-    double Depth() const { return h_; }
+    // The picture of the last successful run, which the result lines describe:
+    // what the printout draws even after the page's values were reset.
+    const TCircleSketch& ReportSketch() const { return report_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,8 +57,10 @@ private:
     double h_ = 0;   // cm
     double Qv_ = 0;  // l/s, cut to two decimals
     double vv_ = 0;  // m/s
-    // Partial discharge as last read from its field.
-    double Qt_ = 0;
+    // 1 while the last run was a full flow. Each circular page shows its own
+    // picture: a design result is never drawn over this page's full pipe.
+    int full_ = 0;
+    TCircleSketch report_;
 };
 
 } // namespace fluvara

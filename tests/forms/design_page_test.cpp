@@ -1,6 +1,8 @@
 #include "windowtest.h"
 
 #include "Main.h"
+#include "VerificationPage.h"
+#include "textformat.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -86,7 +88,10 @@ void DesignPageTest::layout()
         QCOMPARE(font.family(), QString("Arial"));
         QCOMPARE(font.pixelSize(), 13);
     }
-    QCOMPARE(Find<QWidget>(page, "CBox0_9")->font().pixelSize(), 11);
+    auto* box = Find<QWidget>(page, "CBox0_9");
+    QCOMPARE(box->font().family(), QString("Arial"));
+    QCOMPARE(box->font().pixelSize(), 11);
+    QVERIFY(box->sizeHint().width() <= box->width());
 }
 
 void DesignPageTest::design_data()
@@ -260,6 +265,11 @@ void DesignPageTest::transfer()
     QCOMPARE(main.CircleResultLines().Line(8), reportLine8);
     QVERIFY(Find<QAbstractButton>(verification, "NClipBtn")->isEnabled());
     QVERIFY(Find<QAbstractButton>(verification, "OKBtn2")->isEnabled());
+    // the printout still draws the pipe its result lines describe
+    const TCircleSketch& report = main.VerificationPage()->ReportSketch();
+    QCOMPARE(report.d, 285.0);
+    QCOMPARE(QString::fromStdString(Fmt("%.2f", report.h)), QString("16.38"));
+    QCOMPARE(report.Full, 0);
 
     // and the verification of the designed pipe runs on what was carried over
     Click(verification, "OKBtn1");

@@ -55,6 +55,8 @@ private slots:
     void clearButton();
     void partialFlowWithoutDiameter();
     void accelerators();
+    void newFullFlowAfterRejectedPartialDischarge();
+    void eachPageShowsItsOwnPicture();
 };
 
 void VerificationPageTest::layout()
@@ -96,7 +98,12 @@ void VerificationPageTest::layout()
         QCOMPARE(font.family(), QString("Arial"));
         QCOMPARE(font.pixelSize(), 13);
     }
-    QCOMPARE(Find<QWidget>(page, "CBox95")->font().pixelSize(), 11);
+    for (const char* name : {"CBox95"}) {
+        auto* box = Find<QWidget>(page, name);
+        QCOMPARE(box->font().family(), QString("Arial"));
+        QCOMPARE(box->font().pixelSize(), 11);
+        QVERIFY(box->sizeHint().width() <= box->width());
+    }
 }
 
 void VerificationPageTest::fullFlow_data()
@@ -374,6 +381,48 @@ void VerificationPageTest::partialFlowWithoutDiameter()
     QCOMPARE(program.FocusName(), QString("DNEdit"));
     QCOMPARE(Text(page, "FhLabel"), QString());
     QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+}
+
+void VerificationPageTest::newFullFlowAfterRejectedPartialDischarge()
+{
+    TRunningProgram program;
+    const QObject* page = Find<QWidget>(&program.Main(), "TabSheet1");
+    FullFlow(page, "300", "1,5", "5");
+    TypeInto(page, "QtEdit", "40");
+    Click(page, "OKBtn2");
+    TypeInto(page, "QtEdit", "-5");
+    Click(page, "OKBtn2");
+    QCOMPARE(Text(page, "ErrLabel"), QString("Qt-Wert darf nicht negativ sein"));
+    // the 300 mm pipe's partial results must not stand beside the 1000 mm pipe
+    FullFlow(page, "1000", "1,5", "5");
+    QCOMPARE(Text(page, "QvLabel"), QString("1663.97 "));
+    for (const char* name : PartialFlowLabels)
+        QCOMPARE(Text(page, name), QString());
+}
+
+void VerificationPageTest::eachPageShowsItsOwnPicture()
+{
+    TRunningProgram program;
+    TMainForm& main = program.Main();
+    auto* pages = Find<QTabWidget>(&main, "PageControl1");
+    pages->setCurrentIndex(1);
+    const QObject* design = pages->currentWidget();
+    TypeInto(design, "BQtEdit", "100");
+    TypeInto(design, "BhdEdit", "50");
+    TypeInto(design, "BkbEdit", "1,5");
+    TypeInto(design, "BIeEdit", "5");
+    Click(design, "BemTeilBtn");
+    pages->setCurrentIndex(0);
+    FullFlow(Find<QWidget>(&main, "TabSheet1"), "300", "1,5", "5");
+    QCOMPARE(main.CircleSketch().Full, 1);
+    // the half-full designed pipe is not drawn over the full pipe of the other page
+    pages->setCurrentIndex(1);
+    QCOMPARE(main.CircleSketch().Full, 0);
+    QCOMPARE(main.CircleSketch().LabelsOnly, 0);
+    pages->setCurrentIndex(0);
+    QCOMPARE(main.CircleSketch().Full, 1);
+    QCOMPARE(main.CircleSketch().d, 300.0);
+    QCOMPARE(main.CircleSketch().h, 30.0);
 }
 
 void VerificationPageTest::accelerators()
