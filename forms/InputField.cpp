@@ -3,7 +3,9 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -39,18 +41,31 @@ protected:
         const qsizetype length = field_->text().size();
         if (length <= maxChars_)
             return false;
-        if (event->type() == QEvent::ContextMenu)
-            return true;
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<const QKeyEvent*>(event);
         qsizetype inserted = 0;
-        if (key->matches(QKeySequence::Paste))
-            inserted = QGuiApplication::clipboard()->text().size();
-        else if (!key->text().isEmpty() && key->text().at(0).isPrint())
-            inserted = key->text().size();
-        else
+        switch (event->type()) {
+        case QEvent::ContextMenu:
+            return true;
+        case QEvent::MouseButtonRelease:
+            // the middle button pastes the selection on X11
+            return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
+        case QEvent::InputMethod:
+            inserted = static_cast<const QInputMethodEvent*>(event)->commitString().size();
+            if (inserted == 0)
+                return false;
+            break;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Paste))
+                inserted = QGuiApplication::clipboard()->text().size();
+            else if (!key->text().isEmpty() && key->text().at(0).isPrint())
+                inserted = key->text().size();
+            else
+                return false;
+            break;
+        }
+        default:
             return false;
+        }
         const qsizetype after = length - field_->selectedText().size() + inserted;
         return after > maxChars_ && after >= length;
     }

@@ -297,6 +297,13 @@ void DesignPageTest::transferOfASevenCharacterDiameter()
     field->end(false);
     QTest::keyClick(field, Qt::Key_9);
     QCOMPARE(field->text(), QString("14472.5"));
+    QInputMethodEvent compose;
+    compose.setCommitString("99");
+    QApplication::sendEvent(field, &compose);
+    QCOMPARE(field->text(), QString("14472.5"));
+    QTest::mouseClick(field, Qt::MiddleButton);
+    QCOMPARE(field->text(), QString("14472.5"));
+    field->end(false);
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), QString("14472."));
 }
