@@ -147,6 +147,9 @@ void MainWindowTest::headerLine_data()
     QTest::newRow("list") << QVariant(QStringList{"a", "b"}) << QString("FLUVARA 5.0");
     QTest::newRow("binary") << QVariant(QByteArray("\x01\x02", 2)) << QString("FLUVARA 5.0");
     QTest::newRow("longer than 64") << QVariant(QString(70, QChar(u'ä'))) << QString(64, QChar(u'ä'));
+    // a character outside the basic plane is two UTF-16 units and is not split
+    QTest::newRow("pair across the cut") << QVariant(QString(63, 'x') + QString::fromUtf8("\xF0\x9F\x8C\x8A"))
+                                         << QString(63, 'x');
     QTest::newRow("exactly 64") << QVariant(QString(64, 'x')) << QString(64, 'x');
 }
 
