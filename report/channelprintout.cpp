@@ -49,7 +49,7 @@ void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, co
     const int yB = box.top + (2 * (box.bottom - box.top)) / 3;
     const int wd = (box.right - box.left) / 2 - 300;
     const int hd = (box.bottom - box.top) / 2 - 150;
-    const TChannelRoom room{double(wd), double(hd), double(hd), 1};
+    const TChannelRoom room{double(wd), double(hd), double(hd), 1, true};
 
     TChannelSketch example;
     SetExampleChannel(example);

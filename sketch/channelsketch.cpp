@@ -17,6 +17,11 @@ int T(double x) { return static_cast<int>(x); }
 
 double Radians(double degrees) { return degrees * Pi / 180; }
 
+double Radians(double degrees, const TChannelRoom& room)
+{
+    return room.timesOneOver180 ? degrees * Pi * OneOver180 : Radians(degrees);
+}
+
 // Far beyond any picture that fits its room, and well inside int.
 constexpr double MaxPixels = 1e6;
 
@@ -68,8 +73,8 @@ std::optional<TChannelPixels> ScaleChannel(const TChannelSketch& c, const TChann
     const bool anglesValid = c.alpha > 0 && c.alpha <= 90 && c.beta > 0 && c.beta <= 90;
     if (!lengthsValid || !anglesValid)
         return std::nullopt;
-    const double tanAlpha = std::tan(Radians(c.alpha));
-    const double tanBeta = std::tan(Radians(c.beta));
+    const double tanAlpha = std::tan(Radians(c.alpha, room));
+    const double tanBeta = std::tan(Radians(c.beta, room));
     if (!(tanAlpha > 0 && tanBeta > 0))  // an angle too small to leave the horizontal
         return std::nullopt;
 

@@ -41,6 +41,9 @@ struct TChannelRoom {
     double profileHeight = 0;
     double flowDepth = 0;
     double verticalFactor = 1;
+    // The window converts degrees as x · π / 180, the printout as
+    // x · π · (1/180); the last bit of a tangent can move a pixel.
+    bool timesOneOver180 = false;
 };
 
 // The channel's lengths in pixels, measured from its axis (widths) or from

@@ -187,6 +187,7 @@ private slots:
     void enterNeverCalculates();
     void radioButtonsSwitchTheBankField();
     void kstButtonOpensTheTable();
+    void accelerator();
 };
 
 void ChannelPageTest::layout()
@@ -820,6 +821,16 @@ void ChannelPageTest::kstButtonOpensTheTable()
     });
     Click(page, "SpeedButton3");
     QCOMPARE(opened, QString("kstForm"));
+}
+
+void ChannelPageTest::accelerator()
+{
+    TRunningProgram program;
+    const QObject* page = ShowChannelPage(program);
+    Enter(page, {});
+    // Alt+F clicks the button after its short animation
+    QTest::keyClick(Find<QWidget>(page, "GbetaEdit"), Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(Text(page, "GFtLabel"), QString("52.2 "));
 }
 
 QTEST_MAIN(ChannelPageTest)

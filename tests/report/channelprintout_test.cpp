@@ -168,6 +168,21 @@ TEST(ChannelPrintout, ScaleAndCentring)
     }
 }
 
+TEST(ChannelPrintout, ConvertsAnglesAsPaperDoesNotAsTheScreen)
+{
+    // Degrees become radians as x * pi * (1/180) on paper; for these angles
+    // x * pi / 180 differs in the last bit and moves the ground's first corner.
+    const struct {
+        double angle, hp;
+        const char* firstCorner;
+    } cases[] = {{10.09, 50, "Polygon(771,"}, {10.13, 50, "Polygon(770,"}, {10.28, 100, "Polygon(770,"}};
+    for (const auto& c : cases) {
+        const std::vector<std::string> polygons = Draw(Channel(100, c.hp, c.angle, c.angle, 50)).Log({"Polygon"});
+        ASSERT_FALSE(polygons.empty());
+        EXPECT_EQ(polygons[0].rfind(c.firstCorner, 0), 0u) << c.angle << ": " << polygons[0];
+    }
+}
+
 TEST(ChannelPrintout, AngleMarksMoveWithTheAxis)
 {
     const std::vector<std::string> log = Draw(Channel(100, 100, 60, 30, 50)).Log();
