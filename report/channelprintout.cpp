@@ -17,7 +17,6 @@ int T(double x) { return static_cast<int>(x); }
 
 double Radians(double degrees) { return degrees * Pi * OneOver180; }
 
-constexpr TRgb GroundOrange{255, 128, 0};
 
 void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
 {
@@ -51,38 +50,14 @@ void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, co
     const int hd = (box.bottom - box.top) / 2 - 150;
     const TChannelRoom room{double(wd), double(hd), double(hd), 1, true};
 
-    TChannelSketch example;
-    SetExampleChannel(example);
-    const TChannelSketch* shape = &sketch;
-    std::optional<TChannelPixels> pixels = ScaleChannel(sketch, room);
-    if (!pixels) {
-        shape = &example;
-        pixels = ScaleChannel(example, room);
-    }
-    if (!pixels)
+    // numbers without a finite picture print the example's shape under the labels
+    const std::optional<TChannelShape> shape = ChannelShape(sketch, room);
+    if (!shape)
         return;  // a page too small for any picture
-    const TChannelPixels& p = *pixels;
+    const TChannelPixels& p = shape->pixels;
     const double k = p.s;
     const int xc = cxB + p.AxisOffset();
-
-    surface.SetPenColor(GroundOrange);
-    surface.SetPenWidth(1);
-    surface.SetBrushColor(GroundOrange);
-    const std::array<TPoint, 8> ground{{{xc - p.eL, yB - p.yP},
-                                        {xc - p.tL, yB - p.yP},
-                                        {xc - p.hb, yB},
-                                        {xc + p.hb, yB},
-                                        {xc + p.tR, yB - p.yP},
-                                        {xc + p.eR, yB - p.yP},
-                                        {xc + p.eR, yB + 90},
-                                        {xc - p.eL, yB + 90}}};
-    surface.Polygon(ground);
-
-    surface.SetPenColor(LightBlue);
-    surface.SetBrushColor(LightBlue);
-    const std::array<TPoint, 4> water{
-        {{xc - p.hb, yB}, {xc + p.hb, yB}, {xc + p.wR, yB - p.yW}, {xc - p.wL, yB - p.yW}}};
-    surface.Polygon(water);
+    DrawChannelBody(surface, p, xc, yB, 90);
 
     surface.SetPenColor(Black);
     surface.SetPenWidth(1);

@@ -48,8 +48,8 @@ TEST(ChannelPrintout, ProfileOfOneMetreAtHalfDepth)
 {
     // cxB 2399, yB 5513, wd 1629, hd 1040; k = sx1 = 1629 / 160, not wide, xc = 2399
     const std::vector<std::string> expected{
-        "SetPenColor(255,128,0)",
         "SetPenWidth(1)",
+        "SetPenColor(255,128,0)",
         "SetBrushColor(255,128,0)",
         "Polygon(770,4495;872,4495;1890,5513;2908,5513;3926,4495;4028,4495;4028,5603;770,5603)",
         "SetPenColor(130,130,255)",
