@@ -113,12 +113,10 @@ TChannelPage::TChannelPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TChann
         field->installEventFilter(this);
     }
 
-    ui->RadiBtn3->setIcon(MakeIcon(TIcon::Eraser));
-    ui->SpeedButton3->setIcon(MakeIcon(TIcon::Table));
-    ui->GClipBtn->setIcon(MakeIcon(TIcon::Copy));
-    ui->GDruSBtn->setIcon(MakeIcon(TIcon::Printer));
-    for (QToolButton* button : {ui->RadiBtn3, ui->SpeedButton3, ui->GClipBtn, ui->GDruSBtn})
-        button->setIconSize(QSize(28, 28));
+    SetButtonIcon(ui->RadiBtn3, TIcon::Eraser);
+    SetButtonIcon(ui->SpeedButton3, TIcon::Table);
+    SetButtonIcon(ui->GClipBtn, TIcon::Copy);
+    SetButtonIcon(ui->GDruSBtn, TIcon::Printer);
 
     connect(ui->GFtBtn, &QPushButton::clicked, this, &TChannelPage::GFtBtnClick);
     connect(ui->RadiBtn3, &QToolButton::clicked, this, &TChannelPage::RadiBtn3Click);

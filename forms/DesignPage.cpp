@@ -36,12 +36,10 @@ TDesignPage::TDesignPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TDesignP
         field->installEventFilter(this);
     }
 
-    ui->RadiBtn2->setIcon(MakeIcon(TIcon::Eraser));
-    ui->SpeedButton2->setIcon(MakeIcon(TIcon::Table));
-    ui->NachBemBtn->setIcon(MakeIcon(TIcon::Transfer));
-    ui->TheoSBtn2->setIcon(MakeIcon(TIcon::Book));
-    for (QToolButton* button : {ui->RadiBtn2, ui->SpeedButton2, ui->NachBemBtn, ui->TheoSBtn2})
-        button->setIconSize(QSize(28, 28));
+    SetButtonIcon(ui->RadiBtn2, TIcon::Eraser);
+    SetButtonIcon(ui->SpeedButton2, TIcon::Table);
+    SetButtonIcon(ui->NachBemBtn, TIcon::Transfer);
+    SetButtonIcon(ui->TheoSBtn2, TIcon::Book);
 
     connect(ui->BemTeilBtn, &QPushButton::clicked, this, &TDesignPage::BemTeilBtnClick);
     connect(ui->RadiBtn2, &QToolButton::clicked, this, &TDesignPage::RadiBtn2Click);

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QToolButton>
 
 namespace fluvara {
 
@@ -115,6 +116,12 @@ QIcon MakeIcon(TIcon icon)
     }
     p.end();
     return QIcon(pixmap);
+}
+
+void SetButtonIcon(QToolButton* button, TIcon icon)
+{
+    button->setIcon(MakeIcon(icon));
+    button->setIconSize(QSize(28, 28));
 }
 
 } // namespace fluvara

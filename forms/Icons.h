@@ -3,6 +3,8 @@
 
 #include <QIcon>
 
+class QToolButton;
+
 namespace fluvara {
 
 enum class TIcon {
@@ -19,5 +21,8 @@ enum class TIcon {
 };
 
 QIcon MakeIcon(TIcon icon);
+
+// Puts the picture on a flat 36 x 36 tool button.
+void SetButtonIcon(QToolButton* button, TIcon icon);
 
 } // namespace fluvara

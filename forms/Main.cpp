@@ -40,12 +40,10 @@ TMainForm::TMainForm(QWidget* parent)
     ui->centralwidget->setFixedSize(913, 607);
     setFixedSize(913, 607 + ui->MainMenu1->sizeHint().height());
 
-    ui->SpClipfrageBtn->setIcon(MakeIcon(TIcon::Clipboard));
-    ui->HLineBtn->setIcon(MakeIcon(TIcon::HeaderLine));
-    ui->AboutBtn->setIcon(MakeIcon(TIcon::Info));
-    ui->ExitButton->setIcon(MakeIcon(TIcon::Exit));
-    for (QToolButton* button : {ui->SpClipfrageBtn, ui->HLineBtn, ui->AboutBtn, ui->ExitButton})
-        button->setIconSize(QSize(28, 28));
+    SetButtonIcon(ui->SpClipfrageBtn, TIcon::Clipboard);
+    SetButtonIcon(ui->HLineBtn, TIcon::HeaderLine);
+    SetButtonIcon(ui->AboutBtn, TIcon::Info);
+    SetButtonIcon(ui->ExitButton, TIcon::Exit);
     connect(ui->SpClipfrageBtn, &QToolButton::clicked, this, &TMainForm::SpClipfrageBtnClick);
     connect(ui->HLineBtn, &QToolButton::clicked, this, &TMainForm::HLineBtnClick);
     connect(ui->AboutBtn, &QToolButton::clicked, this, &TMainForm::AboutBtnClick);

@@ -40,13 +40,11 @@ TVerificationPage::TVerificationPage(TMainForm& mainForm)
         field->installEventFilter(this);
     }
 
-    ui->RadierBtn1->setIcon(MakeIcon(TIcon::Eraser));
-    ui->SpeedButton1->setIcon(MakeIcon(TIcon::Table));
-    ui->NClipBtn->setIcon(MakeIcon(TIcon::Copy));
-    ui->NDruSBtn->setIcon(MakeIcon(TIcon::Printer));
-    ui->TheoSBtn->setIcon(MakeIcon(TIcon::Book));
-    for (QToolButton* button : {ui->RadierBtn1, ui->SpeedButton1, ui->NClipBtn, ui->NDruSBtn, ui->TheoSBtn})
-        button->setIconSize(QSize(28, 28));
+    SetButtonIcon(ui->RadierBtn1, TIcon::Eraser);
+    SetButtonIcon(ui->SpeedButton1, TIcon::Table);
+    SetButtonIcon(ui->NClipBtn, TIcon::Copy);
+    SetButtonIcon(ui->NDruSBtn, TIcon::Printer);
+    SetButtonIcon(ui->TheoSBtn, TIcon::Book);
 
     connect(ui->OKBtn1, &QPushButton::clicked, this, &TVerificationPage::OKBtn1Click);
     connect(ui->OKBtn2, &QPushButton::clicked, this, &TVerificationPage::OKBtn2Click);
