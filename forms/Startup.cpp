@@ -10,7 +10,11 @@
 #include "Nbem.h"
 #include "Theo.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -30,9 +34,26 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions("Verdana", {"DejaVu Sans", "Liberation Sans"});
 }
 
+void InstallGermanQtTexts()
+{
+    // Qt's own dialogs and menus (printer dialog, message boxes, the fields'
+    // context menus) speak German like the rest of the program.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || app->findChild<QTranslator*>("QtGerman"))
+        return;
+    auto* translator = new QTranslator(app);
+    translator->setObjectName("QtGerman");
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
 {
     InstallFontSubstitutes();
+    InstallGermanQtTexts();
     auto windows = std::make_unique<TApplicationWindows>();
     windows->mainForm = std::make_unique<TMainForm>();
     windows->aboutForm = std::make_unique<TAboutForm>();

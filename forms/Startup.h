@@ -34,6 +34,10 @@ struct TApplicationWindows {
 // Maps the window faces to the installed ones. Called by CreateApplicationWindows.
 void InstallFontSubstitutes();
 
+// Loads Qt's German texts for its own dialogs when they are installed.
+// Called by CreateApplicationWindows.
+void InstallGermanQtTexts();
+
 // Creates all windows in start-up order; the main window is centred but not shown.
 std::unique_ptr<TApplicationWindows> CreateApplicationWindows();
 

@@ -34,6 +34,7 @@ private slots:
     void headerLine();
     void closesFromToolbarAndMenu();
     void pageSwitchRedrawsAndFocuses();
+    void qtDialogsSpeakGerman();
 };
 
 void MainWindowTest::frame()
@@ -194,6 +195,13 @@ void MainWindowTest::pageSwitchRedrawsAndFocuses()
     pages->setCurrentIndex(0);
     QCOMPARE(program.FocusName(), QString("DNEdit"));
     QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+}
+
+void MainWindowTest::qtDialogsSpeakGerman()
+{
+    TRunningProgram program;
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QString::fromUtf8("Einf&ügen"));
 }
 
 QTEST_MAIN(MainWindowTest)
