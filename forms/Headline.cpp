@@ -27,7 +27,7 @@ THeadLineForm::~THeadLineForm() = default;
 
 void THeadLineForm::xOKBtnClick()
 {
-    headerLine_ = ui->HLineEdit->text();
+    headerLine_ = CutHeaderLine(ui->HLineEdit->text());
     WriteHeaderLine(headerLine_);
     accept();
 }

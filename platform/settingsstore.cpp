@@ -9,16 +9,15 @@ namespace {
 constexpr const char* Organisation = "ko_lut";
 constexpr const char* Application = "fluvara";
 constexpr const char* HeaderLineKey = "Firmbez";
-// At most HeaderLineMaxChars UTF-16 units, never half of a surrogate pair.
-QString Cut(const QString& text)
+} // namespace
+
+QString CutHeaderLine(const QString& text)
 {
     QString cut = text.left(HeaderLineMaxChars);
     if (!cut.isEmpty() && cut.back().isHighSurrogate())
         cut.chop(1);
     return cut;
 }
-
-} // namespace
 
 QString ReadHeaderLine(const QString& current)
 {
@@ -28,13 +27,13 @@ QString ReadHeaderLine(const QString& current)
         return QString();
     if (value.typeId() != QMetaType::QString)
         return current;  // a list, binary data or the like is no header line
-    return Cut(value.toString());
+    return CutHeaderLine(value.toString());
 }
 
 void WriteHeaderLine(const QString& text)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
-    settings.setValue(HeaderLineKey, Cut(text));
+    settings.setValue(HeaderLineKey, CutHeaderLine(text));
     settings.sync();
 }
 

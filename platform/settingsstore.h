@@ -10,6 +10,9 @@ namespace fluvara {
 inline constexpr int HeaderLineMaxChars = 64;
 inline const char* const InitialHeaderLine = "FLUVARA 5.0";
 
+// At most HeaderLineMaxChars UTF-16 units, never half of a character pair.
+QString CutHeaderLine(const QString& text);
+
 // Applies the reading rule to the header line held so far: a missing value
 // gives the empty text, a value that is not a single text leaves current as
 // it is, a text longer than HeaderLineMaxChars is cut.

@@ -100,6 +100,17 @@ private slots:
         QCOMPARE(stored.toString(), headerLine);
     }
 
+    void okNeverStoresHalfACharacter()
+    {
+        // the field's 64-unit limit can cut a character outside the basic plane in two
+        QString programHeaderLine = Initial;
+        THeadLineForm dialog(programHeaderLine);
+        Find<QLineEdit>(&dialog, "HLineEdit")->setText(QString(63, 'x') + QString::fromUtf8("\xF0\x9F\x8C\x8A"));
+        Click(&dialog, "xOKBtn");
+        QCOMPARE(programHeaderLine, QString(63, 'x'));
+        QCOMPARE(settings_->HeaderValue().toString(), QString(63, 'x'));
+    }
+
     void cancelStoresNothingAndKeepsTypedText()
     {
         settings_->SetHeaderValue("Alt");
