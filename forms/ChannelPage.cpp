@@ -31,50 +31,6 @@ constexpr int FieldMaxChars = 6;
 const QColor FieldWhiteColor(255, 255, 255);
 const QColor RegimeGreenColor(0, 128, 0);
 
-TFieldRule Rule(double lower, double upper, const char* negative, const char* notNumeric, const char* range)
-{
-    return TFieldRule{lower, upper, negative, notNumeric, range};
-}
-
-// Q, Is, kst bottom, kst left, kst right, b, hp: the validation order.
-const std::array<TFieldRule, 7>& ChannelFieldRules()
-{
-    static const std::array<TFieldRule, 7> rules = {
-        Rule(1, 99000, "Q-Wert darf nicht negativ sein", "Q-Wert ist nicht nummerisch",
-             "Q-Wert ist ungültig ( >=1 und <=99000 )"),
-        Rule(0.1, 500, "Is-Wert darf nicht negativ sein", "Is-Wert ist nicht nummerisch",
-             "Is-Wert ist ungültig ( >=0.1 und <=500 )"),
-        Rule(10, 100, "kst-Wert Sohle darf nicht negativ sein", "kst-Wert Sohle ist nicht nummerisch",
-             "kst-Wert Sohle ist ungültig ( >=10 und <=100 )"),
-        Rule(10, 100, "kst-Wert Ufer links darf nicht negativ sein", "kst-Wert Ufer links ist nicht nummerisch",
-             "kst-Wert Ufer links ist ungültig ( >=10 und <=100 )"),
-        Rule(10, 100, "kst-Wert Ufer rechts darf nicht negativ sein", "kst-Wert Ufer rechts ist nicht nummerisch",
-             "kst-Wert Ufer rechts ist ungültig ( >=10 und <=100 )"),
-        Rule(1, 3000, "b-Wert darf nicht negativ sein", "b-Wert ist nicht nummerisch",
-             "b-Wert ist ungültig ( >=1 und <=3000 )"),
-        Rule(10, 900, "hp-Wert darf nicht negativ sein", "hp-Wert ist nicht nummerisch",
-             "hp-Wert ist ungültig ( >=10 und <=900 )"),
-    };
-    return rules;
-}
-
-const TFieldRule LeftAngleRule = Rule(10, 90, "Winkel links darf nicht negativ sein",
-                                      "Winkel links ist nicht nummerisch",
-                                      "Winkel links ist ungültig ( >=10 und <=90 )");
-const TFieldRule LeftSlopeRule = Rule(1, 5, "Steigung links darf nicht negativ sein",
-                                      "Steigung links ist nicht nummerisch",
-                                      "Steigung links ist ungültig ( >=1 und <=5 )");
-const TFieldRule RightAngleRule = Rule(10, 90, "Winkel rechts darf nicht negativ sein",
-                                       "Winkel rechts ist nicht nummerisch",
-                                       "Winkel rechts ist ungültig ( >=10 und <=90 )");
-const TFieldRule RightSlopeRule = Rule(1, 5, "Steigung rechts darf nicht negativ sein",
-                                       "Steigung rechts ist nicht nummerisch",
-                                       "Steigung rechts ist ungültig ( >=1 und <=5 )");
-
-// The page control's style sheet puts its pages under the style-sheet style,
-// which paints a line edit from a style sheet and not from its palette; the
-// colour goes into both. A widget with a style sheet of its own no longer
-// inherits its parent's font, so the field keeps a font of its own.
 TNumberField Read(const QLineEdit* field) { return ReadNumberField(FieldText(field)); }
 
 QString Echo(const std::string& workingText) { return FromUtf8(Fmt("%s ", workingText)); }
@@ -85,8 +41,6 @@ TChannelPage::TChannelPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TChann
 {
     ui->setupUi(this);
     SetBackground(this, SilverColor);
-    // Set while the page has no parent: below the page control, whose style
-    // sheet stops the usual font inheritance, it would not reach the controls.
     SetPixelFont(this, "Arial", 13);
     // Auto-exclusive radio buttons would form one group with the buttons of
     // Panel2, which Qt counts as siblings; each bank gets its own group.
@@ -189,12 +143,12 @@ void TChannelPage::ShowError(const QString& message, QWidget* field)
 
 TChannelPage::TBankFields TChannelPage::LeftBank() const
 {
-    return {ui->RadioBtnGa, ui->GaEdit, ui->GBSEdit, LeftAngleRule, LeftSlopeRule};
+    return {ui->RadioBtnGa, ui->GaEdit, ui->GBSEdit, LeftBankRules()};
 }
 
 TChannelPage::TBankFields TChannelPage::RightBank() const
 {
-    return {ui->RadioBtnGbeta, ui->GbetaEdit, ui->GBS2Edit, RightAngleRule, RightSlopeRule};
+    return {ui->RadioBtnGbeta, ui->GbetaEdit, ui->GBS2Edit, RightBankRules()};
 }
 
 bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope,
@@ -202,7 +156,7 @@ bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, 
                             TBankInclination& result)
 {
     if (bank.byAngle->isChecked()) {
-        if (const auto message = FieldError(angle, bank.angleRule)) {
+        if (const auto message = FieldError(angle, bank.rules.angle)) {
             ShowError(FromUtf8(*message), bank.angleEdit);
             return false;
         }
@@ -212,7 +166,7 @@ bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, 
         result = ByAngle(angle.value);
         return true;
     }
-    if (const auto message = FieldError(slope, bank.slopeRule)) {
+    if (const auto message = FieldError(slope, bank.rules.slope)) {
         ShowError(FromUtf8(*message), bank.slopeEdit);
         return false;
     }

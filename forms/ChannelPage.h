@@ -18,7 +18,7 @@ namespace fluvara {
 
 class TMainForm;
 struct TBankInclination;
-struct TFieldRule;
+struct TBankRules;
 struct TNumberField;
 
 class TChannelPage : public QWidget {
@@ -50,8 +50,7 @@ private:
         QRadioButton* byAngle;
         QLineEdit* angleEdit;
         QLineEdit* slopeEdit;
-        const TFieldRule& angleRule;
-        const TFieldRule& slopeRule;
+        const TBankRules& rules;
     };
 
     TBankFields LeftBank() const;

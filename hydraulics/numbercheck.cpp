@@ -96,10 +96,11 @@ std::optional<TFieldFailure> ValidateFields(std::span<const TNumberField> fields
 
 namespace {
 
-TFieldRule Rule(double lower, double upper, const std::string& name, const std::string& range)
+// Every field's three messages begin with its subject ("d-Wert", "kst-Wert Sohle", "Winkel links").
+TFieldRule Rule(double lower, double upper, const std::string& subject, const std::string& range)
 {
-    return TFieldRule{lower, upper, name + "-Wert darf nicht negativ sein", name + "-Wert ist nicht nummerisch",
-                      name + "-Wert ist ungültig ( " + range + " )"};
+    return TFieldRule{lower, upper, subject + " darf nicht negativ sein", subject + " ist nicht nummerisch",
+                      subject + " ist ungültig ( " + range + " )"};
 }
 
 } // namespace
@@ -107,16 +108,16 @@ TFieldRule Rule(double lower, double upper, const std::string& name, const std::
 const std::vector<TFieldRule>& VerificationFieldRules()
 {
     static const std::vector<TFieldRule> rules{
-        Rule(100, 3000, "d", ">=100 und <=3000"),
-        Rule(0.25, 1.5, "kb", ">=0.25 und <=1.5"),
-        Rule(0.1, 500, "Is", ">=0.1 und <=500"),
+        Rule(100, 3000, "d-Wert", ">=100 und <=3000"),
+        Rule(0.25, 1.5, "kb-Wert", ">=0.25 und <=1.5"),
+        Rule(0.1, 500, "Is-Wert", ">=0.1 und <=500"),
     };
     return rules;
 }
 
 TFieldRule PartialDischargeRule(double Qv)
 {
-    TFieldRule rule = Rule(1, Qv, "Qt", "");
+    TFieldRule rule = Rule(1, Qv, "Qt-Wert", "");
     rule.rangeMessage = Fmt("Qt-Wert ist ungültig ( >=1 und <=%5.2f )", Qv);
     return rule;
 }
@@ -124,11 +125,39 @@ TFieldRule PartialDischargeRule(double Qv)
 const std::vector<TFieldRule>& DesignFieldRules()
 {
     static const std::vector<TFieldRule> rules{
-        Rule(1, 5000, "Q", ">=1 und <=5000"),
-        Rule(10, 82.7, "h/d", ">=10 und <=82.7"),
-        Rule(0.25, 1.5, "kb", ">=0.25 und <=1.5"),
-        Rule(0.1, 500, "Is", ">=0.1 und <=500"),
+        Rule(1, 5000, "Q-Wert", ">=1 und <=5000"),
+        Rule(10, 82.7, "h/d-Wert", ">=10 und <=82.7"),
+        Rule(0.25, 1.5, "kb-Wert", ">=0.25 und <=1.5"),
+        Rule(0.1, 500, "Is-Wert", ">=0.1 und <=500"),
     };
+    return rules;
+}
+
+const std::vector<TFieldRule>& ChannelFieldRules()
+{
+    static const std::vector<TFieldRule> rules{
+        Rule(1, 99000, "Q-Wert", ">=1 und <=99000"),
+        Rule(0.1, 500, "Is-Wert", ">=0.1 und <=500"),
+        Rule(10, 100, "kst-Wert Sohle", ">=10 und <=100"),
+        Rule(10, 100, "kst-Wert Ufer links", ">=10 und <=100"),
+        Rule(10, 100, "kst-Wert Ufer rechts", ">=10 und <=100"),
+        Rule(1, 3000, "b-Wert", ">=1 und <=3000"),
+        Rule(10, 900, "hp-Wert", ">=10 und <=900"),
+    };
+    return rules;
+}
+
+const TBankRules& LeftBankRules()
+{
+    static const TBankRules rules{Rule(10, 90, "Winkel links", ">=10 und <=90"),
+                                  Rule(1, 5, "Steigung links", ">=1 und <=5")};
+    return rules;
+}
+
+const TBankRules& RightBankRules()
+{
+    static const TBankRules rules{Rule(10, 90, "Winkel rechts", ">=10 und <=90"),
+                                  Rule(1, 5, "Steigung rechts", ">=1 und <=5")};
     return rules;
 }
 

@@ -60,4 +60,14 @@ const std::vector<TFieldRule>& VerificationFieldRules();  // d, kb, Is
 TFieldRule PartialDischargeRule(double Qv);               // Qt, 1 ... Qv
 const std::vector<TFieldRule>& DesignFieldRules();        // Q,vorh, h/d, kb, Is
 
+// Field rules of the channel page: Q, Is, kst bottom, kst left, kst right, b, hp
+// in validation order, then one bank at a time in the form the user chose.
+const std::vector<TFieldRule>& ChannelFieldRules();
+struct TBankRules {
+    TFieldRule angle;  // degrees, 10 ... 90
+    TFieldRule slope;  // m of 1 : m, 1 ... 5
+};
+const TBankRules& LeftBankRules();
+const TBankRules& RightBankRules();
+
 } // namespace fluvara

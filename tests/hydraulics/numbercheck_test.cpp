@@ -145,6 +145,39 @@ TEST(DesignFields, RangesAndMessagesInOrder)
     EXPECT_FALSE(ValidateFields(bounds, rules).has_value());
 }
 
+TEST(ChannelFields, RangesAndMessagesInOrder)
+{
+    const struct {
+        const TFieldRule& rule;
+        const char* outOfRange;  // just outside the range
+        const char* inside;      // the bounds are inclusive
+        const char* subject;
+        const char* range;
+    } cases[] = {
+        {ChannelFieldRules()[0], "99000.1", "99000", "Q-Wert", ">=1 und <=99000"},
+        {ChannelFieldRules()[1], "0,09", "0,1", "Is-Wert", ">=0.1 und <=500"},
+        {ChannelFieldRules()[2], "9.9", "10", "kst-Wert Sohle", ">=10 und <=100"},
+        {ChannelFieldRules()[3], "100.1", "100", "kst-Wert Ufer links", ">=10 und <=100"},
+        {ChannelFieldRules()[4], "9", "100", "kst-Wert Ufer rechts", ">=10 und <=100"},
+        {ChannelFieldRules()[5], "3001", "1", "b-Wert", ">=1 und <=3000"},
+        {ChannelFieldRules()[6], "901", "900", "hp-Wert", ">=10 und <=900"},
+        {LeftBankRules().angle, "90.1", "90", "Winkel links", ">=10 und <=90"},
+        {LeftBankRules().slope, "0,9", "5", "Steigung links", ">=1 und <=5"},
+        {RightBankRules().angle, "9", "10", "Winkel rechts", ">=10 und <=90"},
+        {RightBankRules().slope, "5,1", "1", "Steigung rechts", ">=1 und <=5"},
+    };
+    ASSERT_EQ(ChannelFieldRules().size(), 7u);
+    for (const auto& c : cases) {
+        const std::string subject = c.subject;
+        EXPECT_EQ(FieldError(ReadNumberField(c.outOfRange), c.rule),
+                  subject + " ist ungültig ( " + c.range + " )");
+        EXPECT_EQ(FieldError(ReadNumberField(""), c.rule), subject + " ist ungültig ( " + c.range + " )");
+        EXPECT_EQ(FieldError(ReadNumberField("-2"), c.rule), subject + " darf nicht negativ sein");
+        EXPECT_EQ(FieldError(ReadNumberField("2a"), c.rule), subject + " ist nicht nummerisch");
+        EXPECT_EQ(FieldError(ReadNumberField(c.inside), c.rule), std::nullopt) << subject;
+    }
+}
+
 TEST(PartialDischargeRule, UpperBoundIsTheFullFlowDischarge)
 {
     const TFieldRule rule = PartialDischargeRule(69.12);
