@@ -107,6 +107,24 @@ int TRecordingSurface::TextWidth(std::string_view text)
     return static_cast<int>(Utf8Length(text)) * charWidth_;
 }
 
+std::vector<std::string> TRecordingSurface::CallsOutside(int left, int top, int right, int bottom) const
+{
+    std::vector<std::string> outside;
+    for (const TSurfaceCall& call : calls_) {
+        if (call.name.rfind("Set", 0) == 0)
+            continue;
+        for (std::size_t i = 0; i < call.args.size(); ++i) {
+            const int v = call.args[i];
+            const bool inside = i % 2 == 0 ? v >= left && v <= right : v >= top && v <= bottom;
+            if (!inside) {
+                outside.push_back(call.ToString());
+                break;
+            }
+        }
+    }
+    return outside;
+}
+
 std::vector<std::string> TRecordingSurface::Log() const
 {
     std::vector<std::string> out;

@@ -55,6 +55,9 @@ public:
     std::vector<TSurfaceCall> Find(std::string_view name) const;
     // The first TextOut call that wrote exactly this text, or null.
     const TSurfaceCall* FindText(std::string_view text) const;
+    // The drawing calls with a point outside left..right, top..bottom (bounds
+    // included), in readable form; state calls carry no points and are skipped.
+    std::vector<std::string> CallsOutside(int left, int top, int right, int bottom) const;
     // Forgets the calls; the state stays, as on a real surface between drawings.
     void ClearCalls() { calls_.clear(); }
 
