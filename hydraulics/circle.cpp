@@ -111,12 +111,11 @@ TCirclePartialFlow CirclePartialFlow(double dc, double Qv, double vv, double Qt)
         if (std::isnan(err))
             throw CalculationError(NotFiniteMessage);
     }
-    const double phir = phi * Pi * OneOver180;
-    const double sq = std::sin(phir * 0.25);
+    const TCircleFilling filling = CircleFillingAt(phi, dc);
     r.phi = phi;
-    r.h = sq * sq * 2 * dc * 0.001 * 0.5 * 100;
+    r.h = filling.h;
     r.qq = Qt / Qv * 100;
-    r.hd = r.h / (0.1 * dc) * 100;
+    r.hd = filling.hd;
     r.vt = vt;
     RequireFinite({r.h, r.qq, r.hd, r.vt});
     return r;
@@ -175,6 +174,22 @@ TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09
     r.qq = Qc / full.Qv * 100;
     RequireFinite({r.D, r.h, r.Qv, r.vv, r.vt, r.qq});
     return r;
+}
+
+TCircleSegment CircleSegment(double phi, double dc, double vv)
+{
+    const TSegment s = Segment(phi, dc, vv);
+    return {s.At, s.vt, s.Q};
+}
+
+TCircleFilling CircleFillingAt(double phi, double dc)
+{
+    const double phir = phi * Pi * OneOver180;
+    const double sq = std::sin(phir * 0.25);
+    TCircleFilling f;
+    f.h = sq * sq * 2 * dc * 0.001 * 0.5 * 100;
+    f.hd = f.h / (0.1 * dc) * 100;
+    return f;
 }
 
 } // namespace fluvara

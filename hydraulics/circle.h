@@ -32,6 +32,23 @@ inline constexpr const char* PartialFlowLimitMessage = "Teilfüllung: Suche find
 // Throws CalculationError when the search does not settle or a value is not finite.
 TCirclePartialFlow CirclePartialFlow(double dc, double Qv, double vv, double Qt);
 
+// The wetted circular segment of central angle phi (degrees, above 0) in a
+// pipe of dc mm whose full-flow velocity is vv: the formulas the partial-flow
+// search evaluates in every pass. Partial-filling curves sample it.
+struct TCircleSegment {
+    double At = 0;  // m^2
+    double vt = 0;  // m/s
+    double Q = 0;   // l/s
+};
+TCircleSegment CircleSegment(double phi, double dc, double vv);
+
+// Filling height and h/d of the segment of central angle phi in a pipe of dc mm.
+struct TCircleFilling {
+    double h = 0;   // cm
+    double hd = 0;  // percent
+};
+TCircleFilling CircleFillingAt(double phi, double dc);
+
 struct TCircleDesign {
     double Qbem = 0;  // l/s
     double D = 0;     // mm
