@@ -30,6 +30,8 @@ public:
     void EndDoc() override;
     TDrawSurface& Surface() override { return surface_; }
     void SetFontSize(int points) override;
+    // For drawings the surface does not offer; save and restore its state around them.
+    QPainter& Painter() { return painter_; }
 
 private:
     QPrinter& printer_;

@@ -1,0 +1,250 @@
+#include "CurveWindow.h"
+
+#include "ChartExport.h"
+#include "ChartView.h"
+#include "Main.h"
+#include "qtprinter.h"
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QLegend>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <exception>
+
+namespace fluvara {
+
+namespace {
+
+const char* const PngFilter = "PNG-Bild (*.png)";
+const char* const SvgFilter = "SVG-Grafik (*.svg)";
+const char* const PdfFilter = "PDF-Dokument (*.pdf)";
+
+QString ReadoutHint() { return QString::fromUtf8("Werte ablesen: Maus über das Diagramm bewegen oder Pfeiltasten"); }
+
+QString ProgramName() { return QString::fromUtf8(ApplicationTitle).trimmed(); }
+
+} // namespace
+
+QString& LastChartFolder()
+{
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                          | Qt::WindowCloseButtonHint),
+      chart_(new QChart), fileStem_(fileStem)
+{
+    setWindowTitle(caption);
+    setSizeGripEnabled(true);
+    setMinimumSize(480, 360);
+    resize(860, 620);
+
+    chart_->setLocalizeNumbers(false);  // axis labels with the point, as everywhere in the program
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    view_ = new TChartView(chart_, this);
+    view_->setObjectName("ChartView");
+    view_->setToolTip(QString::fromUtf8("Maus oder Pfeiltasten: Werte an der Stelle ablesen"));
+
+    readout_ = new QLabel(this);
+    readout_->setObjectName("ReadoutLabel");
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_->setText(ReadoutHint());
+    saveBtn_ = new QPushButton(QString::fromUtf8("&Speichern…"), this);
+    saveBtn_->setObjectName("SaveBtn");
+    saveBtn_->setToolTip(QString::fromUtf8("Diagramm als PNG, SVG oder PDF speichern"));
+    printBtn_ = new QPushButton(QString::fromUtf8("&Drucken…"), this);
+    printBtn_->setObjectName("PrintBtn");
+    printBtn_->setToolTip(QString::fromUtf8("Diagramm unter der Kopfzeile drucken"));
+    closeBtn_ = new QPushButton(QString::fromUtf8("S&chließen"), this);
+    closeBtn_->setObjectName("CloseBtn");
+    closeBtn_->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(readout_, 1);
+    buttons->addWidget(saveBtn_);
+    buttons->addWidget(printBtn_);
+    buttons->addWidget(closeBtn_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addLayout(buttons);
+    setTabOrder(view_, saveBtn_);
+    setTabOrder(saveBtn_, printBtn_);
+    setTabOrder(printBtn_, closeBtn_);
+
+    connect(saveBtn_, &QPushButton::clicked, this, &TCurveWindow::SaveBtnClick);
+    connect(printBtn_, &QPushButton::clicked, this, &TCurveWindow::PrintBtnClick);
+    connect(closeBtn_, &QPushButton::clicked, this, &QDialog::close);
+    connect(view_, &TChartView::CursorMoved, this, [this](double x) { CursorAt(x); });
+    connect(view_, &TChartView::CursorLeft, this, [this] { readout_->setText(ReadoutHint()); });
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { PlaceNotes(); });
+}
+
+TCurveWindow::~TCurveWindow() = default;
+
+void TCurveWindow::AddAxes(QValueAxis* x, QValueAxis* y)
+{
+    chart_->addAxis(x, Qt::AlignBottom);
+    chart_->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart_->series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    UnshapedFonts();
+}
+
+// The chart's texts without ligatures, so that "fl" stays two letters in
+// saved and printed files and a search for "Abfluss" finds them.
+void TCurveWindow::UnshapedFonts()
+{
+    auto unshaped = [](QFont font) {
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    };
+    chart_->setTitleFont(unshaped(chart_->titleFont()));
+    chart_->legend()->setFont(unshaped(chart_->legend()->font()));
+    for (QAbstractAxis* axis : chart_->axes()) {
+        axis->setTitleFont(unshaped(axis->titleFont()));
+        axis->setLabelsFont(unshaped(axis->labelsFont()));
+    }
+}
+
+void TCurveWindow::AddNote(const QPointF& value, const QString& text, Qt::Alignment side)
+{
+    // On a light ground, so that the curves beneath do not cross the letters.
+    auto* ground = new QGraphicsRectItem(chart_);
+    ground->setPen(Qt::NoPen);
+    ground->setBrush(QColor(255, 255, 255, 215));
+    ground->setZValue(110);
+    auto* item = new QGraphicsSimpleTextItem(text, ground);
+    QFont font = chart_->legend()->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    item->setFont(font);
+    item->setBrush(QColor(30, 30, 30));
+    constexpr double Padding = 3;
+    item->setPos(Padding, Padding);
+    ground->setRect(item->boundingRect().adjusted(0, 0, 2 * Padding, 2 * Padding));
+    notes_.push_back({value, ground, side});
+    PlaceNotes();
+}
+
+void TCurveWindow::ClearNotes()
+{
+    for (const TNote& note : notes_)
+        delete note.item;
+    notes_.clear();
+}
+
+void TCurveWindow::PlaceNotes()
+{
+    if (chart_->series().isEmpty())
+        return;
+    constexpr double Gap = 8;
+    const QRectF area = chart_->plotArea();
+    for (const TNote& note : notes_) {
+        const QPointF at = chart_->mapToPosition(note.value, chart_->series().first());
+        const QRectF box = note.item->boundingRect();
+        const double left = at.x() - Gap - box.width();
+        const double right = at.x() + Gap;
+        const double above = at.y() - Gap / 2 - box.height();
+        const double below = at.y() + Gap / 2;
+        // The side asked for, unless the note would leave the plot area there.
+        double x = (note.side & Qt::AlignLeft) ? left : right;
+        if (x < area.left())
+            x = right;
+        else if (x + box.width() > area.right())
+            x = left;
+        double y = (note.side & Qt::AlignTop) ? above : below;
+        if (y < area.top())
+            y = below;
+        else if (y + box.height() > area.bottom())
+            y = above;
+        note.item->setPos(x, y);
+    }
+}
+
+void TCurveWindow::CursorAt(double x)
+{
+    const QString text = ReadoutAt(x);
+    readout_->setText(text.isEmpty() ? ReadoutHint() : text);
+}
+
+void TCurveWindow::CurvesShown(const QString& title)
+{
+    chart_->setTitle(title);
+    if (view_->CursorVisible())
+        view_->SetCursorValue(view_->CursorValue());
+}
+
+bool TCurveWindow::SaveBtnClick()
+{
+    QFileDialog dialog(this, QString::fromUtf8("Diagramm speichern"), LastChartFolder());
+    dialog.setObjectName("SaveChartDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters{QString::fromUtf8(PngFilter), QString::fromUtf8(SvgFilter),
+                              QString::fromUtf8(PdfFilter)};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix("png");
+    dialog.selectFile(fileStem_ + ".png");
+    // The suffix follows the chosen kind of file.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &filters](const QString& filter) {
+        static const char* const suffixes[] = {"png", "svg", "pdf"};
+        const qsizetype index = filters.indexOf(filter);
+        if (index >= 0)
+            dialog.setDefaultSuffix(QString::fromLatin1(suffixes[index]));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().first();
+    LastChartFolder() = QFileInfo(path).absolutePath();
+    view_->HideCursor();
+    const QString error = SaveChart(*chart_, path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, ProgramName(), error);
+        return false;
+    }
+    return true;
+}
+
+void TCurveWindow::PrintBtnClick()
+{
+    QPrinter* printer = nullptr;
+    if (choosePrinter_) {
+        printer = choosePrinter_(this);
+    } else {
+        if (!printer_)
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer_.get(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            printer = printer_.get();
+    }
+    if (!printer)
+        return;
+    printer->setResolution(PrintResolution);
+    view_->HideCursor();
+    const QDate date = QDate::currentDate();
+    try {
+        PrintChart(*printer, *chart_, headerLine_.toStdString(), {date.day(), date.month(), date.year()});
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, ProgramName(), QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace fluvara

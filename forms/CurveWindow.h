@@ -1,0 +1,90 @@
+#pragma once
+// The frame of the curve windows: a chart with a cursor readout, and buttons
+// to save the chart as a picture, print it under the header line and close.
+// Resizable and not modal, so it can stay open beside the main window.
+
+#include <QDialog>
+#include <QString>
+
+#include <QPointF>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QChart;
+class QGraphicsRectItem;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QValueAxis;
+
+namespace fluvara {
+
+class TChartView;
+
+// Gives the printer for a chart printout, or nullptr when the user cancels.
+using TChoosePrinter = std::function<QPrinter*(QWidget* parent)>;
+
+class TCurveWindow : public QDialog {
+    Q_OBJECT
+public:
+    ~TCurveWindow() override;
+
+    QChart* Chart() const { return chart_; }
+
+    // The header line printed above the chart.
+    void SetHeaderLine(const QString& headerLine) { headerLine_ = headerLine; }
+    // By default the printer dialog on a printer of this window.
+    void SetPrinterChoice(TChoosePrinter choose) { choosePrinter_ = std::move(choose); }
+
+    // Asks for a file name and saves the chart; false when cancelled or failed.
+    bool SaveBtnClick();
+    void PrintBtnClick();
+
+protected:
+    // fileStem: the file name offered when saving, without suffix.
+    TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent);
+
+    TChartView* View() const { return view_; }
+    // Once every series is in the chart: the axes at the bottom and left,
+    // attached to every series.
+    void AddAxes(QValueAxis* x, QValueAxis* y);
+    // A text beside a value of the chart, which stays there when the chart is
+    // resized; side says where: Qt::AlignLeft or AlignRight with AlignTop or
+    // AlignBottom. Notes go with the chart into files and printouts.
+    void AddNote(const QPointF& value, const QString& text, Qt::Alignment side);
+    void ClearNotes();
+    // After new curves: the chart's title, and the readout at the cursor anew.
+    void CurvesShown(const QString& title);
+    // The values at x of the bottom axis; empty without curves.
+    virtual QString ReadoutAt(double x) const = 0;
+
+private:
+    void CursorAt(double x);
+    void UnshapedFonts();
+
+    struct TNote {
+        QPointF value;
+        QGraphicsRectItem* item;
+        Qt::Alignment side;
+    };
+    void PlaceNotes();
+
+    QChart* chart_;
+    TChartView* view_;
+    QLabel* readout_;
+    QPushButton* saveBtn_;
+    QPushButton* printBtn_;
+    QPushButton* closeBtn_;
+    QString fileStem_;
+    QString headerLine_;
+    TChoosePrinter choosePrinter_;
+    std::unique_ptr<QPrinter> printer_;
+    std::vector<TNote> notes_;
+};
+
+// The folder the save dialogs start in: the last one used in this run.
+QString& LastChartFolder();
+
+} // namespace fluvara
