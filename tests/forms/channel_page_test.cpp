@@ -1,3 +1,4 @@
+#include "testlines.h"
 #include "windowtest.h"
 
 #include "ChannelPage.h"
@@ -125,40 +126,13 @@ std::vector<std::string> ResultLines(const TRunningProgram& program)
     return lines;
 }
 
-const std::string Dashes = "------------------------------------------- ";
 
 // The labels of the first example: Q 500, Is 2, kst 30, b 100, hp 100, both banks at 45°.
 const QStringList ExampleLabels = {"500 ",  "2 ",     "30.0 ", "100 ",  "100 ",  "45 ",  "1.00 ",
                                    "45 ",   "1.00 ",  "52.2 ", "26.9 ", "0.63 ", "1.46 ",
                                    QString::fromUtf8(" strömend")};
 
-const std::vector<std::string> ExampleLines = {
-    Dashes,
-    "Abflußwerte Gerinne",
-    Dashes,
-    "Durchflußmenge         Q   =   500.00 l/s    ",
-    "Gefälle                Is  =     2.00 o/oo   ",
-    "Ma.Strick.Wert Sohle   kst =    30.00 m1/3 /s",
-    "Ma.Strick.Wert Ufer li kst =    30.00 m1/3 /s",
-    "Ma.Strick.Wert Ufer re kst =    30.00 m1/3 /s",
-    "Durchschnittsbeiwert   kst =    30.00 m1/3 /s",
-    "Sohlbreite             b   =   100.00 cm     ",
-    "Profilhöhe             hp  =   100.00 cm     ",
-    "Profilwinkel         alpha =    45.00 °      ",
-    "Profilsteigung li      m   = 1:  1.00      ",
-    "Profilwinkel          beta =    45.00 °      ",
-    "Profilsteigung re      m   = 1:  1.00      ",
-    Dashes,
-    "Fließtiefe             h   =    52.23 cm     ",
-    "Grenztiefe             hgr =    26.90 cm     ",
-    "Fließgeschwindigkeit   v   =     0.63 m/s    ",
-    "Grenzgeschwindigkeit   vgr =     1.46 m/s    ",
-    "Wasserspiegelbreite  b-wsp =   204.46 cm     ",
-    "Profilbreite gesamt    bp  =   300.00 cm     ",
-    Dashes,
-    "Abfluß                     =  strömend  ",
-    Dashes,
-};
+const std::vector<std::string>& ExampleLines = FirstChannelExampleLines();
 
 } // namespace
 
@@ -322,10 +296,10 @@ void ChannelPageTest::tabOrder()
     TRunningProgram program;
     const QObject* page = ShowChannelPage(program);
     Find<QWidget>(page, "GQEdit")->setFocus();
-    QStringList visited{program.FocusName()};
+    QStringList visited{FocusName()};
     for (int i = 0; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << program.FocusName();
+        visited << FocusName();
     }
     QCOMPARE(visited, (QStringList{"GQEdit", "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit", "GhEdit",
                                    "GaEdit", "GbetaEdit", "GFtBtn", "RadioBtnGa"}));
@@ -346,7 +320,7 @@ void ChannelPageTest::showingThePageFocusesTheDischarge()
 {
     TRunningProgram program;
     ShowChannelPage(program);
-    QCOMPARE(program.FocusName(), QString("GQEdit"));
+    QCOMPARE(FocusName(), QString("GQEdit"));
 }
 
 void ChannelPageTest::example()
@@ -461,7 +435,7 @@ void ChannelPageTest::inputErrors()
     Find<QWidget>(page, "GQEdit")->setFocus();
     Click(page, "GFtBtn");
     QCOMPARE(Text(page, "GErrLabel"), message);
-    QCOMPARE(program.FocusName(), field);
+    QCOMPARE(FocusName(), field);
     for (const char* name : ResultLabels)
         QCOMPARE(Text(page, name), QString());
     QVERIFY(!Enabled(page, "GClipBtn"));
@@ -501,7 +475,7 @@ void ChannelPageTest::boundsAreInclusive()
     TypeInto(page, field, outside);
     Click(page, "GFtBtn");
     QCOMPARE(Text(page, "GErrLabel"), message);
-    QCOMPARE(program.FocusName(), field);
+    QCOMPARE(FocusName(), field);
 }
 
 void ChannelPageTest::decimalCommaIsEchoedAsPoint()
@@ -528,7 +502,7 @@ void ChannelPageTest::firstInvalidFieldWins()
     entry.right = "5";
     Calculate(page, entry);
     QCOMPARE(Text(page, "GErrLabel"), QString::fromUtf8("Q-Wert ist ungültig ( >=1 und <=99000 )"));
-    QCOMPARE(program.FocusName(), QString("GQEdit"));
+    QCOMPARE(FocusName(), QString("GQEdit"));
 }
 
 void ChannelPageTest::leftBank_data()
@@ -588,7 +562,7 @@ void ChannelPageTest::failedCheckKeepsResults()
     const TChannelEntry changed = Entry({"500", "2", "30", "30", "5", "5", "900", "30", "60"});
     Calculate(page, changed);
     QCOMPARE(Text(page, "GErrLabel"), QString::fromUtf8("kst-Wert Ufer rechts ist ungültig ( >=10 und <=100 )"));
-    QCOMPARE(program.FocusName(), QString("GkstU2Edit"));
+    QCOMPARE(FocusName(), QString("GkstU2Edit"));
     QCOMPARE(LabelTexts(page), ExampleLabels);
     QCOMPARE(ResultLines(program), ExampleLines);
     QVERIFY(Enabled(page, "GClipBtn"));
@@ -621,7 +595,7 @@ void ChannelPageTest::depthBoundIsReported()
 
     Calculate(page, worst);
     QCOMPARE(Text(page, "GErrLabel"), QString::fromUtf8("Fließtiefe über 50 m: Eingaben prüfen"));
-    QCOMPARE(program.FocusName(), QString("GQEdit"));
+    QCOMPARE(FocusName(), QString("GQEdit"));
     for (const char* name : ResultLabels)
         QCOMPARE(Text(page, name), QString());
     QVERIFY(!Enabled(page, "GClipBtn"));
@@ -675,7 +649,7 @@ void ChannelPageTest::clearButton()
     QVERIFY(Enabled(page, "GBSEdit"));
     QVERIFY(!Enabled(page, "GaEdit"));
     QCOMPARE(FieldColor(page, "GaEdit"), QColor(216, 216, 216));
-    QCOMPARE(program.FocusName(), QString("GhEdit"));
+    QCOMPARE(FocusName(), QString("GhEdit"));
 
     Calculate(page, {});
     QVERIFY(Enabled(page, "GClipBtn"));
@@ -690,7 +664,7 @@ void ChannelPageTest::enterKeyMovesFocus()
         for (const auto& [from, to] : steps) {
             Find<QWidget>(page, from)->setFocus();
             PressEnter(page, from);
-            QVERIFY2(program.FocusName() == to, from);
+            QVERIFY2(FocusName() == to, from);
         }
     };
     moves({{"GQEdit", "GIeEdit"},
@@ -710,7 +684,7 @@ void ChannelPageTest::enterKeyMovesFocus()
     // Shift is ignored
     Find<QWidget>(page, "GIeEdit")->setFocus();
     QTest::keyClick(Find<QWidget>(page, "GIeEdit"), Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(program.FocusName(), QString("GkstSEdit"));
+    QCOMPARE(FocusName(), QString("GkstSEdit"));
 }
 
 void ChannelPageTest::enterNeverCalculates()
@@ -720,7 +694,7 @@ void ChannelPageTest::enterNeverCalculates()
     Enter(page, {});
     Find<QWidget>(page, "GbetaEdit")->setFocus();
     PressEnter(page, "GbetaEdit");
-    QCOMPARE(program.FocusName(), QString("GQEdit"));
+    QCOMPARE(FocusName(), QString("GQEdit"));
     for (const char* name : InputFields) {
         if (Enabled(page, name)) {
             Find<QWidget>(page, name)->setFocus();
@@ -755,7 +729,7 @@ void ChannelPageTest::radioButtonsSwitchTheBankField()
         QCOMPARE(FieldColor(page, unused), QColor(216, 216, 216));
         QVERIFY(Enabled(page, used));
         QCOMPARE(FieldColor(page, used), QColor(255, 255, 255));
-        QCOMPARE(program.FocusName(), QString(used));
+        QCOMPARE(FocusName(), QString(used));
     };
     for (const auto& bank : banks) {
         select(bank.slopeButton, bank.angleButton, bank.slopeEdit, bank.angleEdit);

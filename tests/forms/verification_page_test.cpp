@@ -244,7 +244,7 @@ void VerificationPageTest::fullFlowErrors()
     const QObject* page = Find<QWidget>(&program.Main(), "TabSheet1");
     FullFlow(page, d, kb, is);
     QCOMPARE(Text(page, "ErrLabel"), message);
-    QCOMPARE(program.FocusName(), focus);
+    QCOMPARE(FocusName(), focus);
     QVERIFY(!Enabled(page, "OKBtn2"));
     QVERIFY(!Enabled(page, "NClipBtn"));
     QCOMPARE(Text(page, "QvLabel"), QString());
@@ -293,7 +293,7 @@ void VerificationPageTest::partialFlowErrors()
         TypeInto(page, "QtEdit", QString::fromUtf8(c.text));
         Click(page, "OKBtn2");
         QCOMPARE(Text(page, "ErrLabel"), QString::fromUtf8(c.message));
-        QCOMPARE(program.FocusName(), QString("QtEdit"));
+        QCOMPARE(FocusName(), QString("QtEdit"));
         QVERIFY(Enabled(page, "OKBtn2"));
         QCOMPARE(Text(page, "FhLabel"), QString());
     }
@@ -329,13 +329,13 @@ void VerificationPageTest::enterKeyMovesFocus()
     for (const auto& m : moves) {
         Find<QWidget>(page, m.from)->setFocus();
         PressEnter(page, m.from);
-        QCOMPARE(program.FocusName(), QString(m.to));
+        QCOMPARE(FocusName(), QString(m.to));
     }
     // Enter never calculates; the partial-discharge field has no Enter move.
     QCOMPARE(Text(page, "QvLabel"), QString());
     Find<QWidget>(page, "QtEdit")->setFocus();
     PressEnter(page, "QtEdit");
-    QCOMPARE(program.FocusName(), QString("QtEdit"));
+    QCOMPARE(FocusName(), QString("QtEdit"));
 }
 
 void VerificationPageTest::typingIsLimitedToSixCharacters()
@@ -380,7 +380,7 @@ void VerificationPageTest::partialFlowWithoutDiameter()
     TypeInto(page, "QtEdit", "40");
     Click(page, "OKBtn2");
     QCOMPARE(Text(page, "ErrLabel"), QString::fromUtf8("Bitte zuerst die Vollfüllung berechnen"));
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(FocusName(), QString("DNEdit"));
     QCOMPARE(Text(page, "FhLabel"), QString());
     QCOMPARE(program.ShownCircleSketch().LabelsOnly, 1);
 }
