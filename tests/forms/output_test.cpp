@@ -2,6 +2,7 @@
 
 #include "Main.h"
 #include "ResultOutput.h"
+#include "VerificationPage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -90,17 +91,20 @@ void AnswerTitleDialog(const QString& button, const QStringList& fieldNames, con
 // The printer dialog replaced by printing into a PDF file.
 class TPdfTarget {
 public:
-    explicit TPdfTarget(const QString& path, bool confirm = true)
+    TPdfTarget(TResultOutput& output, const QString& path, bool confirm = true) : output_(output)
     {
-        SetPrintTarget([this, path, confirm](QPrinter& printer) {
+        output_.SetPrintTarget([this, path, confirm](QPrinter& printer) {
             ++asked;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return confirm;
         });
     }
-    ~TPdfTarget() { SetPrintTarget({}); }
+    ~TPdfTarget() { output_.SetPrintTarget({}); }
     int asked = 0;
+
+private:
+    TResultOutput& output_;
 };
 
 const char* const HeaderLine = "Ingenieurbüro Muster";
@@ -138,6 +142,8 @@ private slots:
     void printChannelReport();
     void cancelledPrinterDialogPrintsNothing();
     void failedPrintJobIsReported();
+    void printerSettingsCarryOver();
+    void renderPrintsWithoutAsking();
 };
 
 QString ViewerText(TRunningProgram& program)
@@ -167,7 +173,7 @@ void OutputTest::copyAfterFullFlow()
     FullFlow(program);
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
-    QCOMPARE(program.Main().Memo1()->toPlainText(), QString(FullFlowCopy).replace("\r\n", "\n"));
+    QCOMPARE(program.Main().Memo1().toPlainText(), QString(FullFlowCopy).replace("\r\n", "\n"));
 
     // the viewer shows what this program copied, not what is on the clipboard now
     QGuiApplication::clipboard()->setText("aus einem anderen Programm");
@@ -185,7 +191,7 @@ void OutputTest::channelCopy()
              qPrintable(copy));
     QVERIFY2(copy.endsWith(Lines({"Profilbreite gesamt    bp  =   300.00 cm     "})), qPrintable(copy));
     QVERIFY(!copy.contains(QString::fromUtf8("strömend")));
-    QCOMPARE(program.Main().Memo1()->toPlainText(), QString(copy).replace("\r\n", "\n"));
+    QCOMPARE(program.Main().Memo1().toPlainText(), QString(copy).replace("\r\n", "\n"));
 }
 
 void OutputTest::printCircleReport()
@@ -196,7 +202,7 @@ void OutputTest::printCircleReport()
     Click(VerificationPage(program), "OKBtn2");
     QTemporaryDir dir;
     const QString path = dir.filePath("kreisprofil.pdf");
-    TPdfTarget target(path);
+    TPdfTarget target(program.Output(), path);
     AnswerTitleDialog("NBemBBtn", {"NBemEdit1", "NBemEdit2", "NSEdit"},
                       {"Kanal Nord", QString::fromUtf8("Haltung 12 bis 13, Prüfung"), "7"});
     Click(VerificationPage(program), "NDruSBtn");
@@ -231,7 +237,7 @@ void OutputTest::printChannelReport()
     CalculateChannel(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("gerinne.pdf");
-    TPdfTarget target(path);
+    TPdfTarget target(program.Output(), path);
     AnswerTitleDialog("GBemBBtn", {"GBemEdit1", "GBemEdit2", "GSEdit"}, {"Graben West", "Abschnitt 3", "12"});
     Click(ChannelPage(program), "GDruSBtn");
     QVERIFY(QFile::exists(path));
@@ -255,7 +261,7 @@ void OutputTest::cancelledPrinterDialogPrintsNothing()
     FullFlow(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("kreisprofil.pdf");
-    TPdfTarget target(path, false);
+    TPdfTarget target(program.Output(), path, false);
     // closing the title dialog with its close box still leads to the printer dialog
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -271,7 +277,7 @@ void OutputTest::failedPrintJobIsReported()
 {
     TRunningProgram program;
     FullFlow(program);
-    TPdfTarget target("/nonexistent-folder/kreisprofil.pdf");
+    TPdfTarget target(program.Output(), "/nonexistent-folder/kreisprofil.pdf");
     QString message;
     AnswerTitleDialog("NBemBBtn", {}, {}, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -284,6 +290,65 @@ void OutputTest::failedPrintJobIsReported()
     // the program goes on
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
+}
+
+// One printer for the run: what the printer dialog set for one printout is there for the next.
+void OutputTest::printerSettingsCarryOver()
+{
+    TRunningProgram program;
+    FullFlow(program);
+    QTemporaryDir dir;
+    std::vector<QPrinter*> printers;
+    std::vector<int> copies;
+    program.Output().SetPrintTarget([&](QPrinter& printer) {
+        printers.push_back(&printer);
+        copies.push_back(printer.copyCount());
+        printer.setCopyCount(2);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("kreisprofil.pdf"));
+        return true;
+    });
+    for (int run = 0; run < 2; ++run) {
+        AnswerTitleDialog("NBemBBtn", {}, {});
+        Click(VerificationPage(program), "NDruSBtn");
+    }
+    CalculateChannel(program);
+    AnswerTitleDialog("GBemBBtn", {}, {});
+    Click(ChannelPage(program), "GDruSBtn");
+    QCOMPARE(printers.size(), std::size_t(3));
+    QCOMPARE(printers[1], printers[0]);
+    QCOMPARE(printers[2], printers[0]);
+    QCOMPARE(copies, (std::vector<int>{1, 2, 2}));
+}
+
+// A page rendered on a printer of the caller's, as a preview or a file would
+// be, asks for nothing and carries the header line and the given titles.
+void OutputTest::renderPrintsWithoutAsking()
+{
+    TRunningProgram program(QString::fromUtf8(HeaderLine));
+    FullFlow(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("vorschau.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QWidget* asked = nullptr;
+    QTimer::singleShot(0, [&asked] {
+        asked = QApplication::activeModalWidget();
+        if (asked)
+            asked->close();
+    });
+    program.Output().Render(printer, {"Kanal Nord", "Haltung 12", "3"}, program.VerificationPage().Printout());
+    QCoreApplication::processEvents();
+    QVERIFY(!asked);
+    QVERIFY(QFile::exists(path));
+    const QString text = PdfText(path);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed; the page's text is not checked");
+    QVERIFY2(Printed(text, "Ingenieurbüro Muster Kanal Nord Haltung 12 "
+                           "------------------------------------------- Abflußwerte Kreisprofil"),
+             qPrintable(text));
+    QVERIFY2(text.endsWith(Today() + " 3"), qPrintable(text));
 }
 
 QTEST_MAIN(OutputTest)
