@@ -3,6 +3,8 @@
 // to 100 %, evaluated with the segment formulas and the 0.625 law of the
 // partial-flow search, so that every partial-flow result lies on them.
 
+#include "circle.h"
+
 #include <vector>
 
 namespace fluvara {
@@ -12,6 +14,13 @@ struct TFullFlowPipe {
     double dc = 0;  // mm, clear width
     double Qv = 0;  // l/s, cut to two decimals
     double vv = 0;  // m/s
+};
+
+// The last partial-flow run in the pipe: the discharge asked for and what
+// the search found.
+struct TPartialFlowMark {
+    double Qt = 0;  // l/s
+    TCirclePartialFlow result;
 };
 
 struct TFillingPoint {

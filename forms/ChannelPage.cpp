@@ -299,6 +299,8 @@ void TChannelPage::GFtBtnClick()
     WriteChannelResultLines(lines_, report);
     ui->GClipBtn->setEnabled(true);
     ui->GDruSBtn->setEnabled(true);
+    run_ = TChannelRun{input, r};
+    emit RunChanged();
 }
 
 void TChannelPage::RadiBtn3Click()
@@ -317,6 +319,8 @@ void TChannelPage::RadiBtn3Click()
     ui->GClipBtn->setEnabled(false);
     sketch_.LabelsOnly = 1;
     emit SketchChanged();
+    run_.reset();
+    emit RunChanged();
 }
 
 void TChannelPage::SpeedButton3Click() { emit KstTableRequested(); }
@@ -324,6 +328,13 @@ void TChannelPage::SpeedButton3Click() { emit KstTableRequested(); }
 void TChannelPage::GClipBtnClick() { emit CopyRequested(ChannelClipboardText(lines_)); }
 
 void TChannelPage::GDruSBtnClick() { emit PrintRequested(ChannelPrintout(sketch_, lines_, ScreenTextWidth)); }
+
+std::optional<TPrintout> TChannelPage::Report() const
+{
+    if (!ui->GDruSBtn->isEnabled())
+        return std::nullopt;
+    return ChannelPrintout(sketch_, lines_, ScreenTextWidth);
+}
 
 void TChannelPage::UseField(QLineEdit* used, QLineEdit* unused)
 {

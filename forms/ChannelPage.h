@@ -4,11 +4,13 @@
 
 #include "CalculationPage.h"
 
+#include "channel.h"
 #include "channelsketch.h"
 #include "printframe.h"
 #include "resultlines.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -20,9 +22,14 @@ class TChannelPage;
 
 namespace fluvara {
 
-struct TBankInclination;
 struct TBankRules;
 struct TNumberField;
+
+// A successful channel run: what was calculated and what came out.
+struct TChannelRun {
+    TChannelInput input;
+    TChannelResult result;
+};
 
 class TChannelPage : public TCalculationPage {
     Q_OBJECT
@@ -47,6 +54,10 @@ public:
     void PageShown() override { TabSheet2Show(); }
     const TChannelSketch& Sketch() const { return sketch_; }
     const TResultLines& ResultLines() const { return lines_; }
+    // The page the print button prints; none while the button is off.
+    std::optional<TPrintout> Report() const;
+    // The last successful run, until the page is cleared.
+    const std::optional<TChannelRun>& Run() const { return run_; }
 
 signals:
     void CopyRequested(const std::string& text);
@@ -54,6 +65,8 @@ signals:
     // The clear button emptied the page.
     void Cleared();
     void KstTableRequested();
+    // A new successful run, or the page cleared.
+    void RunChanged();
 
 protected:
     // Enter in the input fields (the KeyDown handlers of the fields).
@@ -80,6 +93,7 @@ private:
     std::unique_ptr<Ui::TChannelPage> ui;
     TChannelSketch sketch_;
     TResultLines lines_ = MakeChannelResultLines();
+    std::optional<TChannelRun> run_;
 };
 
 } // namespace fluvara

@@ -1,6 +1,6 @@
 #include "ChartExport.h"
 
-#include "Main.h"
+#include "ResultOutput.h"
 #include "qtprinter.h"
 
 #include <QChart>

@@ -2,7 +2,7 @@
 
 #include "ChartExport.h"
 #include "ChartView.h"
-#include "Main.h"
+#include "ResultOutput.h"
 #include "qtprinter.h"
 
 #include <QAbstractAxis>

@@ -36,6 +36,11 @@ void TFixedDialog::changeEvent(QEvent* event)
 TPrintTitles TPrintTitleDialog::AskTitles()
 {
     exec();
+    return Titles();
+}
+
+TPrintTitles TPrintTitleDialog::Titles() const
+{
     return {title1_->text().toStdString(), title2_->text().toStdString(), page_->text().toStdString()};
 }
 

@@ -44,6 +44,8 @@ public:
 
     // Shows the dialog modally, however it is closed, and gives what its fields hold then.
     TPrintTitles AskTitles();
+    // What the fields hold now, without showing the dialog.
+    TPrintTitles Titles() const;
     // Empties the two title fields; the page number stays.
     void ClearTitles();
 

@@ -6,6 +6,7 @@
 #include "Clipinh.h"
 #include "DesignPage.h"
 #include "DialogFrame.h"
+#include "Extras.h"
 #include "FormStyle.h"
 #include "Gbem.h"
 #include "Headline.h"
@@ -17,6 +18,8 @@
 #include "VerificationPage.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTabBar>
 
@@ -55,6 +58,8 @@ TMainForm::TMainForm(QWidget* parent)
     connect(ui->ExitButton, &QToolButton::clicked, this, &TMainForm::ExitButtonClick);
     connect(ui->InfoItem, &QAction::triggered, this, &TMainForm::AboutBtnClick);
     connect(ui->ExitItem, &QAction::triggered, this, &TMainForm::ExitButtonClick);
+    extrasMenu_ = ui->MainMenu1->addMenu(QString::fromUtf8("&Extras"));
+    extrasMenu_->setObjectName("ExtrasMenu");
 
     SetPixelFont(ui->Memo1, "Courier New", 13);
     SetPixelFont(ui->PageControl1, "Arial", 13);
@@ -138,6 +143,10 @@ void TMainForm::Connect(const TDialogs& dialogs, TResultOutput& output)
     connect(verificationPage_, &TVerificationPage::CopyRequested, &output, &TResultOutput::Copy);
     connect(channelPage_, &TChannelPage::CopyRequested, &output, &TResultOutput::Copy);
     connect(&output, &TResultOutput::Copied, this, &TMainForm::KeepCopy);
+
+    extras_ = new TExtras(*this, *verificationPage_, dialogs.nBem, *channelPage_, dialogs.gBem, output,
+                          [this] { return ui->PageControl1->currentWidget(); });
+    extras_->AddTo(*extrasMenu_);
 }
 
 TCalculationPage* TMainForm::CurrentPage() const

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QMenu;
 class QPainter;
 class QPlainTextEdit;
 
@@ -28,6 +29,7 @@ class TkstForm;
 class TNBemForm;
 class TTheoForm;
 class TCalculationPage;
+class TExtras;
 class TVerificationPage;
 class TDesignPage;
 class TChannelPage;
@@ -55,6 +57,8 @@ public:
     void Connect(const TDialogs& dialogs, TResultOutput& output);
 
     TPoint SketchCentre() const { return sketchCentre_; }
+    // The menu of functions beyond the pages; each adds its entries to it.
+    QMenu& ExtrasMenu() const { return *extrasMenu_; }
     // Hidden text control that holds the last clipboard copy.
     const QPlainTextEdit& Memo1() const;
 
@@ -77,6 +81,8 @@ private:
     TDesignPage* designPage_ = nullptr;
     TChannelPage* channelPage_ = nullptr;
     TDialogs dialogs_;
+    QMenu* extrasMenu_ = nullptr;
+    TExtras* extras_ = nullptr;
     TPoint sketchCentre_;
     TRect bevelRect_;
     TQtDrawSurface surface_;

@@ -5,7 +5,6 @@
 
 #include "CurveWindow.h"
 
-#include "circle.h"
 #include "partialfilling.h"
 
 #include <optional>
@@ -15,13 +14,6 @@ class QScatterSeries;
 class QValueAxis;
 
 namespace fluvara {
-
-// The last partial-flow run of the pipe: the discharge asked for and what the
-// search found.
-struct TPartialFlowMark {
-    double Qt = 0;  // l/s
-    TCirclePartialFlow result;
-};
 
 class TPartialFillingForm : public TCurveWindow {
     Q_OBJECT

@@ -58,23 +58,27 @@ TPrintRequest TResultOutput::Request() const
     return request;
 }
 
+QPrinter* TResultOutput::ChoosePrinter(QWidget* window)
+{
+    QPrinter& printer = Printer();
+    bool print = false;
+    if (target_) {
+        print = target_(printer);
+    } else {
+        QPrintDialog dialog(&printer, window);
+        print = dialog.exec() == QDialog::Accepted;
+    }
+    // the drawings are laid out in pixels of a 600 dpi printer
+    printer.setResolution(PrintResolution);
+    return print ? &printer : nullptr;
+}
+
 bool TResultOutput::Print(QWidget* window, TPrintTitleDialog* titles, const TPrintout& printout)
 {
     QPrinter& printer = Printer();
     TPrintRequest request = Request();
     request.askTitles = [titles] { return titles ? titles->AskTitles() : TPrintTitles{}; };
-    request.choosePrinter = [this, window, &printer] {
-        bool print = false;
-        if (target_) {
-            print = target_(printer);
-        } else {
-            QPrintDialog dialog(&printer, window);
-            print = dialog.exec() == QDialog::Accepted;
-        }
-        // the drawings are laid out in pixels of a 600 dpi printer
-        printer.setResolution(PrintResolution);
-        return print;
-    };
+    request.choosePrinter = [this, window] { return ChoosePrinter(window) != nullptr; };
     try {
         TQtPrinterPage page(printer);
         return PrintReport(page, request, printout);

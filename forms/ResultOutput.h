@@ -38,6 +38,12 @@ public:
     // The one printer of the run: what is chosen for one printout carries over to the next.
     QPrinter& Printer();
 
+    // The printer dialog over window (or the target) on the run's printer, set
+    // to the printouts' resolution; nullptr when the user cancels.
+    QPrinter* ChoosePrinter(QWidget* window);
+
+    const THeaderLine& HeaderLine() const { return headerLine_; }
+
     // Puts the text on the clipboard and tells who keeps the last copy.
     void Copy(const std::string& text);
 

@@ -93,6 +93,7 @@ void TVerificationPage::ShowPipe(int full)
     pipe_.LabelsOnly = 0;
     pipeInUse_ = true;
     emit SketchChanged();
+    emit PipeChanged();
 }
 
 TCircleSketch TVerificationPage::Sketch() const { return pipeInUse_ ? pipe_ : TCircleSketch{}; }
@@ -140,6 +141,7 @@ void TVerificationPage::OKBtn1Click()
 
     pipe_.d = full.dc;
     pipe_.h = full.hFull;
+    partial_.reset();
     ShowPipe(1);
     WriteCircleFullFlowLines(lines_, dEntered, pipe_.d, kb, Is, Qv_, vv_);
     ui->NClipBtn->setEnabled(true);
@@ -175,6 +177,7 @@ void TVerificationPage::OKBtn2Click()
     ui->htvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.hd)));
 
     pipe_.h = partial.h;
+    partial_ = TPartialFlowMark{Qt, partial};
     ShowPipe(0);
     WriteCirclePartialFlowLines(lines_, Qt, partial.h, partial.hd, partial.qq, partial.vt);
 }
@@ -220,12 +223,26 @@ void TVerificationPage::TakeOverDesign(const QString& qtText, const QString& isT
 void TVerificationPage::ForgetPipe()
 {
     pipeInUse_ = false;
+    partial_.reset();
     emit SketchChanged();
+    emit PipeChanged();
+}
+
+std::optional<TFullFlowPipe> TVerificationPage::FullFlowPipe() const
+{
+    if (!pipeInUse_)
+        return std::nullopt;
+    return TFullFlowPipe{pipe_.d, Qv_, vv_};
 }
 
 void TVerificationPage::NClipBtnClick() { emit CopyRequested(CircleClipboardText(lines_)); }
 
 TPrintout TVerificationPage::Printout() const { return CirclePrintout(pipe_, lines_); }
+
+std::optional<TPrintout> TVerificationPage::Report() const
+{
+    return ui->NDruSBtn->isEnabled() ? std::optional<TPrintout>(Printout()) : std::nullopt;
+}
 
 void TVerificationPage::DruckBtnClick() { emit PrintRequested(Printout()); }
 

@@ -4,10 +4,12 @@
 #include "CalculationPage.h"
 
 #include "circlesketch.h"
+#include "partialfilling.h"
 #include "printframe.h"
 #include "resultlines.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace Ui {
@@ -44,6 +46,12 @@ public:
     const TResultLines& ResultLines() const { return lines_; }
     // The page the print button prints: the result lines and the pipe they describe.
     TPrintout Printout() const;
+    // The same, none while the print button is off.
+    std::optional<TPrintout> Report() const;
+    // The pipe of the last successful full-flow run while the partial flow may
+    // fill it, with the partial flow last found in it.
+    std::optional<TFullFlowPipe> FullFlowPipe() const;
+    const std::optional<TPartialFlowMark>& PartialFlow() const { return partial_; }
 
 signals:
     void CopyRequested(const std::string& text);
@@ -52,6 +60,8 @@ signals:
     void Cleared();
     void KbTableRequested();
     void ExplanationsRequested();
+    // A new full or partial flow, or the pipe forgotten.
+    void PipeChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +82,7 @@ private:
     bool pipeInUse_ = false;
     double Qv_ = 0;  // l/s of the pipe's full flow, cut to two decimals
     double vv_ = 0;  // m/s
+    std::optional<TPartialFlowMark> partial_;
     TResultLines lines_ = MakeCircleResultLines();
 };
 

@@ -1,6 +1,7 @@
 // The two curve windows on their own: curves, marks, cursor readout, keys,
 // following a new run, saving as PNG, SVG and PDF, printing.
 
+#include "outputdriver.h"
 #include "windowtest.h"
 
 #include "ChartView.h"
@@ -80,22 +81,6 @@ void ShowWindow(Window& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-// Runs act on the next modal dialog of type Dialog once it is up.
-template <typename Dialog>
-void WhenModal(std::function<void(Dialog*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start(10);
-}
-
 // Answers the save dialog with path.
 void AnswerSaveDialog(const QString& path)
 {
@@ -104,14 +89,6 @@ void AnswerSaveDialog(const QString& path)
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-}
-
-QString PdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable("pdftotext"), {path, "-"});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
 QByteArray FileStart(const QString& path, int bytes)

@@ -1,3 +1,4 @@
+#include "outputdriver.h"
 #include "windowtest.h"
 
 #include "Main.h"
@@ -46,81 +47,7 @@ const QString FullFlowCopy = Lines({
     "", "", "", "", "", "",
 });
 
-QWidget* VerificationPage(TRunningProgram& program) { return Find<QWidget>(&program.Main(), "TabSheet1"); }
-QWidget* ChannelPage(TRunningProgram& program) { return Find<QWidget>(&program.Main(), "TabSheet2"); }
-
-void FullFlow(TRunningProgram& program)
-{
-    QWidget* page = VerificationPage(program);
-    TypeInto(page, "DNEdit", "300");
-    TypeInto(page, "kbEdit", "1,5");
-    TypeInto(page, "IeEdit", "5");
-    Click(page, "OKBtn1");
-}
-
-// Calculates Q 500 l/s, Is 2, kst 30, b 100, hp 100, both banks 45 degrees.
-void CalculateChannel(TRunningProgram& program)
-{
-    auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
-    pages->setCurrentIndex(2);
-    QWidget* page = pages->currentWidget();
-    const char* const inputs[][2] = {{"GQEdit", "500"},     {"GIeEdit", "2"},     {"GkstSEdit", "30"},
-                                     {"GkstUEdit", "30"},   {"GkstU2Edit", "30"}, {"GbEdit", "100"},
-                                     {"GhEdit", "100"},     {"GaEdit", "45"},     {"GbetaEdit", "45"}};
-    for (const auto& input : inputs)
-        TypeInto(page, input[0], input[1]);
-    Click(page, "GFtBtn");
-}
-
-// Answers the next modal dialog: types the titles and closes it with its
-// button; then runs `next` once the dialog is gone.
-void AnswerTitleDialog(const QString& button, const QStringList& fieldNames, const QStringList& texts,
-                       const std::function<void()>& next = {})
-{
-    QTimer::singleShot(0, [=] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        for (int i = 0; i < fieldNames.size(); ++i)
-            TypeInto(dialog, fieldNames[i], texts[i]);
-        Click(dialog, button);
-        if (next)
-            QTimer::singleShot(0, next);
-    });
-}
-
-// The printer dialog replaced by printing into a PDF file.
-class TPdfTarget {
-public:
-    TPdfTarget(TResultOutput& output, const QString& path, bool confirm = true) : output_(output)
-    {
-        output_.SetPrintTarget([this, path, confirm](QPrinter& printer) {
-            ++asked;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return confirm;
-        });
-    }
-    ~TPdfTarget() { output_.SetPrintTarget({}); }
-    int asked = 0;
-
-private:
-    TResultOutput& output_;
-};
-
 const char* const HeaderLine = "Ingenieurbüro Muster";
-
-// The text of a PDF file with every run of white space as one blank, or an
-// empty text when pdftotext is missing.
-QString PdfText(const QString& path)
-{
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    if (tool.isEmpty())
-        return {};
-    QProcess process;
-    process.start(tool, {"-layout", path, "-"});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
 
 // Whether the PDF's text holds the words of expected in this order.
 bool Printed(const QString& pdfText, const char* expected)
