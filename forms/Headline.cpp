@@ -2,7 +2,10 @@
 #include "ui_Headline.h"
 
 #include "FormStyle.h"
+#include "Main.h"
 #include "settingsstore.h"
+
+#include <QMessageBox>
 
 namespace fluvara {
 
@@ -28,7 +31,11 @@ THeadLineForm::~THeadLineForm() = default;
 void THeadLineForm::xOKBtnClick()
 {
     headerLine_ = CutHeaderLine(ui->HLineEdit->text());
-    WriteHeaderLine(headerLine_);
+    // Stays open with the typed text when the store fails; the line holds for this run.
+    if (const auto error = WriteHeaderLine(headerLine_)) {
+        QMessageBox::critical(this, QString::fromUtf8(ApplicationTitle).trimmed(), *error);
+        return;
+    }
     accept();
 }
 
