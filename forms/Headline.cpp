@@ -2,14 +2,15 @@
 #include "ui_Headline.h"
 
 #include "FormStyle.h"
-#include "Main.h"
+#include "HeaderLineSetting.h"
+#include "ResultOutput.h"
 #include "settingsstore.h"
 
 #include <QMessageBox>
 
 namespace fluvara {
 
-THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent)
+THeadLineForm::THeadLineForm(THeaderLine& headerLine, QWidget* parent)
     : TFixedDialog(parent), ui(std::make_unique<Ui::THeadLineForm>()), headerLine_(headerLine)
 {
     ui->setupUi(this);
@@ -22,17 +23,16 @@ THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent)
     connect(ui->xCancelBtn, &QPushButton::clicked, this, &THeadLineForm::xCancelBtnClick);
 
     // The stored value is read again here; the field is filled from it this once only.
-    headerLine_ = ReadHeaderLine(headerLine_);
-    ui->HLineEdit->setText(headerLine_);
+    headerLine_.Load();
+    ui->HLineEdit->setText(headerLine_.Text());
 }
 
 THeadLineForm::~THeadLineForm() = default;
 
 void THeadLineForm::xOKBtnClick()
 {
-    headerLine_ = CutHeaderLine(ui->HLineEdit->text());
     // Stays open with the typed text when the store fails; the line holds for this run.
-    if (const auto error = WriteHeaderLine(headerLine_)) {
+    if (const auto error = headerLine_.Store(ui->HLineEdit->text())) {
         QMessageBox::critical(this, QString::fromUtf8(ApplicationTitle).trimmed(), *error);
         return;
     }
