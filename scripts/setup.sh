@@ -10,6 +10,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev googletest libbenchmark-dev
+  libcsv-dev nlohmann-json3-dev libxlsxwriter-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils imagemagick locales
 )
