@@ -9,6 +9,8 @@
 #include "workbook.h"
 
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -26,6 +28,37 @@ constexpr int ExitCalculated = 0;
 constexpr int ExitRefusedRows = 1;
 constexpr int ExitUnusable = 2;
 
+// The temporary file of a long run, removed when the user interrupts it;
+// only async-signal-safe calls in the handler.
+char interruptedTemporary[4096] = {};
+
+extern "C" void OnInterrupt(int signal)
+{
+    if (interruptedTemporary[0] != '\0')
+        ::unlink(interruptedTemporary);
+    ::_exit(128 + signal);
+}
+
+class TRemoveOnInterrupt {
+public:
+    explicit TRemoveOnInterrupt(const std::filesystem::path& temporary)
+    {
+        const std::string path = temporary.string();
+        if (path.size() < sizeof interruptedTemporary)
+            std::memcpy(interruptedTemporary, path.c_str(), path.size() + 1);
+        std::signal(SIGINT, OnInterrupt);
+        std::signal(SIGTERM, OnInterrupt);
+        std::signal(SIGHUP, OnInterrupt);
+    }
+    ~TRemoveOnInterrupt()
+    {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        std::signal(SIGHUP, SIG_DFL);
+        interruptedTemporary[0] = '\0';
+    }
+};
+
 void Complain(const std::string& message) { std::cerr << "fluvara-batch: " << message << "\n"; }
 
 // Rows done so far on one line of a terminal; nothing when the errors go to a file.
@@ -35,10 +68,11 @@ public:
     ~TProgress()
     {
         if (shown_)
-            std::cerr << "\n";
+            std::cerr << "\r" << rows_ << " Zeilen berechnet\n";
     }
     void operator()(std::size_t rows)
     {
+        rows_ = rows;
         const auto now = std::chrono::steady_clock::now();
         if (!active_ || now - last_ < std::chrono::milliseconds(250))
             return;
@@ -50,6 +84,7 @@ public:
 private:
     bool active_;
     bool shown_ = false;
+    std::size_t rows_ = 0;
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
@@ -85,7 +120,10 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
         CopyStream(spool.get(), stdout);
     } else {
         TAtomicFile file(command.output);
-        summary = RunCsvList(in, file.Stream(), options);
+        {
+            const TRemoveOnInterrupt cleanUp(file.TemporaryPath());
+            summary = RunCsvList(in, file.Stream(), options);
+        }
         file.Commit();
     }
     return {summary.calculated, summary.refused};
@@ -186,8 +224,9 @@ int Run(const TCommand& command)
         count = WriteLists(command, LoadInput(command, in));
     if (count.refused == 0)
         return ExitCalculated;
-    Complain(Fmt("%d Zeilen berechnet, %d abgewiesen (Meldungen in der Spalte Status)",
-                 static_cast<long long>(count.calculated), static_cast<long long>(count.refused)));
+    Complain(Fmt("%d %s berechnet, %d abgewiesen (Meldungen in der Spalte Status)",
+                 static_cast<long long>(count.calculated), count.calculated == 1 ? "Zeile" : "Zeilen",
+                 static_cast<long long>(count.refused)));
     return ExitRefusedRows;
 }
 
