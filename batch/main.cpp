@@ -100,8 +100,9 @@ void CopyStream(std::FILE* from, std::FILE* to)
         throw std::runtime_error("Die Standardausgabe kann nicht geschrieben werden");
 }
 
-// CSV to CSV row by row. Standard output gets the text only once it is
-// complete, through a temporary file, so that a broken input writes nothing.
+// A CSV list row by row into CSV or a workbook, in constant memory.
+// Standard output gets the text only once it is complete, through a
+// temporary file, so that a broken input writes nothing.
 TListCount StreamCsv(const TCommand& command, std::istream& in)
 {
     TRunOptions options;
@@ -112,7 +113,9 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
     TProgress progress;
     options.progress = [&progress](std::size_t rows) { progress(rows); };
     TRunSummary summary;
-    if (command.output == "-") {
+    if (command.outputKind == TFileKind::Workbook) {
+        summary = RunCsvListToWorkbook(in, command.output, options);
+    } else if (command.output == "-") {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> spool(std::tmpfile(), std::fclose);
         if (!spool)
             throw std::runtime_error("Es kann keine temporäre Datei angelegt werden");
@@ -175,10 +178,10 @@ TListCount WriteLists(const TCommand& command, const TInput& input)
 {
     const TProject& project = input.project;
     if (command.outputKind == TFileKind::Project) {
-        std::vector<TReachOutcome> circle = CalculateList(project.circle, project.Options(), command.threads);
-        std::vector<TReachOutcome> channel = CalculateList(project.channel, project.Options(), command.threads);
+        // The project keeps the texts only; the rows are calculated for the exit status.
+        const TListCount a = CountList(project.circle, project.Options(), command.threads);
+        const TListCount b = CountList(project.channel, project.Options(), command.threads);
         SaveProject(command.output, project);
-        const TListCount a = CountOutcomes(circle), b = CountOutcomes(channel);
         return {a.calculated + b.calculated, a.refused + b.refused};
     }
     const std::vector<const TReachList*> lists = ListsToWrite(command, input);
@@ -218,7 +221,7 @@ int Run(const TCommand& command)
         in = &file;
     }
     TListCount count;
-    if (command.inputKind == TFileKind::Csv && command.outputKind == TFileKind::Csv)
+    if (command.inputKind == TFileKind::Csv && command.outputKind != TFileKind::Project)
         count = StreamCsv(command, *in);
     else
         count = WriteLists(command, LoadInput(command, in));
