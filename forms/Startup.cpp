@@ -8,6 +8,7 @@
 #include "Ksttab.h"
 #include "Main.h"
 #include "Nbem.h"
+#include "ProgramIcon.h"
 #include "Theo.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
 {
     InstallFontSubstitutes();
     InstallGermanQtTexts();
+    QGuiApplication::setWindowIcon(ProgramIcon());
     auto windows = std::make_unique<TApplicationWindows>();
     windows->mainForm = std::make_unique<TMainForm>();
     windows->aboutForm = std::make_unique<TAboutForm>();
