@@ -11,6 +11,7 @@ build="${FLUVARA_BUILD_DIR:-$repo/build}"
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n librsvg2-bin
+  libcsv-dev nlohmann-json3-dev libxlsxwriter-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
 )
 # What the tests, the benchmarks and the package checks need besides.

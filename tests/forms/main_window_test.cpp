@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Clipinh.h"
 #include "Gbem.h"
+#include "HeaderLineSetting.h"
 #include "Headline.h"
 #include "Kbtab.h"
 #include "Ksttab.h"
@@ -10,13 +11,17 @@
 #include "Nbem.h"
 #include "Startup.h"
 #include "Theo.h"
+#include "VerificationPage.h"
+#include "channelsketch.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace fluvara;
@@ -35,6 +40,7 @@ private slots:
     void closesFromToolbarAndMenu();
     void pageSwitchRedrawsAndFocuses();
     void qtDialogsSpeakGerman();
+    void sketchAreaShowsThePictureOfThePageInFront();
 };
 
 void MainWindowTest::frame()
@@ -97,11 +103,11 @@ void MainWindowTest::initialPageState()
     QCOMPARE(Text(main, "BhdEdit"), QString("82,7"));
     QVERIFY(Find<QCheckBox>(main, "CBox0_9")->isChecked());
     QVERIFY(!Find<QCheckBox>(main, "CBox95")->isChecked());
-    const TCircleSketch& sketch = program.Main().CircleSketch();
+    const TCircleSketch sketch = program.ShownCircleSketch();
     QCOMPARE(sketch.LabelsOnly, 1);
     QCOMPARE(sketch.Full, 0);
-    QCOMPARE(program.Main().CircleResultLines().Line(0), std::string(" "));
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(program.VerificationPage().ResultLines().Line(0), std::string(" "));
+    QCOMPARE(FocusName(), QString("DNEdit"));
 }
 
 void MainWindowTest::pagesInOrder()
@@ -125,17 +131,32 @@ void MainWindowTest::startUpCreatesEveryWindowOnce()
     TApplicationWindows& w = program.Windows();
     QVERIFY(w.mainForm && w.aboutForm && w.clipForm && w.gBemForm && w.headLineForm && w.kbForm && w.kstForm
             && w.nBemForm && w.theoForm);
-    const TDialogs& d = program.Main().Dialogs();
-    QCOMPARE(d.about, w.aboutForm.get());
-    QCOMPARE(d.clip, w.clipForm.get());
-    QCOMPARE(d.gBem, w.gBemForm.get());
-    QCOMPARE(d.headLine, w.headLineForm.get());
-    QCOMPARE(d.kb, w.kbForm.get());
-    QCOMPARE(d.kst, w.kstForm.get());
-    QCOMPARE(d.nBem, w.nBemForm.get());
-    QCOMPARE(d.theo, w.theoForm.get());
+    QVERIFY(w.headerLine && w.output);
     // dialogs stay hidden until asked for
     QVERIFY(!w.aboutForm->isVisible());
+    // the buttons open the dialogs start-up created
+    auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
+    const struct {
+        int page;
+        const char* button;
+        QDialog* dialog;
+    } opens[] = {
+        {0, "SpClipfrageBtn", w.clipForm.get()}, {0, "HLineBtn", w.headLineForm.get()},
+        {0, "AboutBtn", w.aboutForm.get()},      {0, "SpeedButton1", w.kbForm.get()},
+        {0, "TheoSBtn", w.theoForm.get()},       {1, "SpeedButton2", w.kbForm.get()},
+        {1, "TheoSBtn2", w.theoForm.get()},      {2, "SpeedButton3", w.kstForm.get()},
+    };
+    for (const auto& o : opens) {
+        pages->setCurrentIndex(o.page);
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, [&shown] {
+            shown = QApplication::activeModalWidget();
+            if (shown)
+                shown->close();
+        });
+        Click(&program.Main(), o.button);
+        QVERIFY2(shown == o.dialog, o.button);
+    }
 }
 
 void MainWindowTest::headerLine_data()
@@ -163,7 +184,7 @@ void MainWindowTest::headerLine()
         program = std::make_unique<TRunningProgram>(stored);
     else
         program = std::make_unique<TRunningProgram>();
-    QCOMPARE(program->Main().HeaderLine(), expected);
+    QCOMPARE(program->HeaderLine().Text(), expected);
 }
 
 void MainWindowTest::closesFromToolbarAndMenu()
@@ -191,10 +212,10 @@ void MainWindowTest::pageSwitchRedrawsAndFocuses()
     TRunningProgram program;
     auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
     pages->setCurrentIndex(1);
-    QCOMPARE(program.FocusName(), QString("BQtEdit"));
+    QCOMPARE(FocusName(), QString("BQtEdit"));
     pages->setCurrentIndex(0);
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
-    QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+    QCOMPARE(FocusName(), QString("DNEdit"));
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 1);
 }
 
 void MainWindowTest::qtDialogsSpeakGerman()
@@ -202,6 +223,64 @@ void MainWindowTest::qtDialogsSpeakGerman()
     TRunningProgram program;
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QString::fromUtf8("Einf&ügen"));
+}
+
+namespace {
+
+// The colour the sketch area shows at a point given in window client coordinates.
+QColor SketchPixel(TMainForm& main, TPoint at)
+{
+    auto* area = Find<QWidget>(&main, "Bevel1");
+    const QImage image = area->grab().toImage();
+    return image.pixelColor(at.x - area->x(), at.y - area->y());
+}
+
+QColor Colour(TRgb c) { return QColor(c.r, c.g, c.b); }
+
+} // namespace
+
+// Each page paints its own picture about the sketch centre: the pipe wall, the
+// water and the dry inside where the page's record puts them, or the ground
+// of the channel.
+void MainWindowTest::sketchAreaShowsThePictureOfThePageInFront()
+{
+    TRunningProgram program;
+    TMainForm& main = program.Main();
+    auto* pages = Find<QTabWidget>(&main, "PageControl1");
+    const TPoint c = main.SketchCentre();
+    const TPoint wall{c.x - 85, c.y}, high{c.x, c.y - 50}, middle{c.x, c.y - 30}, low{c.x, c.y + 50};
+
+    // the placeholder pipe, filled to its symbol depth
+    QCOMPARE(SketchPixel(main, wall), Colour(Grey));
+    QCOMPARE(SketchPixel(main, high), Colour(Silver));
+    QCOMPARE(SketchPixel(main, low), Colour(LightBlue));
+
+    QWidget* verification = pages->widget(0);
+    TypeInto(verification, "DNEdit", "300");
+    TypeInto(verification, "kbEdit", "1,5");
+    TypeInto(verification, "IeEdit", "5");
+    Click(verification, "OKBtn1");
+    QCOMPARE(SketchPixel(main, high), Colour(LightBlue));  // full
+
+    pages->setCurrentIndex(1);
+    QCOMPARE(SketchPixel(main, high), Colour(Silver));  // the design page's placeholder
+    QCOMPARE(SketchPixel(main, low), Colour(LightBlue));
+    QWidget* design = pages->widget(1);
+    TypeInto(design, "BQtEdit", "100");
+    TypeInto(design, "BhdEdit", "50");
+    TypeInto(design, "BkbEdit", "1,5");
+    TypeInto(design, "BIeEdit", "5");
+    Click(design, "BemTeilBtn");
+    QCOMPARE(SketchPixel(main, middle), Colour(Silver));  // half full
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 30}), Colour(LightBlue));
+
+    pages->setCurrentIndex(2);
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 10}), Colour(Orange));  // ground below the bottom
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y - 10}), Colour(LightBlue));  // water above it
+    QVERIFY(SketchPixel(main, wall) != Colour(Grey));
+
+    pages->setCurrentIndex(0);
+    QCOMPARE(SketchPixel(main, high), Colour(LightBlue));  // the full pipe again
 }
 
 QTEST_MAIN(MainWindowTest)

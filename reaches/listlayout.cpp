@@ -1,0 +1,158 @@
+#include "listlayout.h"
+
+#include "textformat.h"
+
+#include <algorithm>
+
+namespace fluvara {
+
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// "Q/0.9" is the same column as "Q/0,9".
+std::string ColumnKey(std::string_view name)
+{
+    std::string key;
+    for (char c : TrimBlanks(name))
+        key += Lower(c);
+    if (key == "q/0.9")
+        key = "q/0,9";
+    return key;
+}
+
+int FindColumn(std::span<const std::string> header, std::string_view name)
+{
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (SameColumnName(header[i], name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool HasAny(std::span<const std::string> header, TReachKind kind)
+{
+    const auto names = FieldNames(kind);
+    const TReachKind other = kind == TReachKind::Circle ? TReachKind::Channel : TReachKind::Circle;
+    const auto otherNames = FieldNames(other);
+    for (std::string_view name : names) {
+        // Columns both lists share ("Q", "Is") tell nothing.
+        const bool shared = std::any_of(otherNames.begin(), otherNames.end(),
+                                        [&](std::string_view o) { return SameColumnName(o, name); });
+        if (!shared && FindColumn(header, name) >= 0)
+            return true;
+    }
+    return false;
+}
+
+bool IsResultName(TReachKind kind, std::string_view name)
+{
+    if (SameColumnName(name, StatusName))
+        return true;
+    const auto results = ResultNames(kind);
+    return std::any_of(results.begin(), results.end(), [&](std::string_view r) { return SameColumnName(r, name); });
+}
+
+std::string Quoted(std::string_view name) { return Fmt("„%s“", name); }
+
+} // namespace
+
+bool SameColumnName(std::string_view a, std::string_view b) { return ColumnKey(a) == ColumnKey(b); }
+
+bool BlankRow(std::span<const std::string> row)
+{
+    return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return TrimBlanks(cell).empty(); });
+}
+
+std::optional<TReachKind> KindOfHeader(std::span<const std::string> header)
+{
+    const bool circle = HasAny(header, TReachKind::Circle);
+    const bool channel = HasAny(header, TReachKind::Channel);
+    if (circle == channel)
+        return std::nullopt;
+    return circle ? TReachKind::Circle : TReachKind::Channel;
+}
+
+TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
+{
+    const std::string where = Fmt("Zeile %d: ", static_cast<long long>(line));
+    const bool circle = HasAny(header, TReachKind::Circle);
+    const bool channel = HasAny(header, TReachKind::Channel);
+    if (circle && channel)
+        throw TInputError(where + "Die Kopfzeile enthält Spalten der Kreisprofil- und der Gerinneliste; "
+                                  "eine Liste enthält nur eine Art");
+    if (!circle && !channel)
+        throw TInputError(where + "Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; Q …) "
+                                  "noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)");
+    TListLayout layout;
+    layout.kind = circle ? TReachKind::Circle : TReachKind::Channel;
+    layout.readWidth = header.size();
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j)
+            if (!TrimBlanks(header[i]).empty() && SameColumnName(header[i], header[j]))
+                throw TInputError(where + "Die Spalte " + Quoted(TrimBlanks(header[i])) + " steht zweimal in der Kopfzeile");
+        if (IsResultName(layout.kind, header[i]))
+            continue;
+        layout.keptColumns.push_back(static_cast<int>(i));
+        layout.columns.push_back(header[i]);
+    }
+    const auto names = FieldNames(layout.kind);
+    for (std::string_view name : names)
+        layout.fieldColumn.push_back(FindColumn(layout.columns, name));
+
+    const auto missing = [&](int field) { return layout.fieldColumn[static_cast<std::size_t>(field)] < 0; };
+    const auto require = [&](int field) {
+        if (missing(field))
+            throw TInputError(where + "Die Pflichtspalte " + Quoted(names[static_cast<std::size_t>(field)])
+                              + " fehlt in der Kopfzeile");
+    };
+    if (layout.kind == TReachKind::Circle) {
+        if (missing(CircleD) && missing(CircleHdPermitted))
+            throw TInputError(where + "Die Pflichtspalte „d“ fehlt in der Kopfzeile (oder „h/d zul“ für eine Bemessung)");
+        require(CircleKb);
+        require(CircleIs);
+        if (!missing(CircleHdPermitted))
+            require(CircleQ);
+    } else {
+        for (int field = ChannelQ; field < ChannelFieldCount; ++field)
+            require(field);
+    }
+    return layout;
+}
+
+std::vector<std::string> KeptColumns(const TListLayout& layout, std::vector<std::string>&& row, std::size_t line)
+{
+    if (row.size() != layout.readWidth)
+        throw TInputError(Fmt("Zeile %d: %d Felder statt %d wie in der Kopfzeile (Trennzeichen oder "
+                              "Anführungszeichen prüfen)",
+                              static_cast<long long>(line), static_cast<long long>(row.size()),
+                              static_cast<long long>(layout.readWidth)));
+    if (layout.keptColumns.size() == row.size())
+        return std::move(row);
+    std::vector<std::string> kept;
+    kept.reserve(layout.keptColumns.size());
+    for (int index : layout.keptColumns)
+        kept.push_back(std::move(row[static_cast<std::size_t>(index)]));
+    return kept;
+}
+
+std::vector<std::string> FieldsOfRow(const TListLayout& layout, std::span<const std::string> row)
+{
+    std::vector<std::string> fields(layout.fieldColumn.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const int column = layout.fieldColumn[i];
+        if (column >= 0 && static_cast<std::size_t>(column) < row.size())
+            fields[i] = row[static_cast<std::size_t>(column)];
+    }
+    return fields;
+}
+
+std::vector<std::string> OutputHeader(const TListLayout& layout)
+{
+    std::vector<std::string> header = layout.columns;
+    for (std::string_view name : ResultNames(layout.kind))
+        header.emplace_back(name);
+    header.emplace_back(StatusName);
+    return header;
+}
+
+} // namespace fluvara

@@ -1,0 +1,58 @@
+#pragma once
+// A whole list in memory, as a window or a project file holds it: the
+// columns and the texts of every row as typed. Results are never stored;
+// they are calculated from the texts.
+
+#include "csvwriter.h"
+#include "listlayout.h"
+#include "reach.h"
+
+#include <cstdio>
+#include <functional>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace fluvara {
+
+struct TReachList {
+    TListLayout layout;
+    std::vector<std::vector<std::string>> rows;  // one text per column of layout.columns
+
+    TReachKind Kind() const { return layout.kind; }
+    // The input fields of one row, for CalculateReach.
+    std::vector<std::string> Fields(std::size_t row) const { return FieldsOfRow(layout, rows.at(row)); }
+};
+
+// A list with the input columns of its kind and no rows.
+TReachList EmptyList(TReachKind kind);
+
+// A list from its column names and rows; throws TInputError as ReadHeader
+// does and for a row whose width differs from the header's (line counts the
+// header as line 1).
+TReachList MakeList(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows);
+
+// Reads a whole CSV list (see TCsvReader); blank rows are left out.
+TReachList ReadCsvList(std::istream& in);
+
+TReachOutcome CalculateRow(const TReachList& list, std::size_t row, const TReachOptions& options);
+
+// Every row, spread over the given number of threads (0: every core); the
+// outcomes are the same whatever the number.
+std::vector<TReachOutcome> CalculateList(const TReachList& list, const TReachOptions& options, unsigned threads);
+
+// The list with its results as CSV text, byte-order mark first.
+std::string CsvText(const TReachList& list, const std::vector<TReachOutcome>& outcomes, const TCsvStyle& style);
+
+// Calls body(begin, end) for slices of [0, count) on up to threads threads
+// and returns when all are done. threads 0 means every core.
+void ParallelSlices(std::size_t count, unsigned threads, const std::function<void(std::size_t, std::size_t)>& body);
+unsigned ThreadCount(unsigned requested);
+
+struct TListCount {
+    std::size_t calculated = 0;
+    std::size_t refused = 0;
+};
+TListCount CountOutcomes(const std::vector<TReachOutcome>& outcomes);
+
+} // namespace fluvara
