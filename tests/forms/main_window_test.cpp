@@ -41,6 +41,7 @@ private slots:
     void pageSwitchRedrawsAndFocuses();
     void qtDialogsSpeakGerman();
     void sketchAreaShowsThePictureOfThePageInFront();
+    void eachPageShowsItsOwnPicture();
 };
 
 void MainWindowTest::frame()
@@ -281,6 +282,35 @@ void MainWindowTest::sketchAreaShowsThePictureOfThePageInFront()
 
     pages->setCurrentIndex(0);
     QCOMPARE(SketchPixel(main, high), Colour(LightBlue));  // the full pipe again
+}
+
+void MainWindowTest::eachPageShowsItsOwnPicture()
+{
+    TRunningProgram program;
+    TMainForm& main = program.Main();
+    auto* pages = Find<QTabWidget>(&main, "PageControl1");
+    pages->setCurrentIndex(1);
+    const QObject* design = pages->currentWidget();
+    TypeInto(design, "BQtEdit", "100");
+    TypeInto(design, "BhdEdit", "50");
+    TypeInto(design, "BkbEdit", "1,5");
+    TypeInto(design, "BIeEdit", "5");
+    Click(design, "BemTeilBtn");
+    pages->setCurrentIndex(0);
+    QWidget* verification = Find<QWidget>(&main, "TabSheet1");
+    TypeInto(verification, "DNEdit", "300");
+    TypeInto(verification, "kbEdit", "1,5");
+    TypeInto(verification, "IeEdit", "5");
+    Click(verification, "OKBtn1");
+    QCOMPARE(program.ShownCircleSketch().Full, 1);
+    // the half-full designed pipe is not drawn over the full pipe of the other page
+    pages->setCurrentIndex(1);
+    QCOMPARE(program.ShownCircleSketch().Full, 0);
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 0);
+    pages->setCurrentIndex(0);
+    QCOMPARE(program.ShownCircleSketch().Full, 1);
+    QCOMPARE(program.ShownCircleSketch().d, 300.0);
+    QCOMPARE(program.ShownCircleSketch().h, 30.0);
 }
 
 QTEST_MAIN(MainWindowTest)
