@@ -6,6 +6,7 @@
 #include "Startup.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QTest>
 
 using namespace fluvara;
@@ -48,6 +49,9 @@ void ProgramIconTest::windowsUseIt()
     const QImage expected = ProgramIcon().pixmap(32, 32).toImage();
     QCOMPARE(program.Main().windowIcon().pixmap(32, 32).toImage(), expected);
     QCOMPARE(program.Windows().aboutForm->windowIcon().pixmap(32, 32).toImage(), expected);
+    // The info dialog shows the same picture beside the program's name.
+    const QLabel* image = Find<QLabel>(program.Windows().aboutForm.get(), "Image1");
+    QCOMPARE(image->pixmap().toImage(), expected);
 }
 
 QTEST_MAIN(ProgramIconTest)
