@@ -37,6 +37,7 @@ private slots:
     void leftBank();
     void failedCheckKeepsResults();
     void depthBoundIsReported();
+    void rejectedRunLeavesThePictureAsTheLastResultDrewIt();
 };
 
 void ChannelCalculationTest::example()
@@ -283,12 +284,12 @@ void ChannelCalculationTest::failedCheckKeepsResults()
     QCOMPARE(ResultLines(program), ExampleLines);
     QVERIFY(Enabled(page, "GClipBtn"));
     QVERIFY(Enabled(page, "GDruSBtn"));
-    // The dimensions are taken before the check, the result texts stay.
+    // The sketch keeps the profile of the last result with its labels.
     const TChannelSketch& after = program.ChannelPage().Sketch();
-    QCOMPARE(after.hp, 900.0);
-    QCOMPARE(after.b, 5.0);
-    QCOMPARE(after.alpha, 30.0);
-    QCOMPARE(after.beta, 60.0);
+    QCOMPARE(after.hp, 100.0);
+    QCOMPARE(after.b, 100.0);
+    QCOMPARE(after.alpha, 45.0);
+    QCOMPARE(after.beta, 45.0);
     QCOMPARE(after.h, before.h);
     QCOMPARE(after.hText, before.hText);
     QCOMPARE(after.bText, std::string("100.0 "));
@@ -325,7 +326,37 @@ void ChannelCalculationTest::depthBoundIsReported()
     QVERIFY(Enabled(page, "GClipBtn"));
     QVERIFY(Enabled(page, "GDruSBtn"));
     QCOMPARE(program.ChannelPage().Sketch().hText, std::string("52.2 "));
-    QCOMPARE(program.ChannelPage().Sketch().b, 1.0);
+    QCOMPARE(program.ChannelPage().Sketch().b, 100.0);
+}
+
+void ChannelCalculationTest::rejectedRunLeavesThePictureAsTheLastResultDrewIt()
+{
+    TRunningProgram program;
+    const QObject* page = ShowChannelPage(program);
+    auto* area = Find<QWidget>(&program.Main(), "Bevel1");
+    Calculate(page, {});
+    area->grab();  // the first drawing of a run leaves its face for the later ones
+    const QImage result = area->grab().toImage();
+
+    // a new, unchecked profile that the empty discharge rejects
+    TChannelEntry rejected;
+    rejected.Q = "";
+    rejected.hp = "900";
+    rejected.b = "10";
+    Calculate(page, rejected);
+    QCOMPARE(Text(page, "GErrLabel"), QString::fromUtf8("Q-Wert ist ungültig ( >=1 und <=99000 )"));
+    QCOMPARE(area->grab().toImage(), result);
+
+    // a bank rule that fails after the slope field was emptied, and a search
+    // that stops at its depth bound, leave it as well
+    TChannelEntry badAngle;
+    badAngle.right = "5";
+    Calculate(page, badAngle);
+    QCOMPARE(Text(page, "GErrLabel"), QString::fromUtf8("Winkel rechts ist ungültig ( >=10 und <=90 )"));
+    QCOMPARE(area->grab().toImage(), result);
+    Calculate(page, Entry({"99000", "0,1", "10", "10", "10", "1", "100", "90", "90"}));
+    QCOMPARE(Text(page, "GErrLabel"), QString::fromUtf8("Fließtiefe über 50 m: Eingaben prüfen"));
+    QCOMPARE(area->grab().toImage(), result);
 }
 
 QTEST_MAIN(ChannelCalculationTest)
