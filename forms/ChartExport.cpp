@@ -17,9 +17,6 @@ namespace fluvara {
 
 namespace {
 
-// Pixel conversion of the page: truncation toward zero, as on the printouts.
-int T(double x) { return static_cast<int>(x); }
-
 QRectF ChartRect(QChart& chart)
 {
     // A chart that was never shown has no size yet.
