@@ -13,6 +13,7 @@ packages=(
   libcsv-dev nlohmann-json3-dev libxlsxwriter-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils imagemagick locales
+  clang libclang-rt-14-dev
 )
 
 as_root() {
