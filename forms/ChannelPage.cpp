@@ -2,19 +2,19 @@
 #include "ui_ChannelPage.h"
 
 #include "FormStyle.h"
-#include "Gbem.h"
 #include "Icons.h"
 #include "InputField.h"
-#include "Ksttab.h"
-#include "Main.h"
-#include "ResultOutput.h"
 
 #include "calcerror.h"
 #include "channel.h"
+#include "channelprintout.h"
+#include "clipboardtext.h"
 #include "numbercheck.h"
 #include "textformat.h"
 
 #include <QButtonGroup>
+#include <QFont>
+#include <QFontMetrics>
 
 #include <algorithm>
 #include <array>
@@ -35,9 +35,17 @@ TNumberField Read(const QLineEdit* field) { return ReadNumberField(FieldText(fie
 
 QString Echo(const std::string& workingText) { return FromUtf8(Fmt("%s ", workingText)); }
 
+// On the main window's screen, in the face the channel sketch leaves there.
+int ScreenTextWidth(std::string_view text)
+{
+    QFont font("Arial");
+    font.setPixelSize(11);
+    return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 } // namespace
 
-TChannelPage::TChannelPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TChannelPage>()), main_(mainForm)
+TChannelPage::TChannelPage(QWidget* parent) : TCalculationPage(parent), ui(std::make_unique<Ui::TChannelPage>())
 {
     ui->setupUi(this);
     SetBackground(this, SilverColor);
@@ -108,8 +116,15 @@ void TChannelPage::InitialState()
 
 void TChannelPage::TabSheet2Show()
 {
-    main_.DrawChannelSketch();
+    emit SketchChanged();
     ui->GQEdit->setFocus();
+}
+
+void TChannelPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
+{
+    // The example channel the placeholder shows goes into a copy, not into the page's record.
+    TChannelSketch shown = sketch_;
+    DrawChannelSketch(surface, shown, centre, bevel);
 }
 
 bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
@@ -194,7 +209,7 @@ void TChannelPage::GFtBtnClick()
 
     // The sketch takes the dimensions before they are checked; a failed run
     // leaves them next to the texts of the last result.
-    TChannelSketch& sketch = main_.ChannelSketch();
+    TChannelSketch& sketch = sketch_;
     sketch.hp = hp.value;
     sketch.b = b.value;
     sketch.alpha = leftAngle.value;
@@ -258,7 +273,7 @@ void TChannelPage::GFtBtnClick()
     sketch.bProfilText = Fmt("%4.1f ", r.bProfil);
     sketch.bWspText = Fmt("%4.1f ", r.bWsp);
     sketch.LabelsOnly = 0;
-    main_.DrawChannelSketch();
+    emit SketchChanged();
 
     TChannelReport report;
     // The report shows the discharge as the calculation holds it, in m³/s.
@@ -281,7 +296,7 @@ void TChannelPage::GFtBtnClick()
     report.bWsp = r.bWsp;
     report.bProfil = r.bProfil;
     report.regimeText = regimeText;
-    WriteChannelResultLines(main_.ChannelResultLines(), report);
+    WriteChannelResultLines(lines_, report);
     ui->GClipBtn->setEnabled(true);
     ui->GDruSBtn->setEnabled(true);
 }
@@ -295,25 +310,20 @@ void TChannelPage::RadiBtn3Click()
                           ui->GBSLabel, ui->GbetaLabel, ui->GBS2Label, ui->GFtLabel, ui->GvLabel, ui->GhgrLabel,
                           ui->GvgrLabel, ui->GAbfLabel, ui->GErrLabel})
         label->clear();
-    if (TGBemForm* titles = main_.Dialogs().gBem)
-        titles->ClearTitles();
+    emit Cleared();
     ui->GDruSBtn->setEnabled(false);
     // The next calculation rewrites all lines before anything reads them.
-    main_.ChannelResultLines().Clear(0, 19);
+    lines_.Clear(0, 19);
     ui->GClipBtn->setEnabled(false);
-    main_.ChannelSketch().LabelsOnly = 1;
-    main_.DrawChannelSketch();
+    sketch_.LabelsOnly = 1;
+    emit SketchChanged();
 }
 
-void TChannelPage::SpeedButton3Click()
-{
-    if (TkstForm* table = main_.Dialogs().kst)
-        table->exec();
-}
+void TChannelPage::SpeedButton3Click() { emit KstTableRequested(); }
 
-void TChannelPage::GClipBtnClick() { CopyChannelResult(main_); }
+void TChannelPage::GClipBtnClick() { emit CopyRequested(ChannelClipboardText(lines_)); }
 
-void TChannelPage::GDruSBtnClick() { PrintChannelReport(main_); }
+void TChannelPage::GDruSBtnClick() { emit PrintRequested(ChannelPrintout(sketch_, lines_, ScreenTextWidth)); }
 
 void TChannelPage::UseField(QLineEdit* used, QLineEdit* unused)
 {

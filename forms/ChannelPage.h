@@ -2,7 +2,11 @@
 // The page " Gerinne Bem.  ": normal depth, critical depth and regime of a
 // trapezoidal open channel.
 
-#include <QWidget>
+#include "CalculationPage.h"
+
+#include "channelsketch.h"
+#include "printframe.h"
+#include "resultlines.h"
 
 #include <memory>
 #include <string>
@@ -16,15 +20,14 @@ class TChannelPage;
 
 namespace fluvara {
 
-class TMainForm;
 struct TBankInclination;
 struct TBankRules;
 struct TNumberField;
 
-class TChannelPage : public QWidget {
+class TChannelPage : public TCalculationPage {
     Q_OBJECT
 public:
-    explicit TChannelPage(TMainForm& mainForm);
+    explicit TChannelPage(QWidget* parent = nullptr);
     ~TChannelPage() override;
 
     void InitialState();
@@ -39,6 +42,18 @@ public:
     void RadioBtnGBSClick();
     void RadioBtnGbetaClick();
     void RadioBtnGBS2Click();
+
+    void PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const override;
+    void PageShown() override { TabSheet2Show(); }
+    const TChannelSketch& Sketch() const { return sketch_; }
+    const TResultLines& ResultLines() const { return lines_; }
+
+signals:
+    void CopyRequested(const std::string& text);
+    void PrintRequested(const TPrintout& printout);
+    // The clear button emptied the page.
+    void Cleared();
+    void KstTableRequested();
 
 protected:
     // Enter in the input fields (the KeyDown handlers of the fields).
@@ -63,7 +78,8 @@ private:
     void ShowError(const QString& message, QWidget* field);
 
     std::unique_ptr<Ui::TChannelPage> ui;
-    TMainForm& main_;
+    TChannelSketch sketch_;
+    TResultLines lines_ = MakeChannelResultLines();
 };
 
 } // namespace fluvara

@@ -4,10 +4,6 @@
 #include "FormStyle.h"
 #include "Icons.h"
 #include "InputField.h"
-#include "Kbtab.h"
-#include "Main.h"
-#include "Theo.h"
-#include "VerificationPage.h"
 
 #include "calcerror.h"
 #include "circle.h"
@@ -21,7 +17,7 @@ constexpr int FieldMaxChars = 6;
 const char* const DefaultFilling = "82,7";
 } // namespace
 
-TDesignPage::TDesignPage(TMainForm& mainForm) : ui(std::make_unique<Ui::TDesignPage>()), main_(mainForm)
+TDesignPage::TDesignPage(QWidget* parent) : TCalculationPage(parent), ui(std::make_unique<Ui::TDesignPage>())
 {
     ui->setupUi(this);
     SetBackground(this, SilverColor);
@@ -102,8 +98,6 @@ void TDesignPage::BemTeilBtnClick()
     ui->BkbLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
     ui->BIeLabel->setText(FromUtf8(Fmt("%s ", fields[3].working)));
 
-    D_ = design.D;
-    h_ = design.h;
     ui->BDNLabel->setText(FromUtf8(Fmt("%6.1f ", design.D)));
     ui->BFhLabel->setText(FromUtf8(Fmt("%6.1f ", design.h)));
     ui->BQvLabel->setText(FromUtf8(Fmt("%6.1f ", design.Qv)));
@@ -111,12 +105,9 @@ void TDesignPage::BemTeilBtnClick()
     ui->BVtLabel->setText(FromUtf8(Fmt("%6.2f ", design.vt)));
     ui->BVQLabel->setText(FromUtf8(Fmt("%6.1f ", design.qq)));
 
-    TCircleSketch& sketch = main_.CircleSketch();
-    sketch.d = D_;
-    sketch.h = h_;
-    sketch.Full = 0;
-    sketch.LabelsOnly = 0;
-    main_.DrawCircleSketch();
+    // a design result is a partial filling
+    sketch_ = TCircleSketch{.d = design.D, .h = design.h, .LabelsOnly = 0, .Full = 0};
+    emit SketchChanged();
     ui->NachBemBtn->setEnabled(true);
 }
 
@@ -130,45 +121,32 @@ void TDesignPage::RadiBtn2Click()
     ui->CBox0_9->setChecked(true);
     ui->BhdEdit->setText(DefaultFilling);
 
-    D_ = 0;
-    h_ = 0;
-    TCircleSketch& sketch = main_.CircleSketch();
-    sketch.Full = 0;
-    sketch.LabelsOnly = 1;
-    main_.DrawCircleSketch();
+    sketch_ = TCircleSketch{};
+    emit SketchChanged();
     ui->NachBemBtn->setEnabled(false);
 }
 
 void TDesignPage::TabSheet3Show()
 {
-    TCircleSketch& sketch = main_.CircleSketch();
-    sketch.d = D_;
-    sketch.h = h_;
-    sketch.Full = 0;  // a design result is a partial filling, whatever the other page showed
-    sketch.LabelsOnly = (D_ == 0 || h_ == 0) ? 1 : 0;
-    main_.DrawCircleSketch();
+    emit SketchChanged();
     ui->BQtEdit->setFocus();
-    if (D_ == 0)
+    if (sketch_.LabelsOnly)
         ui->NachBemBtn->setEnabled(false);
+}
+
+void TDesignPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
+{
+    DrawCircleSketch(surface, sketch_, centre, bevel);
 }
 
 void TDesignPage::NachBemBtnClick()
 {
     // The existing discharge as typed, not Q,bem, becomes the partial discharge.
-    main_.VerificationPage()->TakeOverDesign(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(), D_);
-    main_.ShowVerificationPage();
+    emit DesignTransferred(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(), sketch_.d);
 }
 
-void TDesignPage::SpeedButton2Click()
-{
-    if (TkbForm* table = main_.Dialogs().kb)
-        table->exec();
-}
+void TDesignPage::SpeedButton2Click() { emit KbTableRequested(); }
 
-void TDesignPage::TheoSBtnClick()
-{
-    if (TTheoForm* explanations = main_.Dialogs().theo)
-        explanations->exec();
-}
+void TDesignPage::TheoSBtnClick() { emit ExplanationsRequested(); }
 
 } // namespace fluvara

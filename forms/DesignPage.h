@@ -1,7 +1,9 @@
 #pragma once
 // The page " Kreisprofil Bem. ": required inner diameter of a circular pipe.
 
-#include <QWidget>
+#include "CalculationPage.h"
+
+#include "circlesketch.h"
 
 #include <memory>
 
@@ -11,12 +13,10 @@ class TDesignPage;
 
 namespace fluvara {
 
-class TMainForm;
-
-class TDesignPage : public QWidget {
+class TDesignPage : public TCalculationPage {
     Q_OBJECT
 public:
-    explicit TDesignPage(TMainForm& mainForm);
+    explicit TDesignPage(QWidget* parent = nullptr);
     ~TDesignPage() override;
 
     void InitialState();
@@ -28,14 +28,26 @@ public:
     void SpeedButton2Click();
     void TheoSBtnClick();
 
+    void PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const override;
+    void PageShown() override { TabSheet3Show(); }
+    // What the window shows in the sketch area for this page.
+    const TCircleSketch& Sketch() const { return sketch_; }
+
+signals:
+    // The transfer button: the existing discharge, slope and roughness as
+    // typed, and the designed diameter, go to the verification page.
+    void DesignTransferred(const QString& qtText, const QString& isText, const QString& kbText, double D);
+    void KbTableRequested();
+    void ExplanationsRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TDesignPage> ui;
-    TMainForm& main_;
-    double D_ = 0;  // mm, designed diameter of the last successful run
-    double h_ = 0;  // cm, filling height at D
+    // The last successful design (d the designed diameter in mm, h the
+    // filling height in cm), or the placeholder before it and after clearing.
+    TCircleSketch sketch_;
 };
 
 } // namespace fluvara

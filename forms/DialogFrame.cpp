@@ -33,6 +33,12 @@ void TFixedDialog::changeEvent(QEvent* event)
         FormActivate();
 }
 
+TPrintTitles TPrintTitleDialog::AskTitles()
+{
+    exec();
+    return {title1_->text().toStdString(), title2_->text().toStdString(), page_->text().toStdString()};
+}
+
 void TPrintTitleDialog::ClearTitles()
 {
     title1_->clear();
@@ -44,6 +50,7 @@ void TPrintTitleDialog::SetUpFields(QLineEdit* title1, QLineEdit* title2, QLineE
 {
     title1_ = title1;
     title2_ = title2;
+    page_ = page;
     for (QLineEdit* field : {title1, title2, page}) {
         SetPixelFont(field, fontFamily, pixelHeight);
         SetFieldColor(field, Qt::white);

@@ -3,6 +3,8 @@
 // with FormShow and FormActivate hooks, the print-title fields and the
 // read-only grids of the reference tables.
 
+#include "printframe.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -34,13 +36,14 @@ protected:
     void changeEvent(QEvent* event) override;
 };
 
-// Two title lines and a page number for a printout, which reads them after
-// the dialog closes.
+// Two title lines and a page number for a printout.
 class TPrintTitleDialog : public TFixedDialog {
     Q_OBJECT
 public:
     using TFixedDialog::TFixedDialog;
 
+    // Shows the dialog modally, however it is closed, and gives what its fields hold then.
+    TPrintTitles AskTitles();
     // Empties the two title fields; the page number stays.
     void ClearTitles();
 
@@ -54,6 +57,7 @@ protected:
 private:
     QLineEdit* title1_ = nullptr;
     QLineEdit* title2_ = nullptr;
+    QLineEdit* page_ = nullptr;
 };
 
 // A reference table's grid: disabled only to keep it from taking focus and

@@ -2,11 +2,12 @@
 #include "ui_Headline.h"
 
 #include "FormStyle.h"
+#include "HeaderLineSetting.h"
 #include "settingsstore.h"
 
 namespace fluvara {
 
-THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent)
+THeadLineForm::THeadLineForm(THeaderLine& headerLine, QWidget* parent)
     : TFixedDialog(parent), ui(std::make_unique<Ui::THeadLineForm>()), headerLine_(headerLine)
 {
     ui->setupUi(this);
@@ -19,16 +20,15 @@ THeadLineForm::THeadLineForm(QString& headerLine, QWidget* parent)
     connect(ui->xCancelBtn, &QPushButton::clicked, this, &THeadLineForm::xCancelBtnClick);
 
     // The stored value is read again here; the field is filled from it this once only.
-    headerLine_ = ReadHeaderLine(headerLine_);
-    ui->HLineEdit->setText(headerLine_);
+    headerLine_.Load();
+    ui->HLineEdit->setText(headerLine_.Text());
 }
 
 THeadLineForm::~THeadLineForm() = default;
 
 void THeadLineForm::xOKBtnClick()
 {
-    headerLine_ = CutHeaderLine(ui->HLineEdit->text());
-    WriteHeaderLine(headerLine_);
+    headerLine_.Store(ui->HLineEdit->text());
     accept();
 }
 

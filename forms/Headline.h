@@ -3,8 +3,6 @@
 
 #include "DialogFrame.h"
 
-#include <QString>
-
 #include <memory>
 
 namespace Ui {
@@ -13,11 +11,13 @@ class THeadLineForm;
 
 namespace fluvara {
 
+class THeaderLine;
+
 class THeadLineForm : public TFixedDialog {
     Q_OBJECT
 public:
-    // headerLine is the main window's header line, which OK replaces.
-    explicit THeadLineForm(QString& headerLine, QWidget* parent = nullptr);
+    // OK stores the field's text as headerLine.
+    explicit THeadLineForm(THeaderLine& headerLine, QWidget* parent = nullptr);
     ~THeadLineForm() override;
 
     void xOKBtnClick();
@@ -27,7 +27,7 @@ private:
     void FormActivate() override;
 
     std::unique_ptr<Ui::THeadLineForm> ui;
-    QString& headerLine_;
+    THeaderLine& headerLine_;
 };
 
 } // namespace fluvara

@@ -5,11 +5,16 @@
 #include "ChannelPage.h"
 #include "Clipinh.h"
 #include "DesignPage.h"
+#include "DialogFrame.h"
 #include "FormStyle.h"
+#include "Gbem.h"
 #include "Headline.h"
 #include "Icons.h"
+#include "Kbtab.h"
+#include "Ksttab.h"
+#include "Nbem.h"
+#include "Theo.h"
 #include "VerificationPage.h"
-#include "settingsstore.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -57,14 +62,26 @@ TMainForm::TMainForm(QWidget* parent)
     // the tab bar is styled: a style sheet on the page control would stop the
     // pages from inheriting its font.
     ui->PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 3px 1px; }");
-    verificationPage_ = new TVerificationPage(*this);
-    designPage_ = new TDesignPage(*this);
-    channelPage_ = new TChannelPage(*this);
+    verificationPage_ = new TVerificationPage;
+    designPage_ = new TDesignPage;
+    channelPage_ = new TChannelPage;
     ui->PageControl1->addTab(verificationPage_, " Kreisprofil Nachw. ");
     ui->PageControl1->addTab(designPage_, " Kreisprofil Bem. ");
     ui->PageControl1->addTab(channelPage_, " Gerinne Bem.  ");
     ui->PageControl1->setCurrentWidget(verificationPage_);
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageChanged);
+    for (TCalculationPage* page : {static_cast<TCalculationPage*>(verificationPage_),
+                                   static_cast<TCalculationPage*>(designPage_),
+                                   static_cast<TCalculationPage*>(channelPage_)})
+        connect(page, &TCalculationPage::SketchChanged, this, [this, page] {
+            if (page == CurrentPage())
+                ui->Bevel1->update();
+        });
+    connect(designPage_, &TDesignPage::DesignTransferred, this,
+            [this](const QString& qtText, const QString& isText, const QString& kbText, double D) {
+                verificationPage_->TakeOverDesign(qtText, isText, kbText, D);
+                ui->PageControl1->setCurrentWidget(verificationPage_);
+            });
 
     // Construction order of the page state: partial flow off, copy and print
     // off, the design page's defaults.
@@ -76,8 +93,6 @@ TMainForm::TMainForm(QWidget* parent)
     bevelRect_ = TRect{bevel.left(), bevel.top(), bevel.width(), bevel.height()};
     sketchCentre_ = TPoint{bevel.left() + bevel.width() / 2, bevel.top() + bevel.height() / 2};
     ui->Bevel1->SetPaintRoutine([this](QPainter& painter) { FormPaint(painter); });
-
-    headerLine_ = ReadHeaderLine(InitialHeaderLine);
 }
 
 TMainForm::~TMainForm() = default;
@@ -91,35 +106,61 @@ void TMainForm::showEvent(QShowEvent* event)
     }
 }
 
-void TMainForm::PageChanged(int index)
+void TMainForm::Connect(const TDialogs& dialogs, TResultOutput& output)
 {
-    QWidget* page = ui->PageControl1->widget(index);
-    if (page == verificationPage_)
-        verificationPage_->TabSheet1Show();
-    else if (page == designPage_)
-        designPage_->TabSheet3Show();
-    else if (page == channelPage_)
-        channelPage_->TabSheet2Show();
+    dialogs_ = dialogs;
+    const auto open = [](QDialog* dialog) {
+        return [dialog] {
+            if (dialog)
+                dialog->exec();
+        };
+    };
+    connect(verificationPage_, &TVerificationPage::KbTableRequested, this, open(dialogs.kb));
+    connect(designPage_, &TDesignPage::KbTableRequested, this, open(dialogs.kb));
+    connect(channelPage_, &TChannelPage::KstTableRequested, this, open(dialogs.kst));
+    connect(verificationPage_, &TVerificationPage::ExplanationsRequested, this, open(dialogs.theo));
+    connect(designPage_, &TDesignPage::ExplanationsRequested, this, open(dialogs.theo));
+
+    // Each printing page has its own title dialog; clearing the page empties its titles.
+    const auto clearTitles = [](TPrintTitleDialog* titles) {
+        return [titles] {
+            if (titles)
+                titles->ClearTitles();
+        };
+    };
+    const auto print = [this, &output](TPrintTitleDialog* titles) {
+        return [this, &output, titles](const TPrintout& printout) { output.Print(this, titles, printout); };
+    };
+    connect(verificationPage_, &TVerificationPage::Cleared, this, clearTitles(dialogs.nBem));
+    connect(channelPage_, &TChannelPage::Cleared, this, clearTitles(dialogs.gBem));
+    connect(verificationPage_, &TVerificationPage::PrintRequested, this, print(dialogs.nBem));
+    connect(channelPage_, &TChannelPage::PrintRequested, this, print(dialogs.gBem));
+    connect(verificationPage_, &TVerificationPage::CopyRequested, &output, &TResultOutput::Copy);
+    connect(channelPage_, &TChannelPage::CopyRequested, &output, &TResultOutput::Copy);
+    connect(&output, &TResultOutput::Copied, this, &TMainForm::KeepCopy);
 }
+
+TCalculationPage* TMainForm::CurrentPage() const
+{
+    return static_cast<TCalculationPage*>(ui->PageControl1->currentWidget());
+}
+
+void TMainForm::PageChanged(int) { CurrentPage()->PageShown(); }
 
 void TMainForm::FormPaint(QPainter& painter)
 {
     surface_.Begin(&painter);
-    QWidget* page = ui->PageControl1->currentWidget();
-    if (page == verificationPage_ || page == designPage_)
-        fluvara::DrawCircleSketch(surface_, circleSketch_, sketchCentre_, bevelRect_);
-    else
-        fluvara::DrawChannelSketch(surface_, channelSketch_, sketchCentre_, bevelRect_);
+    CurrentPage()->PaintSketch(surface_, sketchCentre_, bevelRect_);
     surface_.End();
 }
 
-QPlainTextEdit* TMainForm::Memo1() const { return ui->Memo1; }
+const QPlainTextEdit& TMainForm::Memo1() const { return *ui->Memo1; }
 
-void TMainForm::DrawCircleSketch() { ui->Bevel1->update(); }
-
-void TMainForm::DrawChannelSketch() { ui->Bevel1->update(); }
-
-void TMainForm::ShowVerificationPage() { ui->PageControl1->setCurrentWidget(verificationPage_); }
+void TMainForm::KeepCopy(const QString& text)
+{
+    ui->Memo1->setPlainText(text);
+    ui->Memo1->selectAll();
+}
 
 void TMainForm::AboutBtnClick()
 {

@@ -1,10 +1,9 @@
 #pragma once
 // The main window: toolbar, menu, sketch area and the three calculation pages.
 
-#include "channelsketch.h"
-#include "circlesketch.h"
+#include "ResultOutput.h"
+
 #include "qtdrawsurface.h"
-#include "resultlines.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -28,13 +27,12 @@ class TkbForm;
 class TkstForm;
 class TNBemForm;
 class TTheoForm;
+class TCalculationPage;
 class TVerificationPage;
 class TDesignPage;
 class TChannelPage;
 
-inline const char* const ApplicationTitle = " FLUVARA ";
-
-// The dialogs the main window opens; they are created after it.
+// The dialogs the main window and its pages open; they are created after it.
 struct TDialogs {
     TAboutForm* about = nullptr;
     TClipForm* clip = nullptr;
@@ -52,26 +50,13 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    void SetDialogs(const TDialogs& dialogs) { dialogs_ = dialogs; }
-    const TDialogs& Dialogs() const { return dialogs_; }
+    // Once, after start-up created the dialogs: the toolbar and the pages'
+    // signals to the dialogs and to the output of results.
+    void Connect(const TDialogs& dialogs, TResultOutput& output);
 
-    // Shared state of the pages.
     TPoint SketchCentre() const { return sketchCentre_; }
-    TCircleSketch& CircleSketch() { return circleSketch_; }
-    TChannelSketch& ChannelSketch() { return channelSketch_; }
-    TResultLines& CircleResultLines() { return circleResultLines_; }
-    TResultLines& ChannelResultLines() { return channelResultLines_; }
-    QString& HeaderLine() { return headerLine_; }
     // Hidden text control that holds the last clipboard copy.
-    QPlainTextEdit* Memo1() const;
-
-    TVerificationPage* VerificationPage() const { return verificationPage_; }
-    TDesignPage* DesignPage() const { return designPage_; }
-
-    // Redraw the sketch area; the paint routine draws the sketch of the active page.
-    void DrawCircleSketch();
-    void DrawChannelSketch();
-    void ShowVerificationPage();
+    const QPlainTextEdit& Memo1() const;
 
     void AboutBtnClick();
     void ExitButtonClick();
@@ -84,6 +69,8 @@ protected:
 private:
     void FormPaint(QPainter& painter);
     void PageChanged(int index);
+    TCalculationPage* CurrentPage() const;
+    void KeepCopy(const QString& text);
 
     std::unique_ptr<Ui::TMainForm> ui;
     TVerificationPage* verificationPage_ = nullptr;
@@ -92,11 +79,6 @@ private:
     TDialogs dialogs_;
     TPoint sketchCentre_;
     TRect bevelRect_;
-    TCircleSketch circleSketch_;
-    TChannelSketch channelSketch_;
-    TResultLines circleResultLines_ = MakeCircleResultLines();
-    TResultLines channelResultLines_ = MakeChannelResultLines();
-    QString headerLine_;
     TQtDrawSurface surface_;
     bool shown_ = false;
 };

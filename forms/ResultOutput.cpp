@@ -1,24 +1,14 @@
 #include "ResultOutput.h"
 
-#include "Gbem.h"
-#include "Main.h"
-#include "Nbem.h"
-#include "VerificationPage.h"
+#include "DialogFrame.h"
+#include "HeaderLineSetting.h"
 
-#include "channelprintout.h"
-#include "circleprintout.h"
-#include "clipboardtext.h"
 #include "qtprinter.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDate>
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -28,119 +18,83 @@ namespace fluvara {
 
 namespace {
 
-TPrintTarget& PrintTarget()
-{
-    static TPrintTarget target;
-    return target;
-}
-
-QPrinter* printer = nullptr;
-
-// PrintDialog1's printer: one for the run, gone with the application.
-QPrinter& PrintDialog1Printer()
-{
-    if (!printer) {
-        printer = new QPrinter(QPrinter::HighResolution);
-        qAddPostRoutine([] {
-            delete printer;
-            printer = nullptr;
-        });
-    }
-    return *printer;
-}
-
-bool ChoosePrinter(TMainForm& main, QPrinter& printer)
-{
-    bool print = false;
-    if (PrintTarget()) {
-        print = PrintTarget()(printer);
-    } else {
-        QPrintDialog dialog(&printer, &main);
-        print = dialog.exec() == QDialog::Accepted;
-    }
-    // the drawings are laid out in pixels of a 600 dpi printer
-    printer.setResolution(PrintResolution);
-    return print;
-}
-
-void CopyToClipboard(TMainForm& main, const std::string& text)
-{
-    const QString copy = QString::fromUtf8(text);
-    QPlainTextEdit* memo = main.Memo1();
-    memo->setPlainText(copy);
-    memo->selectAll();
-    QGuiApplication::clipboard()->setText(copy);
-}
-
-std::string FieldText(const QDialog& dialog, const char* name)
-{
-    const auto* field = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
-    return field ? field->text().toStdString() : std::string();
-}
-
-// The title dialog modally, however it is closed; then its fields.
-TPrintTitles AskTitles(QDialog* dialog, const char* line1, const char* line2, const char* pageNumber)
-{
-    if (!dialog)
-        return {};
-    dialog->exec();
-    return {FieldText(*dialog, line1), FieldText(*dialog, line2), FieldText(*dialog, pageNumber)};
-}
-
 TCalendarDate Today()
 {
     const QDate date = QDate::currentDate();
     return {date.day(), date.month(), date.year()};
 }
 
-void Print(TMainForm& main, const std::function<TPrintTitles()>& askTitles, const TPrintout& printout)
-{
-    QPrinter& printer = PrintDialog1Printer();
-    TPrintRequest request;
-    request.askTitles = askTitles;
-    request.choosePrinter = [&main, &printer] { return ChoosePrinter(main, printer); };
-    request.today = Today;
-    request.headerLine = main.HeaderLine().toStdString();
-    request.applicationTitle = ApplicationTitle;
-    try {
-        TQtPrinterPage page(printer);
-        PrintReport(page, request, printout);
-    } catch (const std::exception& e) {
-        // The printing system failed; the program goes on.
-        QMessageBox::critical(&main, QString::fromUtf8(ApplicationTitle).trimmed(), QString::fromUtf8(e.what()));
-    }
-}
-
-// On the main window's screen, in the face the channel sketch leaves there.
-int ScreenTextWidth(std::string_view text)
-{
-    QFont font("Arial");
-    font.setPixelSize(11);
-    return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
 } // namespace
 
-void SetPrintTarget(TPrintTarget target) { PrintTarget() = std::move(target); }
-
-void CopyCircleResult(TMainForm& main) { CopyToClipboard(main, CircleClipboardText(main.CircleResultLines())); }
-
-void CopyChannelResult(TMainForm& main) { CopyToClipboard(main, ChannelClipboardText(main.ChannelResultLines())); }
-
-void PrintCircleReport(TMainForm& main)
+TResultOutput::TResultOutput(const THeaderLine& headerLine, QObject* parent)
+    : QObject(parent), headerLine_(headerLine)
 {
-    QDialog* titles = main.Dialogs().nBem;
-    Print(
-        main, [titles] { return AskTitles(titles, "NBemEdit1", "NBemEdit2", "NSEdit"); },
-        CirclePrintout(main.VerificationPage()->ReportSketch(), main.CircleResultLines()));
 }
 
-void PrintChannelReport(TMainForm& main)
+TResultOutput::~TResultOutput() = default;
+
+void TResultOutput::SetPrintTarget(TPrintTarget target) { target_ = std::move(target); }
+
+QPrinter& TResultOutput::Printer()
 {
-    QDialog* titles = main.Dialogs().gBem;
-    Print(
-        main, [titles] { return AskTitles(titles, "GBemEdit1", "GBemEdit2", "GSEdit"); },
-        ChannelPrintout(main.ChannelSketch(), main.ChannelResultLines(), ScreenTextWidth));
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TResultOutput::Copy(const std::string& text)
+{
+    const QString copy = QString::fromUtf8(text);
+    QGuiApplication::clipboard()->setText(copy);
+    emit Copied(copy);
+}
+
+TPrintRequest TResultOutput::Request() const
+{
+    TPrintRequest request;
+    request.today = Today;
+    request.headerLine = headerLine_.Text().toStdString();
+    request.applicationTitle = ApplicationTitle;
+    return request;
+}
+
+bool TResultOutput::Print(QWidget* window, TPrintTitleDialog* titles, const TPrintout& printout)
+{
+    QPrinter& printer = Printer();
+    TPrintRequest request = Request();
+    request.askTitles = [titles] { return titles ? titles->AskTitles() : TPrintTitles{}; };
+    request.choosePrinter = [this, window, &printer] {
+        bool print = false;
+        if (target_) {
+            print = target_(printer);
+        } else {
+            QPrintDialog dialog(&printer, window);
+            print = dialog.exec() == QDialog::Accepted;
+        }
+        // the drawings are laid out in pixels of a 600 dpi printer
+        printer.setResolution(PrintResolution);
+        return print;
+    };
+    try {
+        TQtPrinterPage page(printer);
+        return PrintReport(page, request, printout);
+    } catch (const std::exception& e) {
+        // The printing system failed; the program goes on.
+        QMessageBox::critical(window, QString::fromUtf8(ApplicationTitle).trimmed(), QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+void TResultOutput::Render(QPrinter& printer, const TPrintTitles& titles, const TPrintout& printout) const
+{
+    TPrintRequest request = Request();
+    request.askTitles = [&titles] { return titles; };
+    request.choosePrinter = [&printer] {
+        printer.setResolution(PrintResolution);
+        return true;
+    };
+    TQtPrinterPage page(printer);
+    PrintReport(page, request, printout);
 }
 
 } // namespace fluvara

@@ -1,26 +1,65 @@
 #pragma once
-// Copy and print buttons of the verification and channel pages: the page's
-// result lines to the clipboard, and the one-page printed reports.
+// The program's output of results: clipboard copies and one-page printouts
+// on the one printer of the run.
+
+#include "printframe.h"
+
+#include <QObject>
+#include <QString>
 
 #include <functional>
+#include <memory>
+#include <string>
 
 class QPrinter;
+class QWidget;
 
 namespace fluvara {
 
-class TMainForm;
+class THeaderLine;
+class TPrintTitleDialog;
 
-// The printer dialog for printer, the one printer of the run, so that what
-// is chosen for one printout carries over to the next; true to print.
+inline const char* const ApplicationTitle = " FLUVARA ";
+
+// Decides for a print job where it goes: gets the run's printer, sets it up
+// and gives true to print on it. The printer dialog unless replaced.
 using TPrintTarget = std::function<bool(QPrinter& printer)>;
 
-// Replaces the printer dialog, as tests do to print into a file without a
-// modal dialog; an empty target brings the dialog back.
-void SetPrintTarget(TPrintTarget target);
+class TResultOutput : public QObject {
+    Q_OBJECT
+public:
+    explicit TResultOutput(const THeaderLine& headerLine, QObject* parent = nullptr);
+    ~TResultOutput() override;
 
-void CopyCircleResult(TMainForm& main);    // NClipBtnClick
-void CopyChannelResult(TMainForm& main);   // GClipBtnClick
-void PrintCircleReport(TMainForm& main);   // DruckBtnClick
-void PrintChannelReport(TMainForm& main);  // GDruSBtnClick
+    // Replaces the printer dialog, as tests do to print into a file without a
+    // modal dialog; an empty target brings the dialog back.
+    void SetPrintTarget(TPrintTarget target);
+
+    // The one printer of the run: what is chosen for one printout carries over to the next.
+    QPrinter& Printer();
+
+    // Puts the text on the clipboard and tells who keeps the last copy.
+    void Copy(const std::string& text);
+
+    // One print job: the title dialog, the printer dialog over window (or the
+    // target), the page. A failure of the printing system is shown over
+    // window and the program goes on. False when nothing was printed.
+    bool Print(QWidget* window, TPrintTitleDialog* titles, const TPrintout& printout);
+
+    // The page with the given titles on any printer, asking nothing: for a
+    // preview or a file. Throws std::exception when the printing system fails.
+    void Render(QPrinter& printer, const TPrintTitles& titles, const TPrintout& printout) const;
+
+signals:
+    // The text last put on the clipboard, as the clipboard viewer shows it.
+    void Copied(const QString& text);
+
+private:
+    TPrintRequest Request() const;
+
+    const THeaderLine& headerLine_;
+    TPrintTarget target_;
+    std::unique_ptr<QPrinter> printer_;
+};
 
 } // namespace fluvara

@@ -3,12 +3,15 @@
 #include "About.h"
 #include "Clipinh.h"
 #include "Gbem.h"
+#include "HeaderLineSetting.h"
 #include "Headline.h"
 #include "Kbtab.h"
 #include "Ksttab.h"
 #include "Main.h"
 #include "Nbem.h"
+#include "ResultOutput.h"
 #include "Theo.h"
+#include "settingsstore.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -55,11 +58,14 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     InstallFontSubstitutes();
     InstallGermanQtTexts();
     auto windows = std::make_unique<TApplicationWindows>();
+    windows->headerLine = std::make_unique<THeaderLine>(QString::fromUtf8(InitialHeaderLine));
+    windows->headerLine->Load();
+    windows->output = std::make_unique<TResultOutput>(*windows->headerLine);
     windows->mainForm = std::make_unique<TMainForm>();
     windows->aboutForm = std::make_unique<TAboutForm>();
-    windows->clipForm = std::make_unique<TClipForm>(*windows->mainForm->Memo1());
+    windows->clipForm = std::make_unique<TClipForm>(windows->mainForm->Memo1());
     windows->gBemForm = std::make_unique<TGBemForm>();
-    windows->headLineForm = std::make_unique<THeadLineForm>(windows->mainForm->HeaderLine());
+    windows->headLineForm = std::make_unique<THeadLineForm>(*windows->headerLine);
     windows->kbForm = std::make_unique<TkbForm>();
     windows->kstForm = std::make_unique<TkstForm>();
     windows->nBemForm = std::make_unique<TNBemForm>();
@@ -74,7 +80,7 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     dialogs.kst = windows->kstForm.get();
     dialogs.nBem = windows->nBemForm.get();
     dialogs.theo = windows->theoForm.get();
-    windows->mainForm->SetDialogs(dialogs);
+    windows->mainForm->Connect(dialogs, *windows->output);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = windows->mainForm->frameGeometry();

@@ -5,6 +5,8 @@
 
 namespace fluvara {
 
+class THeaderLine;
+class TResultOutput;
 class TMainForm;
 class TAboutForm;
 class TClipForm;
@@ -19,7 +21,10 @@ struct TApplicationWindows {
     TApplicationWindows();
     ~TApplicationWindows();
 
-    // Declared first, destroyed last: the dialogs go before the main window.
+    // Declared first, destroyed last: the dialogs go before the main window,
+    // the windows before the header line and the output they use.
+    std::unique_ptr<THeaderLine> headerLine;
+    std::unique_ptr<TResultOutput> output;
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TAboutForm> aboutForm;
     std::unique_ptr<TClipForm> clipForm;

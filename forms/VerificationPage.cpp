@@ -4,14 +4,11 @@
 #include "FormStyle.h"
 #include "Icons.h"
 #include "InputField.h"
-#include "Kbtab.h"
-#include "Main.h"
-#include "Nbem.h"
-#include "ResultOutput.h"
-#include "Theo.h"
 
 #include "calcerror.h"
 #include "circle.h"
+#include "circleprintout.h"
+#include "clipboardtext.h"
 #include "numbercheck.h"
 #include "textformat.h"
 
@@ -24,8 +21,8 @@ constexpr int FieldMaxChars = 6;
 const char* const NoFullFlowMessage = "Bitte zuerst die Vollfüllung berechnen";
 } // namespace
 
-TVerificationPage::TVerificationPage(TMainForm& mainForm)
-    : ui(std::make_unique<Ui::TVerificationPage>()), main_(mainForm)
+TVerificationPage::TVerificationPage(QWidget* parent)
+    : TCalculationPage(parent), ui(std::make_unique<Ui::TVerificationPage>())
 {
     ui->setupUi(this);
     SetBackground(this, SilverColor);
@@ -90,16 +87,19 @@ void TVerificationPage::ShowError(const QString& message, QWidget* field)
     field->setFocus();
 }
 
-void TVerificationPage::DrawSketch(int full)
+void TVerificationPage::ShowPipe(int full)
 {
-    TCircleSketch& sketch = main_.CircleSketch();
-    sketch.d = d_;
-    sketch.h = h_;
-    sketch.Full = full;
-    sketch.LabelsOnly = 0;
-    full_ = full;
-    report_ = sketch;
-    main_.DrawCircleSketch();
+    pipe_.Full = full;
+    pipe_.LabelsOnly = 0;
+    pipeInUse_ = true;
+    emit SketchChanged();
+}
+
+TCircleSketch TVerificationPage::Sketch() const { return pipeInUse_ ? pipe_ : TCircleSketch{}; }
+
+void TVerificationPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
+{
+    DrawCircleSketch(surface, Sketch(), centre, bevel);
 }
 
 void TVerificationPage::OKBtn1Click()
@@ -124,13 +124,12 @@ void TVerificationPage::OKBtn1Click()
         ShowError(QString::fromUtf8(e.what()), ui->DNEdit);
         return;
     }
-    d_ = full.dc;
     Qv_ = full.Qv;
     vv_ = full.vv;
 
     ui->QvLabel->setText(FromUtf8(Fmt("%4.2f ", Qv_)));
     ui->VvLabel->setText(FromUtf8(Fmt("%4.2f ", vv_)));
-    ui->DNLabel->setText(FromUtf8(ui->CBox95->isChecked() ? Fmt("%.2f ", d_) : Fmt("%s ", fields[0].working)));
+    ui->DNLabel->setText(FromUtf8(ui->CBox95->isChecked() ? Fmt("%.2f ", full.dc) : Fmt("%s ", fields[0].working)));
     ui->kbLabel->setText(FromUtf8(Fmt("%s ", fields[1].working)));
     ui->IeLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
     // Partial results of another pipe must not stay beside the new ones, also
@@ -139,9 +138,10 @@ void TVerificationPage::OKBtn1Click()
         label->clear();
     ui->OKBtn2->setEnabled(true);
 
-    h_ = full.hFull;
-    DrawSketch(1);
-    WriteCircleFullFlowLines(main_.CircleResultLines(), dEntered, d_, kb, Is, Qv_, vv_);
+    pipe_.d = full.dc;
+    pipe_.h = full.hFull;
+    ShowPipe(1);
+    WriteCircleFullFlowLines(lines_, dEntered, pipe_.d, kb, Is, Qv_, vv_);
     ui->NClipBtn->setEnabled(true);
     ui->NDruSBtn->setEnabled(true);
 }
@@ -153,7 +153,7 @@ void TVerificationPage::OKBtn2Click()
     const double Qt = field.value;
     // After the clear button or a transfer from the design page there is no
     // pipe to fill until the next full-flow run.
-    if (d_ == 0) {
+    if (!pipeInUse_) {
         ShowError(QString::fromUtf8(NoFullFlowMessage), ui->DNEdit);
         return;
     }
@@ -163,7 +163,7 @@ void TVerificationPage::OKBtn2Click()
     }
     TCirclePartialFlow partial;
     try {
-        partial = CirclePartialFlow(d_, Qv_, vv_, Qt);
+        partial = CirclePartialFlow(pipe_.d, Qv_, vv_, Qt);
     } catch (const CalculationError& e) {
         ShowError(QString::fromUtf8(e.what()), ui->QtEdit);
         return;
@@ -174,9 +174,9 @@ void TVerificationPage::OKBtn2Click()
     ui->QtvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.qq)));
     ui->htvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.hd)));
 
-    h_ = partial.h;
-    DrawSketch(0);
-    WriteCirclePartialFlowLines(main_.CircleResultLines(), Qt, partial.h, partial.hd, partial.qq, partial.vt);
+    pipe_.h = partial.h;
+    ShowPipe(0);
+    WriteCirclePartialFlowLines(lines_, Qt, partial.h, partial.hd, partial.qq, partial.vt);
 }
 
 void TVerificationPage::RadiBtn1Click()
@@ -188,25 +188,19 @@ void TVerificationPage::RadiBtn1Click()
     ui->QtEdit->clear();
     for (QLabel* label : {ui->QtLabel, ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel, ui->ErrLabel})
         label->clear();
-    main_.CircleResultLines().Clear(0, CircleResultLineCount - 1);
+    lines_.Clear(0, CircleResultLineCount - 1);
     ui->NClipBtn->setEnabled(false);
     ui->CBox95->setChecked(false);
-    if (TNBemForm* titles = main_.Dialogs().nBem)
-        titles->ClearTitles();
+    emit Cleared();
     ui->NDruSBtn->setEnabled(false);
 
-    ForgetResult();
-    main_.DrawCircleSketch();
+    pipe_ = TCircleSketch{};
+    ForgetPipe();
 }
 
 void TVerificationPage::TabSheet1Show()
 {
-    TCircleSketch& sketch = main_.CircleSketch();
-    sketch.d = d_;
-    sketch.h = h_;
-    sketch.Full = full_;
-    sketch.LabelsOnly = (d_ == 0 || h_ == 0) ? 1 : 0;
-    main_.DrawCircleSketch();
+    emit SketchChanged();
     ui->DNEdit->setFocus();
 }
 
@@ -220,33 +214,23 @@ void TVerificationPage::TakeOverDesign(const QString& qtText, const QString& isT
                           ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel})
         label->clear();
     ui->CBox95->setChecked(false);
-    ForgetResult();
+    ForgetPipe();
 }
 
-void TVerificationPage::ForgetResult()
+void TVerificationPage::ForgetPipe()
 {
-    d_ = 0;
-    h_ = 0;
-    full_ = 0;
-    TCircleSketch& sketch = main_.CircleSketch();
-    sketch.Full = 0;
-    sketch.LabelsOnly = 1;
+    pipeInUse_ = false;
+    emit SketchChanged();
 }
 
-void TVerificationPage::NClipBtnClick() { CopyCircleResult(main_); }
+void TVerificationPage::NClipBtnClick() { emit CopyRequested(CircleClipboardText(lines_)); }
 
-void TVerificationPage::DruckBtnClick() { PrintCircleReport(main_); }
+TPrintout TVerificationPage::Printout() const { return CirclePrintout(pipe_, lines_); }
 
-void TVerificationPage::SpeedButton1Click()
-{
-    if (TkbForm* table = main_.Dialogs().kb)
-        table->exec();
-}
+void TVerificationPage::DruckBtnClick() { emit PrintRequested(Printout()); }
 
-void TVerificationPage::TheoSBtnClick()
-{
-    if (TTheoForm* explanations = main_.Dialogs().theo)
-        explanations->exec();
-}
+void TVerificationPage::SpeedButton1Click() { emit KbTableRequested(); }
+
+void TVerificationPage::TheoSBtnClick() { emit ExplanationsRequested(); }
 
 } // namespace fluvara

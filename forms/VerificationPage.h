@@ -1,9 +1,11 @@
 #pragma once
 // The page " Kreisprofil Nachw. ": full flow and partial flow of a circular pipe.
 
-#include "circlesketch.h"
+#include "CalculationPage.h"
 
-#include <QWidget>
+#include "circlesketch.h"
+#include "printframe.h"
+#include "resultlines.h"
 
 #include <memory>
 #include <string>
@@ -14,12 +16,10 @@ class TVerificationPage;
 
 namespace fluvara {
 
-class TMainForm;
-
-class TVerificationPage : public QWidget {
+class TVerificationPage : public TCalculationPage {
     Q_OBJECT
 public:
-    explicit TVerificationPage(TMainForm& mainForm);
+    explicit TVerificationPage(QWidget* parent = nullptr);
     ~TVerificationPage() override;
 
     void InitialState();
@@ -36,31 +36,43 @@ public:
     // The design page hands over its inputs and the designed diameter.
     void TakeOverDesign(const QString& qtText, const QString& isText, const QString& kbText, double D);
 
-    // The picture of the last successful run, which the result lines describe:
-    // what the printout draws even after the page's values were reset.
-    const TCircleSketch& ReportSketch() const { return report_; }
+    void PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const override;
+    void PageShown() override { TabSheet1Show(); }
+
+    // What the window shows in the sketch area for this page.
+    TCircleSketch Sketch() const;
+    const TResultLines& ResultLines() const { return lines_; }
+    // The page the print button prints: the result lines and the pipe they describe.
+    TPrintout Printout() const;
+
+signals:
+    void CopyRequested(const std::string& text);
+    void PrintRequested(const TPrintout& printout);
+    // The clear button emptied the page.
+    void Cleared();
+    void KbTableRequested();
+    void ExplanationsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowError(const QString& message, QWidget* field);
-    void DrawSketch(int full);
-    // No diameter until the next full-flow run; the sketch shows its placeholder.
-    void ForgetResult();
+    void ShowPipe(int full);
+    // No pipe until the next full-flow run; the sketch shows its placeholder.
+    void ForgetPipe();
 
     std::unique_ptr<Ui::TVerificationPage> ui;
-    TMainForm& main_;
-    // Values of the last successful full-flow run. A failed run leaves them, so
-    // the sketch and the partial flow never work on a diameter that failed its check.
-    double d_ = 0;   // mm, clear width
-    double h_ = 0;   // cm
-    double Qv_ = 0;  // l/s, cut to two decimals
+    // The pipe of the last successful run (LabelsOnly 0): what the result lines
+    // describe and the printout draws, also after a transfer put the
+    // placeholder on the screen. A failed run leaves it.
+    TCircleSketch pipe_;
+    // The sketch shows the pipe and the partial flow may fill it; never after
+    // the clear button or a transfer, until the next full-flow run.
+    bool pipeInUse_ = false;
+    double Qv_ = 0;  // l/s of the pipe's full flow, cut to two decimals
     double vv_ = 0;  // m/s
-    // 1 while the last run was a full flow. Each circular page shows its own
-    // picture: a design result is never drawn over this page's full pipe.
-    int full_ = 0;
-    TCircleSketch report_;
+    TResultLines lines_ = MakeCircleResultLines();
 };
 
 } // namespace fluvara

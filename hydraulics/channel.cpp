@@ -2,6 +2,7 @@
 
 #include "calcerror.h"
 #include "constants.h"
+#include "stepsearch.h"
 
 #include <cmath>
 
@@ -107,43 +108,23 @@ TNormalDepth NormalDepth(double Q, double Is, double kstBottom, double kstLeft, 
     const double Qm = Q * 0.001;
     const double rootIs = std::sqrt(Is * 0.001);
     TNormalDepth r;
-    double h = 0;
     double hn = 0.1;
-    double s = 0.01;
-    bool up = false;
-    bool down = false;
-    double diff = 0.0002;
-    while (diff > 0.0001) {
-        if (++r.passes > NormalDepthPassLimit)
-            throw CalculationError(NormalDepthNoSolutionMessage);
-        if (hn < h) {
-            if (up) {
-                up = false;
-                s = 0.1 * s;
-            } else {
-                down = true;
-            }
-            h = h - 10 * s;
-        }
-        if (hn > h) {
-            if (down) {
-                down = false;
-                s = 0.1 * s;
-            } else {
-                up = true;
-            }
-            h = h + 10 * s;
-        }
-        if (h > MaxDepth)
-            throw CalculationError(NormalDepthLimitMessage);
-        r.section = SectionOf(shape, h);
-        r.kstMean = CompositeKst(r.section, kstBottom, kstLeft, kstRight);
-        const double R = r.section.A / r.section.P;
-        hn = Qm / (rootIs * r.kstMean * std::pow(R, TwoThirds) * r.section.Bm);
-        if (!std::isfinite(hn))
-            throw CalculationError(NotFiniteMessage);
-        diff = std::fabs(hn - h);
-    }
+    const TSteppingResult found = SteppingSearch(
+        {0, 0.01, 0.0002, 0.0001, NormalDepthPassLimit, NormalDepthNoSolutionMessage},
+        [&](double h) { return hn < h; }, [&](double h) { return hn > h; },
+        [&](double h) {
+            if (h > MaxDepth)
+                throw CalculationError(NormalDepthLimitMessage);
+            r.section = SectionOf(shape, h);
+            r.kstMean = CompositeKst(r.section, kstBottom, kstLeft, kstRight);
+            const double R = r.section.A / r.section.P;
+            hn = Qm / (rootIs * r.kstMean * std::pow(R, TwoThirds) * r.section.Bm);
+            if (!std::isfinite(hn))
+                throw CalculationError(NotFiniteMessage);
+            return std::fabs(hn - h);
+        });
+    const double h = found.x;
+    r.passes = found.passes;
     r.h = h;
     return r;
 }

@@ -2,6 +2,7 @@
 
 #include "calcerror.h"
 #include "constants.h"
+#include "stepsearch.h"
 
 #include <cmath>
 
@@ -74,43 +75,22 @@ TCircleFullFlow CircleFullFlow(double d, double kb, double Is, bool reduce95)
 TCirclePartialFlow CirclePartialFlow(double dc, double Qv, double vv, double Qt)
 {
     TCirclePartialFlow r;
-    double phi = 0;
     double Qc = 0;
-    double s = 1.0;
-    bool up = false;
-    bool down = false;
-    double err = std::fabs(Qc - Qt);
     double vt = 0;
-    while (err > 0.0001) {
-        if (++r.passes > PartialFlowPassLimit)
-            throw CalculationError(PartialFlowLimitMessage);
-        const bool below = Qc < Qt;
-        const bool above = Qc > Qt;
-        if (below) {
-            if (down) {
-                down = false;
-                s = s * 0.1;
-            } else {
-                up = true;
-            }
-            phi = phi + 10 * s;
-        }
-        if (above) {
-            if (up) {
-                up = false;
-                s = s * 0.1;
-            } else {
-                down = true;
-            }
-            phi = phi - 10 * s;
-        }
-        const TSegment seg = Segment(phi, dc, vv);
-        vt = seg.vt;
-        Qc = seg.Q;
-        err = std::fabs(Qc - Qt);
-        if (std::isnan(err))
-            throw CalculationError(NotFiniteMessage);
-    }
+    const TSteppingResult found = SteppingSearch(
+        {0, 1.0, std::fabs(Qc - Qt), 0.0001, PartialFlowPassLimit, PartialFlowLimitMessage},
+        [&](double) { return Qc > Qt; }, [&](double) { return Qc < Qt; },
+        [&](double phi) {
+            const TSegment seg = Segment(phi, dc, vv);
+            vt = seg.vt;
+            Qc = seg.Q;
+            const double err = std::fabs(Qc - Qt);
+            if (std::isnan(err))
+                throw CalculationError(NotFiniteMessage);
+            return err;
+        });
+    const double phi = found.x;
+    r.passes = found.passes;
     const double phir = phi * Pi * OneOver180;
     const double sq = std::sin(phir * 0.25);
     r.phi = phi;
@@ -126,47 +106,26 @@ TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09
 {
     TCircleDesign r;
     r.Qbem = use09 ? Q * (1.0 / 0.9) : Q;
-    double D = 50;
     double Qc = 0;
-    double s = 10;
-    bool up = false;
-    bool down = false;
-    double err = std::fabs(Qc - r.Qbem);
     double hm = 0;
     TFullFlowTerms full{};
     TSegment seg{};
-    while (err > 0.001) {
-        if (++r.passes > DesignPassLimit)
-            throw CalculationError(DesignLimitMessage);
-        const bool below = Qc < r.Qbem;
-        const bool above = Qc > r.Qbem;
-        if (below) {
-            if (down) {
-                down = false;
-                s = s * 0.1;
-            } else {
-                up = true;
-            }
-            D = D + 10 * s;
-        }
-        if (above) {
-            if (up) {
-                up = false;
-                s = s * 0.1;
-            } else {
-                down = true;
-            }
-            D = D - 10 * s;
-        }
-        full = FullFlowTerms(D, kb, Is);
-        hm = 0.01 * hd * D * 0.001;
-        const double phi = std::asin(std::sqrt(hm / (D * 0.001))) * 4 * 180 / Pi;
-        seg = Segment(phi, D, full.vv);
-        Qc = seg.Q;
-        err = std::fabs(Qc - r.Qbem);
-        if (std::isnan(err))
-            throw CalculationError(NotFiniteMessage);
-    }
+    const TSteppingResult found = SteppingSearch(
+        {50, 10, std::fabs(Qc - r.Qbem), 0.001, DesignPassLimit, DesignLimitMessage},
+        [&](double) { return Qc > r.Qbem; }, [&](double) { return Qc < r.Qbem; },
+        [&](double D) {
+            full = FullFlowTerms(D, kb, Is);
+            hm = 0.01 * hd * D * 0.001;
+            const double phi = std::asin(std::sqrt(hm / (D * 0.001))) * 4 * 180 / Pi;
+            seg = Segment(phi, D, full.vv);
+            Qc = seg.Q;
+            const double err = std::fabs(Qc - r.Qbem);
+            if (std::isnan(err))
+                throw CalculationError(NotFiniteMessage);
+            return err;
+        });
+    const double D = found.x;
+    r.passes = found.passes;
     r.D = D;
     r.h = hm * 100;
     r.Qv = full.Qv;

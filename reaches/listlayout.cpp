@@ -74,7 +74,7 @@ std::optional<TReachKind> KindOfHeader(std::span<const std::string> header)
 
 TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
 {
-    const std::string where = Fmt("Zeile %d: ", static_cast<long long>(line));
+    const std::string where = line > 0 ? Fmt("Zeile %d: ", static_cast<long long>(line)) : std::string();
     const bool circle = HasAny(header, TReachKind::Circle);
     const bool channel = HasAny(header, TReachKind::Channel);
     if (circle && channel)

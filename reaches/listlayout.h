@@ -30,7 +30,7 @@ struct TListLayout {
 // Result columns found in the header (names of results and "Status") are
 // earlier results: they are dropped and calculated anew.
 // Throws TInputError: an unknown list, two columns of one name, a missing
-// required column. line is the header's line for the messages.
+// required column. line is the header's line for the messages (0: none).
 TListLayout ReadHeader(std::span<const std::string> header, std::size_t line = 1);
 
 // Which list a header belongs to, without the required-column check.

@@ -373,10 +373,10 @@ private slots:
         QCOMPARE(shown, "");
 
         const QString copy = "   d       =   300.0 mm\n    Qv      =    95.12 l/s\n   \n   ";
-        mainForm.Memo1()->setPlainText(copy);
+        Find<QPlainTextEdit>(&mainForm, "Memo1")->setPlainText(copy);
         QVERIFY(Activate(viewer));
         QCOMPARE(view->toPlainText(), copy);
-        mainForm.Memo1()->setPlainText("   Zweite Kopie");
+        Find<QPlainTextEdit>(&mainForm, "Memo1")->setPlainText("   Zweite Kopie");
         QVERIFY(Reactivate(viewer));
         QCOMPARE(view->toPlainText(), "   Zweite Kopie");
         Click(viewer, "CloseBtn");

@@ -1,5 +1,6 @@
 // The header line dialog and the stored header line.
 
+#include "HeaderLineSetting.h"
 #include "Headline.h"
 #include "Main.h"
 #include "Startup.h"
@@ -31,19 +32,19 @@ private slots:
 
     void missingValueGivesEmptyHeaderLine()
     {
-        QString headerLine = Initial;
+        THeaderLine headerLine(Initial);
         THeadLineForm dialog(headerLine);
-        QCOMPARE(headerLine, "");
+        QCOMPARE(headerLine.Text(), "");
         QCOMPARE(Text(&dialog, "HLineEdit"), "");
     }
 
     void storedValueFillsField()
     {
         settings_->SetHeaderValue(QString::fromUtf8("Ingenieurbüro Muster"));
-        QString headerLine = Initial;
+        THeaderLine headerLine(Initial);
         THeadLineForm dialog(headerLine);
-        QCOMPARE(headerLine, QString::fromUtf8("Ingenieurbüro Muster"));
-        QCOMPARE(Text(&dialog, "HLineEdit"), headerLine);
+        QCOMPARE(headerLine.Text(), QString::fromUtf8("Ingenieurbüro Muster"));
+        QCOMPARE(Text(&dialog, "HLineEdit"), headerLine.Text());
     }
 
     void valueOfAnotherTypeKeepsHeaderLine_data()
@@ -56,9 +57,9 @@ private slots:
     {
         QFETCH(QVariant, stored);
         settings_->SetHeaderValue(stored);
-        QString headerLine = Initial;
+        THeaderLine headerLine(Initial);
         THeadLineForm dialog(headerLine);
-        QCOMPARE(headerLine, Initial);
+        QCOMPARE(headerLine.Text(), Initial);
         QCOMPARE(Text(&dialog, "HLineEdit"), Initial);
     }
 
@@ -66,9 +67,9 @@ private slots:
     {
         const QString longText = QString::fromUtf8("Ä123456789").repeated(7);
         settings_->SetHeaderValue(longText);
-        QString headerLine = Initial;
+        THeaderLine headerLine(Initial);
         THeadLineForm dialog(headerLine);
-        QCOMPARE(headerLine, longText.left(64));
+        QCOMPARE(headerLine.Text(), longText.left(64));
         QCOMPARE(Text(&dialog, "HLineEdit"), longText.left(64));
     }
 
@@ -86,7 +87,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, headerLine);
         settings_->SetHeaderValue("Alt");
-        QString programHeaderLine = Initial;
+        THeaderLine programHeaderLine(Initial);
         THeadLineForm dialog(programHeaderLine);
         QVERIFY(Activate(&dialog));
         TypeLetters(&dialog, "HLineEdit", typed);
@@ -94,7 +95,7 @@ private slots:
         Click(&dialog, "xOKBtn");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(programHeaderLine, headerLine);
+        QCOMPARE(programHeaderLine.Text(), headerLine);
         const QVariant stored = settings_->HeaderValue();
         QCOMPARE(stored.typeId(), QMetaType::QString);
         QCOMPARE(stored.toString(), headerLine);
@@ -103,25 +104,25 @@ private slots:
     void okNeverStoresHalfACharacter()
     {
         // the field's 64-unit limit can cut a character outside the basic plane in two
-        QString programHeaderLine = Initial;
+        THeaderLine programHeaderLine(Initial);
         THeadLineForm dialog(programHeaderLine);
         Find<QLineEdit>(&dialog, "HLineEdit")->setText(QString(63, 'x') + QString::fromUtf8("\xF0\x9F\x8C\x8A"));
         Click(&dialog, "xOKBtn");
-        QCOMPARE(programHeaderLine, QString(63, 'x'));
+        QCOMPARE(programHeaderLine.Text(), QString(63, 'x'));
         QCOMPARE(settings_->HeaderValue().toString(), QString(63, 'x'));
     }
 
     void cancelStoresNothingAndKeepsTypedText()
     {
         settings_->SetHeaderValue("Alt");
-        QString headerLine = Initial;
+        THeaderLine headerLine(Initial);
         THeadLineForm dialog(headerLine);
         QVERIFY(Activate(&dialog));
         TypeInto(&dialog, "HLineEdit", "Neu");
         Click(&dialog, "xCancelBtn");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(headerLine, "Alt");
+        QCOMPARE(headerLine.Text(), "Alt");
         QCOMPARE(settings_->HeaderValue(), QVariant("Alt"));
         QVERIFY(Activate(&dialog));
         QCOMPARE(Text(&dialog, "HLineEdit"), "Neu");
@@ -130,7 +131,7 @@ private slots:
     void activationFocusesFieldWithoutSelection()
     {
         settings_->SetHeaderValue("Alt");
-        QString headerLine = Initial;
+        THeaderLine headerLine(Initial);
         THeadLineForm dialog(headerLine);
         QVERIFY(Activate(&dialog));
         QCOMPARE(FocusName(), "HLineEdit");
@@ -150,7 +151,7 @@ private slots:
         settings_->SetHeaderValue("Büro A");
         auto windows = CreateApplicationWindows();
         TMainForm& mainForm = *windows->mainForm;
-        QCOMPARE(mainForm.HeaderLine(), "Büro A");
+        QCOMPARE(windows->headerLine->Text(), "Büro A");
         QVERIFY(Activate(&mainForm));
 
         THeadLineForm* dialog = windows->headLineForm.get();
@@ -163,7 +164,7 @@ private slots:
         });
         Click(&mainForm, "HLineBtn");
         QVERIFY(acted);
-        QCOMPARE(mainForm.HeaderLine(), "Büro B");
+        QCOMPARE(windows->headerLine->Text(), "Büro B");
         QCOMPARE(settings_->HeaderValue(), QVariant("Büro B"));
 
         QTimer::singleShot(0, dialog, [&] {
@@ -171,7 +172,7 @@ private slots:
             Click(dialog, "xCancelBtn");
         });
         Click(&mainForm, "HLineBtn");
-        QCOMPARE(mainForm.HeaderLine(), "Büro B");
+        QCOMPARE(windows->headerLine->Text(), "Büro B");
         QCOMPARE(settings_->HeaderValue(), QVariant("Büro B"));
     }
 

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Clipinh.h"
 #include "Gbem.h"
+#include "HeaderLineSetting.h"
 #include "Headline.h"
 #include "Kbtab.h"
 #include "Ksttab.h"
@@ -10,13 +11,16 @@
 #include "Nbem.h"
 #include "Startup.h"
 #include "Theo.h"
+#include "VerificationPage.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace fluvara;
@@ -97,10 +101,10 @@ void MainWindowTest::initialPageState()
     QCOMPARE(Text(main, "BhdEdit"), QString("82,7"));
     QVERIFY(Find<QCheckBox>(main, "CBox0_9")->isChecked());
     QVERIFY(!Find<QCheckBox>(main, "CBox95")->isChecked());
-    const TCircleSketch& sketch = program.Main().CircleSketch();
+    const TCircleSketch sketch = program.ShownCircleSketch();
     QCOMPARE(sketch.LabelsOnly, 1);
     QCOMPARE(sketch.Full, 0);
-    QCOMPARE(program.Main().CircleResultLines().Line(0), std::string(" "));
+    QCOMPARE(program.VerificationPage().ResultLines().Line(0), std::string(" "));
     QCOMPARE(program.FocusName(), QString("DNEdit"));
 }
 
@@ -125,17 +129,32 @@ void MainWindowTest::startUpCreatesEveryWindowOnce()
     TApplicationWindows& w = program.Windows();
     QVERIFY(w.mainForm && w.aboutForm && w.clipForm && w.gBemForm && w.headLineForm && w.kbForm && w.kstForm
             && w.nBemForm && w.theoForm);
-    const TDialogs& d = program.Main().Dialogs();
-    QCOMPARE(d.about, w.aboutForm.get());
-    QCOMPARE(d.clip, w.clipForm.get());
-    QCOMPARE(d.gBem, w.gBemForm.get());
-    QCOMPARE(d.headLine, w.headLineForm.get());
-    QCOMPARE(d.kb, w.kbForm.get());
-    QCOMPARE(d.kst, w.kstForm.get());
-    QCOMPARE(d.nBem, w.nBemForm.get());
-    QCOMPARE(d.theo, w.theoForm.get());
+    QVERIFY(w.headerLine && w.output);
     // dialogs stay hidden until asked for
     QVERIFY(!w.aboutForm->isVisible());
+    // the buttons open the dialogs start-up created
+    auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
+    const struct {
+        int page;
+        const char* button;
+        QDialog* dialog;
+    } opens[] = {
+        {0, "SpClipfrageBtn", w.clipForm.get()}, {0, "HLineBtn", w.headLineForm.get()},
+        {0, "AboutBtn", w.aboutForm.get()},      {0, "SpeedButton1", w.kbForm.get()},
+        {0, "TheoSBtn", w.theoForm.get()},       {1, "SpeedButton2", w.kbForm.get()},
+        {1, "TheoSBtn2", w.theoForm.get()},      {2, "SpeedButton3", w.kstForm.get()},
+    };
+    for (const auto& o : opens) {
+        pages->setCurrentIndex(o.page);
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, [&shown] {
+            shown = QApplication::activeModalWidget();
+            if (shown)
+                shown->close();
+        });
+        Click(&program.Main(), o.button);
+        QVERIFY2(shown == o.dialog, o.button);
+    }
 }
 
 void MainWindowTest::headerLine_data()
@@ -163,7 +182,7 @@ void MainWindowTest::headerLine()
         program = std::make_unique<TRunningProgram>(stored);
     else
         program = std::make_unique<TRunningProgram>();
-    QCOMPARE(program->Main().HeaderLine(), expected);
+    QCOMPARE(program->HeaderLine().Text(), expected);
 }
 
 void MainWindowTest::closesFromToolbarAndMenu()
@@ -194,7 +213,7 @@ void MainWindowTest::pageSwitchRedrawsAndFocuses()
     QCOMPARE(program.FocusName(), QString("BQtEdit"));
     pages->setCurrentIndex(0);
     QCOMPARE(program.FocusName(), QString("DNEdit"));
-    QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 1);
 }
 
 void MainWindowTest::qtDialogsSpeakGerman()

@@ -90,17 +90,20 @@ void AnswerTitleDialog(const QString& button, const QStringList& fieldNames, con
 // The printer dialog replaced by printing into a PDF file.
 class TPdfTarget {
 public:
-    explicit TPdfTarget(const QString& path, bool confirm = true)
+    TPdfTarget(TResultOutput& output, const QString& path, bool confirm = true) : output_(output)
     {
-        SetPrintTarget([this, path, confirm](QPrinter& printer) {
+        output_.SetPrintTarget([this, path, confirm](QPrinter& printer) {
             ++asked;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return confirm;
         });
     }
-    ~TPdfTarget() { SetPrintTarget({}); }
+    ~TPdfTarget() { output_.SetPrintTarget({}); }
     int asked = 0;
+
+private:
+    TResultOutput& output_;
 };
 
 const char* const HeaderLine = "Ingenieurbüro Muster";
@@ -167,7 +170,7 @@ void OutputTest::copyAfterFullFlow()
     FullFlow(program);
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
-    QCOMPARE(program.Main().Memo1()->toPlainText(), QString(FullFlowCopy).replace("\r\n", "\n"));
+    QCOMPARE(program.Main().Memo1().toPlainText(), QString(FullFlowCopy).replace("\r\n", "\n"));
 
     // the viewer shows what this program copied, not what is on the clipboard now
     QGuiApplication::clipboard()->setText("aus einem anderen Programm");
@@ -185,7 +188,7 @@ void OutputTest::channelCopy()
              qPrintable(copy));
     QVERIFY2(copy.endsWith(Lines({"Profilbreite gesamt    bp  =   300.00 cm     "})), qPrintable(copy));
     QVERIFY(!copy.contains(QString::fromUtf8("strömend")));
-    QCOMPARE(program.Main().Memo1()->toPlainText(), QString(copy).replace("\r\n", "\n"));
+    QCOMPARE(program.Main().Memo1().toPlainText(), QString(copy).replace("\r\n", "\n"));
 }
 
 void OutputTest::printCircleReport()
@@ -196,7 +199,7 @@ void OutputTest::printCircleReport()
     Click(VerificationPage(program), "OKBtn2");
     QTemporaryDir dir;
     const QString path = dir.filePath("kreisprofil.pdf");
-    TPdfTarget target(path);
+    TPdfTarget target(program.Output(), path);
     AnswerTitleDialog("NBemBBtn", {"NBemEdit1", "NBemEdit2", "NSEdit"},
                       {"Kanal Nord", QString::fromUtf8("Haltung 12 bis 13, Prüfung"), "7"});
     Click(VerificationPage(program), "NDruSBtn");
@@ -231,7 +234,7 @@ void OutputTest::printChannelReport()
     CalculateChannel(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("gerinne.pdf");
-    TPdfTarget target(path);
+    TPdfTarget target(program.Output(), path);
     AnswerTitleDialog("GBemBBtn", {"GBemEdit1", "GBemEdit2", "GSEdit"}, {"Graben West", "Abschnitt 3", "12"});
     Click(ChannelPage(program), "GDruSBtn");
     QVERIFY(QFile::exists(path));
@@ -255,7 +258,7 @@ void OutputTest::cancelledPrinterDialogPrintsNothing()
     FullFlow(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("kreisprofil.pdf");
-    TPdfTarget target(path, false);
+    TPdfTarget target(program.Output(), path, false);
     // closing the title dialog with its close box still leads to the printer dialog
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -271,7 +274,7 @@ void OutputTest::failedPrintJobIsReported()
 {
     TRunningProgram program;
     FullFlow(program);
-    TPdfTarget target("/nonexistent-folder/kreisprofil.pdf");
+    TPdfTarget target(program.Output(), "/nonexistent-folder/kreisprofil.pdf");
     QString message;
     AnswerTitleDialog("NBemBBtn", {}, {}, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -1,6 +1,7 @@
 #include "windowtest.h"
 
 #include "Main.h"
+#include "VerificationPage.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,11 +27,12 @@ void FullFlow(const QObject* page, const QString& d, const QString& kb, const QS
     Click(page, "OKBtn1");
 }
 
-std::vector<std::string> ResultLines(TMainForm& main)
+std::vector<std::string> ResultLines(const TRunningProgram& program)
 {
+    const TResultLines& table = program.VerificationPage().ResultLines();
     std::vector<std::string> lines;
-    for (int i = 0; i < main.CircleResultLines().Count(); ++i)
-        lines.push_back(main.CircleResultLines().Line(i));
+    for (int i = 0; i < table.Count(); ++i)
+        lines.push_back(table.Line(i));
     return lines;
 }
 
@@ -141,7 +143,7 @@ void VerificationPageTest::fullFlow()
     QCOMPARE(Text(page, "ErrLabel"), QString(" "));
     for (const char* name : {"OKBtn2", "NClipBtn", "NDruSBtn"})
         QVERIFY2(Enabled(page, name), name);
-    const TCircleSketch& sketch = program.Main().CircleSketch();
+    const TCircleSketch& sketch = program.ShownCircleSketch();
     QCOMPARE(sketch.Full, 1);
     QCOMPARE(sketch.LabelsOnly, 0);
     QCOMPARE(sketch.h, sketch.d * 0.1);
@@ -154,14 +156,14 @@ void VerificationPageTest::fullFlowReport()
     TRunningProgram program;
     const QObject* page = Find<QWidget>(&program.Main(), "TabSheet1");
     FullFlow(page, "300", "1,5", "5", true);
-    const std::vector<std::string> lines = ResultLines(program.Main());
+    const std::vector<std::string> lines = ResultLines(program);
     QCOMPARE(lines[3], std::string(" Innendurchmesser       d   =  300.00 mm     "));
     QCOMPARE(lines[4], std::string(" lichte Weite          l.W. =  285.00 mm     "));
     QCOMPARE(lines[8], std::string(" Abflußmenge Vollfüll.  Qv  =   60.32 l/s    "));
     QCOMPARE(lines[9], std::string(" Geschwindig.Vollfüll.  Vv  =    0.95 m/s    "));
     for (int i = 11; i <= 16; ++i)
         QCOMPARE(lines[static_cast<std::size_t>(i)], std::string());
-    QCOMPARE(program.Main().CircleSketch().d, 285.0);
+    QCOMPARE(program.ShownCircleSketch().d, 285.0);
 }
 
 void VerificationPageTest::partialFlow()
@@ -169,7 +171,7 @@ void VerificationPageTest::partialFlow()
     TRunningProgram program;
     const QObject* page = Find<QWidget>(&program.Main(), "TabSheet1");
     FullFlow(page, "300", "1,5", "5");
-    const std::vector<std::string> fullReport = ResultLines(program.Main());
+    const std::vector<std::string> fullReport = ResultLines(program);
     TypeInto(page, "QtEdit", "40");
     Click(page, "OKBtn2");
     QStringList shown;
@@ -177,7 +179,7 @@ void VerificationPageTest::partialFlow()
         shown << Text(page, name);
     QCOMPARE(shown, (QStringList{"40 ", "57.9 ", "16.4 ", "54.7 ", "1.01 "}));
     QCOMPARE(Text(page, "ErrLabel"), QString(" "));
-    const std::vector<std::string> lines = ResultLines(program.Main());
+    const std::vector<std::string> lines = ResultLines(program);
     QVERIFY(std::equal(lines.begin(), lines.begin() + 11, fullReport.begin()));
     QCOMPARE(lines[11], std::string(" Abflußmenge Teilfüll.  Qt  =   40.00 l/s    "));
     QCOMPARE(lines[12], std::string(" Füllhöhe               h   =   16.40 cm     "));
@@ -185,7 +187,7 @@ void VerificationPageTest::partialFlow()
     QCOMPARE(lines[14], std::string(" Verhältnis           Qt/Qv =   57.87 o/o    "));
     QCOMPARE(lines[15], std::string(" Geschwindig.Teilfüll.  Vt  =    1.01 m/s    "));
     QCOMPARE(lines[16], std::string("------------------------------------------- "));
-    const TCircleSketch& sketch = program.Main().CircleSketch();
+    const TCircleSketch& sketch = program.ShownCircleSketch();
     QCOMPARE(sketch.Full, 0);
     QCOMPARE(sketch.LabelsOnly, 0);
     QCOMPARE(QString::number(sketch.h, 'f', 2), QString("16.40"));
@@ -203,7 +205,7 @@ void VerificationPageTest::newFullFlowEmptiesPartialResults()
         QCOMPARE(Text(page, name), QString());
     QCOMPARE(Text(page, "QtEdit"), QString("40"));
     for (int i = 11; i <= 16; ++i)
-        QCOMPARE(program.Main().CircleResultLines().Line(i), std::string());
+        QCOMPARE(program.VerificationPage().ResultLines().Line(i), std::string());
 }
 
 void VerificationPageTest::fullFlowErrors_data()
@@ -254,7 +256,7 @@ void VerificationPageTest::failedRunKeepsResultsAndSketch()
     TMainForm& main = program.Main();
     const QObject* page = Find<QWidget>(&main, "TabSheet1");
     FullFlow(page, "300", "1,5", "5");
-    const std::vector<std::string> report = ResultLines(main);
+    const std::vector<std::string> report = ResultLines(program);
     FullFlow(page, "2000", "9", "5");
     QCOMPARE(Text(page, "ErrLabel"), QString::fromUtf8("kb-Wert ist ungültig ( >=0.25 und <=1.5 )"));
     QCOMPARE(Text(page, "QvLabel"), QString("69.12 "));
@@ -262,14 +264,14 @@ void VerificationPageTest::failedRunKeepsResultsAndSketch()
     QVERIFY(!Enabled(page, "OKBtn2"));
     QVERIFY(Enabled(page, "NClipBtn"));
     QVERIFY(Enabled(page, "NDruSBtn"));
-    QCOMPARE(ResultLines(main), report);
+    QCOMPARE(ResultLines(program), report);
     // A page switch draws the pipe of the last successful run, not the failed 2000 mm.
     auto* pages = Find<QTabWidget>(&main, "PageControl1");
     pages->setCurrentIndex(1);
     pages->setCurrentIndex(0);
-    QCOMPARE(main.CircleSketch().d, 300.0);
-    QCOMPARE(main.CircleSketch().h, 30.0);
-    QCOMPARE(main.CircleSketch().LabelsOnly, 0);
+    QCOMPARE(program.ShownCircleSketch().d, 300.0);
+    QCOMPARE(program.ShownCircleSketch().h, 30.0);
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 0);
 }
 
 void VerificationPageTest::partialFlowErrors()
@@ -359,12 +361,12 @@ void VerificationPageTest::clearButton()
                              "VvLabel", "QtLabel", "QtvLabel", "FhLabel", "htvLabel", "VtLabel", "ErrLabel"})
         QCOMPARE(Text(page, name), QString());
     for (int i = 0; i < 17; ++i)
-        QCOMPARE(main.CircleResultLines().Line(i), std::string());
+        QCOMPARE(program.VerificationPage().ResultLines().Line(i), std::string());
     QVERIFY(!Enabled(page, "NClipBtn"));
     QVERIFY(!Enabled(page, "NDruSBtn"));
     QVERIFY(Enabled(page, "OKBtn2"));  // left as it was
     QVERIFY(!Find<QCheckBox>(page, "CBox95")->isChecked());
-    const TCircleSketch& sketch = main.CircleSketch();
+    const TCircleSketch& sketch = program.ShownCircleSketch();
     QCOMPARE(sketch.LabelsOnly, 1);
     QCOMPARE(sketch.Full, 0);
 }
@@ -380,7 +382,7 @@ void VerificationPageTest::partialFlowWithoutDiameter()
     QCOMPARE(Text(page, "ErrLabel"), QString::fromUtf8("Bitte zuerst die Vollfüllung berechnen"));
     QCOMPARE(program.FocusName(), QString("DNEdit"));
     QCOMPARE(Text(page, "FhLabel"), QString());
-    QCOMPARE(program.Main().CircleSketch().LabelsOnly, 1);
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 1);
 }
 
 void VerificationPageTest::newFullFlowAfterRejectedPartialDischarge()
@@ -414,15 +416,15 @@ void VerificationPageTest::eachPageShowsItsOwnPicture()
     Click(design, "BemTeilBtn");
     pages->setCurrentIndex(0);
     FullFlow(Find<QWidget>(&main, "TabSheet1"), "300", "1,5", "5");
-    QCOMPARE(main.CircleSketch().Full, 1);
+    QCOMPARE(program.ShownCircleSketch().Full, 1);
     // the half-full designed pipe is not drawn over the full pipe of the other page
     pages->setCurrentIndex(1);
-    QCOMPARE(main.CircleSketch().Full, 0);
-    QCOMPARE(main.CircleSketch().LabelsOnly, 0);
+    QCOMPARE(program.ShownCircleSketch().Full, 0);
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 0);
     pages->setCurrentIndex(0);
-    QCOMPARE(main.CircleSketch().Full, 1);
-    QCOMPARE(main.CircleSketch().d, 300.0);
-    QCOMPARE(main.CircleSketch().h, 30.0);
+    QCOMPARE(program.ShownCircleSketch().Full, 1);
+    QCOMPARE(program.ShownCircleSketch().d, 300.0);
+    QCOMPARE(program.ShownCircleSketch().h, 30.0);
 }
 
 void VerificationPageTest::accelerators()

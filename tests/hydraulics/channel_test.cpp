@@ -1,12 +1,14 @@
 #include "channel.h"
 
 #include "calcerror.h"
+#include "stepsearch.h"
 #include "textformat.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <tuple>
@@ -333,41 +335,28 @@ ReferenceResult Reference(double Q, double Is, double kb, double kl, double kr, 
                           double beta)
 {
     ReferenceResult r;
-    double h = 0, hn = 0.1, s = 0.01, diff = 0.0002;
-    bool up = false, down = false;
-    while (diff > 0.0001) {
-        ++r.passes;
-        if (hn < h) {
-            if (up) {
-                up = false;
-                s = 0.1 * s;
-            } else {
-                down = true;
-            }
-            h = h - 10 * s;
-        }
-        if (hn > h) {
-            if (down) {
-                down = false;
-                s = 0.1 * s;
-            } else {
-                up = true;
-            }
-            h = h + 10 * s;
-        }
-        r.maxStepped = std::max(r.maxStepped, h);
-        const double Bm = std::tan(RefRad(90 - beta)) * (0.5 * h) + (std::tan(RefRad(90 - alpha)) * (0.5 * h) + 0.01 * b);
-        const double A = Bm * h;
-        const double Pl = h / std::sin(RefRad(alpha));
-        const double Pr = h / std::sin(RefRad(beta));
-        const double Pb = 0.01 * b;
-        const double P = Pr + (Pl + Pb);
-        r.kstMean = std::pow(P, 2.0 / 3.0)
-                    / std::pow(Pb / std::pow(kb, 1.5) + Pl / std::pow(kl, 1.5) + Pr / std::pow(kr, 1.5), 2.0 / 3.0);
-        hn = Q * 0.001 / (std::sqrt(Is * 0.001) * r.kstMean * std::pow(A / P, 2.0 / 3.0) * Bm);
-        diff = std::fabs(hn - h);
-        r.A = A;
-    }
+    // The stepping itself is the program's routine, without its bound on passes or depth.
+    double hn = 0.1;
+    const TSteppingResult found = SteppingSearch(
+        {0, 0.01, 0.0002, 0.0001, std::numeric_limits<int>::max(), ""}, [&](double h) { return hn < h; },
+        [&](double h) { return hn > h; },
+        [&](double h) {
+            r.maxStepped = std::max(r.maxStepped, h);
+            const double Bm =
+                std::tan(RefRad(90 - beta)) * (0.5 * h) + (std::tan(RefRad(90 - alpha)) * (0.5 * h) + 0.01 * b);
+            const double A = Bm * h;
+            const double Pl = h / std::sin(RefRad(alpha));
+            const double Pr = h / std::sin(RefRad(beta));
+            const double Pb = 0.01 * b;
+            const double P = Pr + (Pl + Pb);
+            r.kstMean = std::pow(P, 2.0 / 3.0)
+                        / std::pow(Pb / std::pow(kb, 1.5) + Pl / std::pow(kl, 1.5) + Pr / std::pow(kr, 1.5), 2.0 / 3.0);
+            hn = Q * 0.001 / (std::sqrt(Is * 0.001) * r.kstMean * std::pow(A / P, 2.0 / 3.0) * Bm);
+            r.A = A;
+            return std::fabs(hn - h);
+        });
+    const double h = found.x;
+    r.passes = found.passes;
     r.h = h;
 
     const double Qm = Q * 0.001;

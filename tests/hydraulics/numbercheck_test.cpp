@@ -178,6 +178,32 @@ TEST(ChannelFields, RangesAndMessagesInOrder)
     }
 }
 
+// Each bound of each channel field: the bound itself passes, the value just beyond it fails.
+TEST(ChannelFields, BothBoundsAreInclusive)
+{
+    const struct {
+        const TFieldRule& rule;
+        const char* inside;
+        const char* outside;
+    } cases[] = {
+        {ChannelFieldRules()[0], "1", "0,99"},    {ChannelFieldRules()[0], "99000", "99001"},
+        {ChannelFieldRules()[1], "0,1", "0,09"},  {ChannelFieldRules()[1], "500", "500,1"},
+        {ChannelFieldRules()[2], "10", "9,9"},    {ChannelFieldRules()[2], "100", "100.1"},
+        {ChannelFieldRules()[3], "10", "9,9"},    {ChannelFieldRules()[3], "100", "100.1"},
+        {ChannelFieldRules()[4], "10", "9,9"},    {ChannelFieldRules()[4], "100", "100.1"},
+        {ChannelFieldRules()[5], "1", "0,9"},     {ChannelFieldRules()[5], "3000", "3000.1"},
+        {ChannelFieldRules()[6], "10", "9,9"},    {ChannelFieldRules()[6], "900", "900,1"},
+        {LeftBankRules().angle, "10", "9,9"},     {LeftBankRules().angle, "90", "90,1"},
+        {LeftBankRules().slope, "1", "0,9"},      {LeftBankRules().slope, "5", "5,01"},
+        {RightBankRules().angle, "10", "9,9"},    {RightBankRules().angle, "90", "90,1"},
+        {RightBankRules().slope, "1", "0,9"},     {RightBankRules().slope, "5", "5,01"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FieldError(ReadNumberField(c.inside), c.rule), std::nullopt) << c.inside;
+        EXPECT_NE(FieldError(ReadNumberField(c.outside), c.rule), std::nullopt) << c.outside;
+    }
+}
+
 TEST(PartialDischargeRule, UpperBoundIsTheFullFlowDischarge)
 {
     const TFieldRule rule = PartialDischargeRule(69.12);

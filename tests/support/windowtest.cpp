@@ -86,8 +86,15 @@ QString Text(const QObject* root, const QString& name)
 
 } // namespace fluvara::test
 
+#include "ChannelPage.h"
+#include "DesignPage.h"
+#include "HeaderLineSetting.h"
 #include "Main.h"
+#include "ResultOutput.h"
 #include "Startup.h"
+#include "VerificationPage.h"
+
+#include <QTabWidget>
 
 namespace fluvara::test {
 
@@ -111,6 +118,39 @@ void TRunningProgram::Start()
 }
 
 TMainForm& TRunningProgram::Main() const { return *windows_->mainForm; }
+
+namespace {
+
+template <typename TPage>
+const TPage& PageOf(const TMainForm& main)
+{
+    const auto* page = main.findChild<const TPage*>();
+    if (!page)
+        qFatal("no such page");
+    return *page;
+}
+
+} // namespace
+
+const TVerificationPage& TRunningProgram::VerificationPage() const { return PageOf<TVerificationPage>(Main()); }
+
+const TDesignPage& TRunningProgram::DesignPage() const { return PageOf<TDesignPage>(Main()); }
+
+const TChannelPage& TRunningProgram::ChannelPage() const { return PageOf<TChannelPage>(Main()); }
+
+TCircleSketch TRunningProgram::ShownCircleSketch() const
+{
+    const QWidget* front = Find<QTabWidget>(&Main(), "PageControl1")->currentWidget();
+    if (const auto* page = qobject_cast<const TVerificationPage*>(front))
+        return page->Sketch();
+    if (const auto* page = qobject_cast<const TDesignPage*>(front))
+        return page->Sketch();
+    qFatal("no circular page in front");
+}
+
+TResultOutput& TRunningProgram::Output() const { return *windows_->output; }
+
+const THeaderLine& TRunningProgram::HeaderLine() const { return *windows_->headerLine; }
 
 QString TRunningProgram::FocusName() const
 {

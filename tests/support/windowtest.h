@@ -49,9 +49,16 @@ QString Text(const QObject* root, const QString& name);  // label or line edit
 
 } // namespace fluvara::test
 
+#include "circlesketch.h"
+
 namespace fluvara {
 struct TApplicationWindows;
+class TChannelPage;
+class TDesignPage;
+class THeaderLine;
 class TMainForm;
+class TResultOutput;
+class TVerificationPage;
 }
 
 namespace fluvara::test {
@@ -66,6 +73,14 @@ public:
 
     TMainForm& Main() const;
     TApplicationWindows& Windows() const { return *windows_; }
+    // The pages and what they show, read-only; tests drive them through their widgets.
+    const TVerificationPage& VerificationPage() const;
+    const TDesignPage& DesignPage() const;
+    const TChannelPage& ChannelPage() const;
+    // The record of the circular picture in the sketch area: that of the circular page in front.
+    TCircleSketch ShownCircleSketch() const;
+    TResultOutput& Output() const;
+    const THeaderLine& HeaderLine() const;
     TTestSettings& Settings() { return settings_; }
     // The widget that has the keyboard focus, by object name ("" for none).
     QString FocusName() const;
