@@ -4,9 +4,10 @@
 
 #include "ReachCommands.h"
 #include "ReachFilterModel.h"
-#include "ReachProjectIo.h"
 
 #include "listreport.h"
+#include "project.h"
+#include "workbook.h"
 #include "qtpageddocument.h"
 
 #include <QAction>
@@ -84,7 +85,9 @@ QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 QString TReachListWindow::RecoveryPath()
 {
+    // Beside the settings, in the user's own folder, which may not exist yet.
     const QString folder = QFileInfo(Store().fileName()).absolutePath();
+    QDir().mkpath(folder);
     return folder + "/haltungsliste-wiederherstellung.fluvara";
 }
 
@@ -127,10 +130,22 @@ bool TReachListWindow::MaybeSave()
     }
 }
 
-void TReachListWindow::TakeLists(TReachList circles, TReachList channels, const QString& path)
+TProject TReachListWindow::Project() const
 {
-    circles_->ReplaceList(std::move(circles));
-    channels_->ReplaceList(std::move(channels));
+    TProject project;
+    project.circle = circles_->List();
+    project.channel = channels_->List();
+    project.series = series_;
+    return project;
+}
+
+void TReachListWindow::TakeProject(TProject project, const QString& path)
+{
+    series_ = project.series;
+    circles_->SetOptions(project.Options());
+    channels_->SetOptions(project.Options());
+    circles_->ReplaceList(std::move(project.circle));
+    channels_->ReplaceList(std::move(project.channel));
     undo_.clear();
     path_ = path;
     UpdateTitle();
@@ -141,7 +156,7 @@ bool TReachListWindow::NewProject()
 {
     if (!MaybeSave())
         return false;
-    TakeLists(EmptyList(TReachKind::Circle), EmptyList(TReachKind::Channel), QString());
+    TakeProject(TProject{}, QString());
     RemoveRecoveryCopy();
     return true;
 }
@@ -158,8 +173,7 @@ void TReachListWindow::OpenChosen()
 bool TReachListWindow::OpenProject(const QString& path)
 {
     try {
-        TProjectLists lists = ReadProjectBytes(ReadWhole(path));
-        TakeLists(std::move(lists.circles), std::move(lists.channels), QFileInfo(path).absoluteFilePath());
+        TakeProject(ReadProject(ReadWhole(path)), QFileInfo(path).absoluteFilePath());
     } catch (const std::exception& e) {
         Warn(QString("Das Projekt „%1“ kann nicht geöffnet werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
@@ -173,7 +187,7 @@ bool TReachListWindow::OpenProject(const QString& path)
 bool TReachListWindow::SaveProject(const QString& path)
 {
     try {
-        WriteWhole(path, ProjectBytes(circles_->List(), channels_->List()));
+        WriteWhole(path, ProjectText(Project()));
     } catch (const std::exception& e) {
         Warn(QString("Das Projekt „%1“ kann nicht gespeichert werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
@@ -255,7 +269,9 @@ void TReachListWindow::ExportXlsxChosen()
 bool TReachListWindow::ExportXlsx(const QString& path) const
 {
     try {
-        WriteXlsxFile(path.toStdString(), circles_->List(), channels_->List());
+        const std::vector<TWorkbookSheet> sheets{{&circles_->List(), &circles_->Outcomes()},
+                                                 {&channels_->List(), &channels_->Outcomes()}};
+        WriteWorkbook(std::filesystem::path(QFile::encodeName(path).toStdString()), sheets);
     } catch (const std::exception& e) {
         Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
@@ -379,7 +395,7 @@ void TReachListWindow::WriteRecoveryCopy()
     if (!recoveryLock_ || !IsModified())
         return;
     try {
-        WriteWhole(RecoveryPath(), ProjectBytes(circles_->List(), channels_->List()));
+        WriteWhole(RecoveryPath(), ProjectText(Project()));
     } catch (const std::exception& e) {
         statusBar()->showMessage(QString("Die Sicherungskopie kann nicht geschrieben werden: %1").arg(Text(e)));
     }
@@ -406,17 +422,19 @@ bool TReachListWindow::OfferRecoveryCopy()
         QFile::remove(RecoveryPath());
         return false;
     }
-    TProjectLists lists;
+    TProject project;
     try {
-        lists = ReadProjectBytes(ReadWhole(RecoveryPath()));
+        project = ReadProject(ReadWhole(RecoveryPath()));
     } catch (const std::exception& e) {
         Warn(QString("Die Sicherungskopie kann nicht gelesen werden:\n%1").arg(Text(e)));
         return false;
     }
-    TakeLists(EmptyList(TReachKind::Circle), EmptyList(TReachKind::Channel), QString());
+    TProject empty;
+    empty.series = project.series;
+    TakeProject(std::move(empty), QString());
     // Restored as changes of an unnamed list, so that closing asks to save them.
-    undo_.push(new TReplaceListCommand(*circles_, std::move(lists.circles), "Wiederherstellen"));
-    undo_.push(new TReplaceListCommand(*channels_, std::move(lists.channels), "Wiederherstellen"));
+    undo_.push(new TReplaceListCommand(*circles_, std::move(project.circle), "Wiederherstellen"));
+    undo_.push(new TReplaceListCommand(*channels_, std::move(project.channel), "Wiederherstellen"));
     return true;
 }
 

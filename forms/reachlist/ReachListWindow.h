@@ -4,6 +4,7 @@
 // project, exchanged with spreadsheets, printed as a table report.
 
 #include "PageReach.h"
+#include "project.h"
 #include "ReachTableModel.h"
 
 #include <QMainWindow>
@@ -123,7 +124,8 @@ private:
     void PrintList();
     void PdfChosen();
     void Render(QPrinter& printer) const;
-    void TakeLists(TReachList circles, TReachList channels, const QString& path);
+    TProject Project() const;
+    void TakeProject(TProject project, const QString& path);
     void AddRecentFile(const QString& path);
     void FillRecentMenu();
     void RemoveRecoveryCopy();
@@ -142,6 +144,7 @@ private:
     QTimer* recoveryTimer_ = nullptr;
     std::unique_ptr<QLockFile> recoveryLock_;
     QString path_;
+    std::optional<TNominalSeries> series_;  // of the project, kept as it was opened
     QString headerLine_;
     TFileChooser chooseFile_;
     TPrintTarget printTarget_;

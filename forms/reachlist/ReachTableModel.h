@@ -42,6 +42,8 @@ public:
     TReachKind Kind() const { return list_.Kind(); }
     const TReachList& List() const { return list_; }
     const TReachOptions& Options() const { return options_; }
+    // The options for the rows calculated from now on; ReplaceList calculates them all.
+    void SetOptions(const TReachOptions& options) { options_ = options; }
     TRowState State(int row) const;
     const TReachOutcome& Outcome(int row) const { return outcomes_.at(static_cast<std::size_t>(row)); }
     // One per row; a blank row has empty results and no status.

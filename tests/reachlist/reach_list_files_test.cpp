@@ -4,6 +4,8 @@
 #include "windowtest.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
@@ -69,6 +71,8 @@ private slots:
         settings_ = std::make_unique<TTestSettings>();
         window_ = std::make_unique<TReachListWindow>();
         window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     void cleanup()
     {
@@ -135,6 +139,109 @@ private slots:
         AnswerMessageBox(QMessageBox::Discard, &box);
         QVERIFY(window_->close());
         QVERIFY(!window_->isVisible());
+    }
+
+    void saveAndReopenGiveTheTextsAsTyped()
+    {
+        WriteFile(Path("netz.csv"), "Haltung;d;kb;Is;Q;Bemerkung\r\nH1;300;1,5;5;40;Schacht 3\r\nH2; 300 ;abc;5,;;\r\n");
+        QVERIFY(window_->ImportCsv(Path("netz.csv")));
+        QTableView* circles = Table(*window_, TReachKind::Circle);
+        TypeCell(circles, 1, 4, "12,50");
+        const auto texts = [&](QTableView* view) {
+            QStringList all;
+            for (int r = 0; r < view->model()->rowCount(); ++r)
+                for (int c = 0; c < view->model()->columnCount(); ++c)
+                    all << Cell(view, r, c) << CellData(view, r, c, Qt::ToolTipRole).toString();
+            return all;
+        };
+        const QStringList before = texts(circles);
+        window_->SetFileChooser([&](TFileQuestion question, const QString&) {
+            return question == TFileQuestion::SaveProject ? Path("netz") : QString();
+        });
+        Trigger(*window_, "SaveAction");  // unnamed: asks for a name, adds the extension
+        QVERIFY(QFile::exists(Path("netz.fluvara")));
+        QVERIFY(!window_->isWindowModified());
+        QCOMPARE(window_->windowTitle(), QString("netz.fluvara[*] – Haltungsliste – FLUVARA"));
+
+        TReachListWindow reopened;
+        QVERIFY(reopened.OpenProject(Path("netz.fluvara")));
+        QCOMPARE(texts(Table(reopened, TReachKind::Circle)), before);
+        QCOMPARE(Cell(Table(reopened, TReachKind::Circle), 1, 1), QString(" 300 "));
+        QCOMPARE(Table(reopened, TReachKind::Circle)->model()->headerData(5, Qt::Horizontal).toString(),
+                 QString("Bemerkung"));
+        QVERIFY(!reopened.isWindowModified());
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara")
+                     .value("Haltungsliste/ZuletztGeoeffnet").toStringList().value(0),
+                 QFileInfo(Path("netz.fluvara")).absoluteFilePath());
+    }
+
+    void openingAnotherProjectAsksBeforeChangesAreLost()
+    {
+        QVERIFY(window_->SaveProject(Path("leer.fluvara")));
+        WriteFile(Path("netz.csv"), "Haltung;d;kb;Is\r\nH1;300;1,5;5\r\n");
+        QVERIFY(window_->ImportCsv(Path("netz.csv")));
+        bool chosen = false;
+        window_->SetFileChooser([&](TFileQuestion, const QString&) {
+            chosen = true;
+            return Path("leer.fluvara");
+        });
+        QString box;
+        AnswerMessageBox(QMessageBox::Cancel, &box);
+        Trigger(*window_, "OpenAction");
+        QCOMPARE(box, QString("SaveQuestion"));
+        QVERIFY(!chosen);
+        QCOMPARE(Table(*window_, TReachKind::Circle)->model()->rowCount(), 1);
+        AnswerMessageBox(QMessageBox::Discard, &box);
+        Trigger(*window_, "OpenAction");
+        QVERIFY(chosen);
+        QCOMPARE(Table(*window_, TReachKind::Circle)->model()->rowCount(), 0);
+        QVERIFY(!window_->isWindowModified());
+    }
+
+    void aDamagedProjectIsRefusedWithItsMessage()
+    {
+        WriteFile(Path("kaputt.fluvara"), "{\"format\": \"fluvara-haltungen\", \"version\": 1, \"kreis");
+        QString box;
+        AnswerMessageBox(QMessageBox::Ok, &box);
+        QVERIFY(!window_->OpenProject(Path("kaputt.fluvara")));
+        QCOMPARE(box, QString("ListMessage"));
+        QCOMPARE(window_->FilePath(), QString());
+    }
+
+    void aCrashLeavesARecoveryCopyThatTheNextStartOffers()
+    {
+        window_->SetRecoveryDelay(10);
+        WriteFile(Path("netz.csv"), "Haltung;d;kb;Is\r\nH1;300;1,5;5\r\n");
+        QVERIFY(window_->ImportCsv(Path("netz.csv")));
+        TypeCell(Table(*window_, TReachKind::Circle), 0, 0, "Nach dem Absturz");
+        QTRY_VERIFY(TReachListWindow::RecoveryCopyWaiting());
+        QTRY_VERIFY(QFileInfo(TReachListWindow::RecoveryPath()).size() > 0);
+        // the crash: the window goes without being closed or asked
+        window_.reset();
+        QVERIFY(TReachListWindow::RecoveryCopyWaiting());
+
+        window_ = std::make_unique<TReachListWindow>();
+        window_->show();
+        QString box;
+        AnswerMessageBox(QMessageBox::Yes, &box);
+        QVERIFY(window_->OfferRecoveryCopy());
+        QCOMPARE(box, QString("RecoveryQuestion"));
+        QTableView* circles = Table(*window_, TReachKind::Circle);
+        QCOMPARE(Cell(circles, 0, 0), QString("Nach dem Absturz"));
+        QCOMPARE(Cell(circles, 0, 5), QString("69.12"));  // Qv after the four columns read
+        QVERIFY(window_->isWindowModified());  // still to be saved
+        QCOMPARE(window_->FilePath(), QString());
+        // saved: the copy is gone
+        QVERIFY(window_->SaveProject(Path("gerettet.fluvara")));
+        QVERIFY(!TReachListWindow::RecoveryCopyWaiting());
+    }
+
+    void exportsAWorkbook()
+    {
+        WriteFile(Path("netz.csv"), "Haltung;d;kb;Is\r\nH1;300;1,5;5\r\n");
+        QVERIFY(window_->ImportCsv(Path("netz.csv")));
+        QVERIFY(window_->ExportXlsx(Path("netz.xlsx")));
+        QVERIFY(ReadFile(Path("netz.xlsx")).startsWith("PK"));
     }
 
     void printsAThreePageListAsPdf()
