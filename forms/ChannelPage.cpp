@@ -167,8 +167,7 @@ TChannelPage::TBankFields TChannelPage::RightBank() const
 }
 
 bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope,
-                            std::string& angleText, std::string& slopeText, double& sketchAngle,
-                            TBankInclination& result)
+                            std::string& angleText, std::string& slopeText, TBankInclination& result)
 {
     if (bank.byAngle->isChecked()) {
         if (const auto message = FieldError(angle, bank.rules.angle)) {
@@ -185,8 +184,7 @@ bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, 
         ShowError(FromUtf8(*message), bank.slopeEdit);
         return false;
     }
-    sketchAngle = AngleFromSlope(slope.value);
-    angleText = Fmt("%-4.1f", sketchAngle);
+    angleText = Fmt("%-4.1f", AngleFromSlope(slope.value));
     bank.angleEdit->clear();
     result = BySlope(slope.value);
     return true;
@@ -207,14 +205,6 @@ void TChannelPage::GFtBtnClick()
     const TNumberField rightAngle = Read(ui->GbetaEdit);
     const TNumberField rightSlope = Read(ui->GBS2Edit);
 
-    // The sketch takes the dimensions before they are checked; a failed run
-    // leaves them next to the texts of the last result.
-    TChannelSketch& sketch = sketch_;
-    sketch.hp = hp.value;
-    sketch.b = b.value;
-    sketch.alpha = leftAngle.value;
-    sketch.beta = rightAngle.value;
-
     const TNumberField fields[] = {Q, Is, kstS, kstU, kstU2, b, hp};
     QLineEdit* const edits[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit,
                                 ui->GbEdit, ui->GhEdit};
@@ -234,9 +224,9 @@ void TChannelPage::GFtBtnClick()
     std::string leftSlopeText = leftSlope.working;
     std::string rightAngleText = rightAngle.working;
     std::string rightSlopeText = rightSlope.working;
-    if (!ReadBank(LeftBank(), leftAngle, leftSlope, leftAngleText, leftSlopeText, sketch.alpha, input.left))
+    if (!ReadBank(LeftBank(), leftAngle, leftSlope, leftAngleText, leftSlopeText, input.left))
         return;
-    if (!ReadBank(RightBank(), rightAngle, rightSlope, rightAngleText, rightSlopeText, sketch.beta, input.right))
+    if (!ReadBank(RightBank(), rightAngle, rightSlope, rightAngleText, rightSlopeText, input.right))
         return;
 
     TChannelResult r;
@@ -247,6 +237,13 @@ void TChannelPage::GFtBtnClick()
         return;
     }
 
+    // Picture and printout change only with a result: a rejected run leaves
+    // them as the last success drew them.
+    TChannelSketch& sketch = sketch_;
+    sketch.hp = input.hp;
+    sketch.b = input.b;
+    sketch.alpha = r.alpha;
+    sketch.beta = r.beta;
     sketch.h = r.h;
     sketch.hText = Fmt("%4.1f ", r.h);
     ui->GFtLabel->setText(FromUtf8(sketch.hText));

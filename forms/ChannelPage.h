@@ -73,7 +73,7 @@ private:
     // Validates the bank in its selected form and completes the echo texts
     // with the other form; false after showing the field's message.
     bool ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope,
-                  std::string& angleText, std::string& slopeText, double& sketchAngle, TBankInclination& result);
+                  std::string& angleText, std::string& slopeText, TBankInclination& result);
     void UseField(QLineEdit* used, QLineEdit* unused);
     void ShowError(const QString& message, QWidget* field);
 

@@ -5,7 +5,9 @@
 #include <QPolygon>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace fluvara {
 
@@ -132,10 +134,41 @@ void TQtDrawSurface::MoveTo(int x, int y) { current_ = QPoint(x, y); }
 
 void TQtDrawSurface::LineTo(int x, int y)
 {
-    const QPoint to(x, y);
-    if (painter_)
-        painter_->drawLine(current_, to);
-    current_ = to;
+    const QPoint from = current_;
+    current_ = QPoint(x, y);
+    if (!painter_)
+        return;
+    if (penWidth_ > 1) {
+        painter_->drawLine(from, current_);
+        return;
+    }
+    // Qt's own line leaves out the start instead of the end when it runs
+    // leftward or upward, so the pixels are set here: one per step along the
+    // longer axis, the start included and the end left out, the other
+    // coordinate rounded to the nearest pixel of the exact line (a tie to the
+    // one nearer the end).
+    const int dx = x - from.x();
+    const int dy = y - from.y();
+    const int n = std::max(std::abs(dx), std::abs(dy));
+    const auto along = [n](int i, int d) {
+        const long long steps = (2LL * i * std::abs(d) + n) / (2LL * n);
+        return static_cast<int>(d < 0 ? -steps : steps);
+    };
+    // Pixels that share their other coordinate form one run, filled at once.
+    const bool shallow = std::abs(dx) >= std::abs(dy);
+    int runStart = 0;
+    for (int i = 1; i <= n; ++i) {
+        const bool sameRun =
+            i < n && (shallow ? along(i, dy) == along(runStart, dy) : along(i, dx) == along(runStart, dx));
+        if (sameRun)
+            continue;
+        const QPoint a(from.x() + along(runStart, dx), from.y() + along(runStart, dy));
+        const QPoint b(from.x() + along(i - 1, dx), from.y() + along(i - 1, dy));
+        painter_->fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
+                           pen_);
+        runStart = i;
+    }
 }
 
 void TQtDrawSurface::Polygon(std::span<const TPoint> points)
@@ -187,6 +220,13 @@ int TQtDrawSurface::TextWidth(std::string_view text)
     if (painter_)
         return painter_->fontMetrics().horizontalAdvance(qtext);
     return QFontMetrics(font_).horizontalAdvance(qtext);
+}
+
+int TQtDrawSurface::TextHeight()
+{
+    if (painter_)
+        return painter_->fontMetrics().height();
+    return QFontMetrics(font_).height();
 }
 
 } // namespace fluvara

@@ -39,6 +39,7 @@ public:
     void TextOut(int x, int y, std::string_view text) override;
     void SetFontName(std::string_view name) override;
     int TextWidth(std::string_view text) override;
+    int TextHeight() override;
 
     // Font size in points, for the printer page (resolved at the page's resolution).
     void SetFontPointSize(int points);

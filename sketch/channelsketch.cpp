@@ -35,17 +35,36 @@ void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
 
 // A horizontal leg pointing away from the channel and a 40 px leg rising at
 // the bank's angle; direction -1 for the left bank, +1 for the right one.
-void AngleMark(TDrawSurface& surface, int vx, int vy, double degrees, int direction)
+TAngleMark ScreenAngleMark(TPoint vertex, double degrees, int direction, TPoint textAt)
 {
     const double r = Radians(degrees);
     const int rise = T(40 * std::sin(r));
     const int run = T(40 * std::cos(r));
-    surface.MoveTo(vx + direction * run, vy - rise);
-    surface.LineTo(vx, vy);
-    surface.LineTo(vx + direction * 40, vy);
+    return {{vertex.x + direction * run, vertex.y - rise}, vertex, {vertex.x + direction * 40, vertex.y}, textAt};
 }
 
 } // namespace
+
+TAngleMark PlaceAngleMark(TDrawSurface& surface, TLabelLayout& labels, const TAngleMark& mark, std::string_view text)
+{
+    const TBox legs{std::min({mark.outer.x, mark.vertex.x, mark.legEnd.x}),
+                    std::min({mark.outer.y, mark.vertex.y, mark.legEnd.y}),
+                    std::max({mark.outer.x, mark.vertex.x, mark.legEnd.x}) + 1,
+                    std::max({mark.outer.y, mark.vertex.y, mark.legEnd.y}) + 1};
+    const TPoint by =
+        labels.Place(legs.United(TextBox(surface, mark.textAt.x, mark.textAt.y, text)), {TMove::Inward},
+                     {TMove::Up, TMove::Down});
+    const auto moved = [by](TPoint point) { return TPoint{point.x + by.x, point.y + by.y}; };
+    return {moved(mark.outer), moved(mark.vertex), moved(mark.legEnd), moved(mark.textAt)};
+}
+
+void DrawAngleMark(TDrawSurface& surface, const TAngleMark& mark, std::string_view text)
+{
+    surface.MoveTo(mark.outer.x, mark.outer.y);
+    surface.LineTo(mark.vertex.x, mark.vertex.y);
+    surface.LineTo(mark.legEnd.x, mark.legEnd.y);
+    surface.TextOut(mark.textAt.x, mark.textAt.y, text);
+}
 
 void SetExampleChannel(TChannelSketch& sketch)
 {
@@ -138,6 +157,23 @@ std::optional<TChannelShape> ChannelShape(const TChannelSketch& sketch, const TC
     return TChannelShape{*pixels, numbers.alpha, numbers.beta};
 }
 
+std::optional<TChannelShape> ChannelShapeWithin(const TChannelSketch& sketch, TChannelRoom room, int margin,
+                                                int areaWidth)
+{
+    std::optional<TChannelShape> shape = ChannelShape(sketch, room);
+    // Each pass narrows the room by the part that does not fit; the margins
+    // do not shrink with it, so a few passes may be needed.
+    for (int pass = 0; pass < 10 && shape; ++pass) {
+        const TChannelPixels& p = shape->pixels;
+        const int width = p.LeftReach(margin) + p.RightReach(margin) + 1;
+        if (width <= areaWidth)
+            break;
+        room.halfWidth *= 0.99 * areaWidth / width;
+        shape = ChannelShape(sketch, room);
+    }
+    return shape;
+}
+
 void DrawChannelBody(TDrawSurface& surface, const TChannelPixels& p, int xc, int y, int groundDepth)
 {
     surface.SetPenWidth(1);
@@ -167,18 +203,45 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
 
     surface.SetBrushColor(Silver);
     surface.FillRect(bevel.left + 1, bevel.top + 1, bevel.left + bevel.width - 1, bevel.top + bevel.height - 1);
+    const TBox area{bevel.left + 1, bevel.top + 1, bevel.left + bevel.width - 1, bevel.top + bevel.height - 1};
 
     const int wd = bevel.width / 2;
     const int hd = bevel.height / 2;
-    const std::optional<TChannelShape> shape =
-        ChannelShape(sketch, TChannelRoom{double(wd - 30), double(hd - 30), double(hd - 90), 0.9});
+    const std::optional<TChannelShape> shape = ChannelShapeWithin(
+        sketch, TChannelRoom{double(wd - 30), double(hd - 30), double(hd - 90), 0.9}, 16, area.right - area.left);
     if (!shape)
         return;  // an area too small for any picture stays empty
     const TChannelPixels& p = shape->pixels;
 
     const int cx = centre.x;
     const int cy = centre.y;
-    const int xc = cx + p.AxisOffset();
+    // Centred on the widest element; a picture that would reach beyond the
+    // area moves in by the least distance.
+    const int xc = AxisWithin(cx + p.AxisOffset(), p.LeftReach(16), p.RightReach(16), area);
+    const int ySurface = cy - p.yW;
+
+    // The labels below and beside the channel, in the face the surface brings along.
+    TLabelLayout labels(area, 3);  // half a character
+    using enum TMove;
+    const TPoint headingAt =
+        labelsOnly ? labels.PlaceText(surface, {xc - p.eL + 20, cy - 160}, " Bezeichnungen ", {Up, Down}, {Inward})
+                   : TPoint{};
+    const TPoint l1At = labels.PlaceText(surface, {xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57}, sketch.l1Text,
+                                         {Left}, {Down, Inward});
+    const TPoint l2At = labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57}, sketch.l2Text,
+                                         {Right}, {Down, Inward});
+    const TPoint bProfilAt =
+        labels.PlaceText(surface, {xc - 10, cy + 87}, sketch.bProfilText, {Down}, {Up, Inward});
+    const TPoint bWspAt =
+        labels.PlaceText(surface, {xc - 10, ySurface - 60}, sketch.bWspText, {Up}, {Down, Inward});
+    const TPoint hpAt = labels.PlaceText(surface, {xc - p.eL + 5, cy - p.yP + p.yP / 2}, sketch.hpText,
+                                         {Down, Up}, {Inward});
+    // The bottom width gives way last; it keeps clear of the two dimension
+    // lines of its rows.
+    labels.Reserve({xc - p.tL, cy + 46, xc + p.tR + 1, cy + 55});
+    labels.Reserve({xc - p.tL, cy + 76, xc + p.tR + 1, cy + 85});
+    const TPoint bAt = labels.PlaceText(surface, {xc - 10, cy + 57}, sketch.bText, {Down}, {Up, Inward});
+
     DrawChannelBody(surface, p, xc, cy, 27);  // T(30 * 0.9) below the bottom
 
     surface.SetPenWidth(1);
@@ -186,12 +249,11 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     surface.SetBrushColor(Silver);
 
     // water-surface width
-    const int ySurface = cy - p.yW;
     DrawDimArrows(surface, 'B', xc - p.wL, ySurface - 40, xc + p.wR, ySurface - 40);
     Line(surface, xc - p.wL, ySurface - 50, xc - p.wL, ySurface - 10);
     Line(surface, xc + p.wR, ySurface - 50, xc + p.wR, ySurface - 10);
     surface.SetBrushColor(White);
-    surface.TextOut(xc - 10, ySurface - 60, sketch.bWspText);
+    surface.TextOut(bWspAt.x, bWspAt.y, sketch.bWspText);
 
     // Bottom width; a bottom under 10 px gets its heads 2 px further out.
     surface.SetBrushColor(Silver);
@@ -200,7 +262,7 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc - p.hb, cy + 60, xc - p.hb, cy + 10);
     Line(surface, xc + p.hb, cy + 60, xc + p.hb, cy + 10);
     surface.SetBrushColor(White);
-    surface.TextOut(xc - 10, cy + 57, sketch.bText);
+    surface.TextOut(bAt.x, bAt.y, sketch.bText);
 
     // bank widths
     surface.SetBrushColor(Silver);
@@ -215,9 +277,9 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc + p.tR, cy + 90, xc + p.tR, cy + 40);
 
     surface.SetBrushColor(White);
-    surface.TextOut(xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57, sketch.l1Text);
-    surface.TextOut(xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57, sketch.l2Text);
-    surface.TextOut(xc - 10, cy + 87, sketch.bProfilText);
+    surface.TextOut(l1At.x, l1At.y, sketch.l1Text);
+    surface.TextOut(l2At.x, l2At.y, sketch.l2Text);
+    surface.TextOut(bProfilAt.x, bProfilAt.y, sketch.bProfilText);
 
     // profile height, left of the ground
     surface.SetBrushColor(Silver);
@@ -225,22 +287,24 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc - p.eL - 16, cy - p.yP, xc - p.eL, cy - p.yP);
     Line(surface, xc - p.eL - 16, cy, xc - p.hb - 10, cy);
     surface.SetBrushColor(White);
-    surface.TextOut(xc - p.eL + 5, cy - p.yP + p.yP / 2, sketch.hpText);
+    surface.TextOut(hpAt.x, hpAt.y, sketch.hpText);
     if (labelsOnly)
-        surface.TextOut(xc - p.eL + 20, cy - 160, " Bezeichnungen ");
+        surface.TextOut(headingAt.x, headingAt.y, " Bezeichnungen ");
 
     // The angle marks stand at fixed places below the channel. The example's
     // symbols are the Latin letters that the "Symbol" face shows as Greek.
     if (sketch.alphaText.size() >= 3 && sketch.alphaText[2] == 'a')
         surface.SetFontName("Symbol");
-    AngleMark(surface, cx - 60, cy + 145, shape->alpha, -1);
-    surface.TextOut(cx - 100, cy + 152, sketch.alphaText);
-    AngleMark(surface, cx + 60, cy + 145, shape->beta, +1);
-    surface.TextOut(cx + 60, cy + 152, sketch.betaText);
+    const TAngleMark left = ScreenAngleMark({cx - 60, cy + 145}, shape->alpha, -1, {cx - 100, cy + 152});
+    DrawAngleMark(surface, PlaceAngleMark(surface, labels, left, sketch.alphaText), sketch.alphaText);
+    const TAngleMark right = ScreenAngleMark({cx + 60, cy + 145}, shape->beta, +1, {cx + 60, cy + 152});
+    DrawAngleMark(surface, PlaceAngleMark(surface, labels, right, sketch.betaText), sketch.betaText);
     surface.SetFontName("Arial");
 
     surface.SetBrushColor(Silver);
-    surface.TextOut(cx - 20, cy + 130, "[ cm ]");
+    const TPoint cmAt =
+        labels.PlaceText(surface, {cx - 20, cy + 130}, "[ cm ]", {Inward}, {Down, Up});
+    surface.TextOut(cmAt.x, cmAt.y, "[ cm ]");
 
     // Flow depth, right of whichever reaches further: water surface or ground.
     surface.SetBrushColor(Silver);
@@ -249,7 +313,9 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xh + 6, ySurface, xc + p.wR + 5, ySurface);
     Line(surface, xh + 6, cy, xc + p.hb + 10, cy);
     surface.SetBrushColor(Yellow);
-    surface.TextOut(xh - 35, ySurface + p.yW / 2 - 5, sketch.hText);
+    const TPoint hAt =
+        labels.PlaceText(surface, {xh - 35, ySurface + p.yW / 2 - 5}, sketch.hText, {Down, Up}, {Inward});
+    surface.TextOut(hAt.x, hAt.y, sketch.hText);
 }
 
 } // namespace fluvara

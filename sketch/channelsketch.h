@@ -2,9 +2,12 @@
 // Scaled, dimensioned cross-section of the trapezoidal channel.
 
 #include "drawsurface.h"
+#include "labellayout.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace fluvara {
 
@@ -60,6 +63,10 @@ struct TChannelPixels {
 
     // Axis minus the centre of the area, so that the widest element is centred.
     int AxisOffset() const { return wide ? (wL - wR) / 2 : (eL - eR) / 2; }
+    // How far the picture reaches left and right of the axis: the ground with
+    // margin pixels of dimension lines beyond it, or the water surface.
+    int LeftReach(int margin) const { return std::max(eL + margin, wL); }
+    int RightReach(int margin) const { return std::max(eR, wR) + margin; }
 };
 
 // Scale and pixel lengths of the record's numbers. Empty when the numbers
@@ -80,13 +87,35 @@ struct TChannelShape {
 // Empty only when not even the example channel fits the room.
 std::optional<TChannelShape> ChannelShape(const TChannelSketch& sketch, const TChannelRoom& room);
 
+// ChannelShape at a scale reduced, where needed, until the picture with its
+// margins fits areaWidth: centred on the water surface, a ground reaching
+// beyond the water on one side can make it wider than the room allows.
+std::optional<TChannelShape> ChannelShapeWithin(const TChannelSketch& sketch, TChannelRoom room, int margin,
+                                                int areaWidth);
+
 // The ground (orange, reaching groundDepth below the bottom) with the channel
 // cut into it, and the water in it; the bottom's middle is (xc, yBottom).
 void DrawChannelBody(TDrawSurface& surface, const TChannelPixels& p, int xc, int yBottom, int groundDepth);
 
+// An angle mark: a leg rising at the bank's angle to its vertex, a
+// horizontal leg pointing away from the channel, and the angle's label.
+struct TAngleMark {
+    TPoint outer;   // the rising leg's outer end
+    TPoint vertex;
+    TPoint legEnd;  // the horizontal leg's end
+    TPoint textAt;
+};
+
+// The mark with its label moved inward, the least distance that keeps both
+// inside the area and clear of the labels placed before.
+TAngleMark PlaceAngleMark(TDrawSurface& surface, TLabelLayout& labels, const TAngleMark& mark, std::string_view text);
+void DrawAngleMark(TDrawSurface& surface, const TAngleMark& mark, std::string_view text);
+
 // Redraws the whole sketch area (the bevel's rectangle inset by one pixel)
-// with the shape of ChannelShape. With LabelsOnly set it first writes the
-// example channel into the record; otherwise the record is left as it is.
+// with the shape of ChannelShape; labels that would cover one another or
+// leave the area move as TLabelLayout places them. With LabelsOnly set it
+// first writes the example channel into the record; otherwise the record is
+// left as it is.
 void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint centre, TRect bevel);
 
 } // namespace fluvara

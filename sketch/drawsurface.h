@@ -57,7 +57,9 @@ public:
     // Text (UTF-8) with its top-left corner at (x, y), black, on a cell filled with the brush.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
     virtual void SetFontName(std::string_view name) = 0;
+    // Size of a text's cell in the current font.
     virtual int TextWidth(std::string_view text) = 0;
+    virtual int TextHeight() = 0;
 };
 
 } // namespace fluvara

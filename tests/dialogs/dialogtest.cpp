@@ -47,10 +47,4 @@ QString Cell(const QTableWidget* grid, int row, int column)
     return item ? item->text() : QStringLiteral("<none>");
 }
 
-QString FocusName()
-{
-    QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-}
-
 } // namespace fluvara::test

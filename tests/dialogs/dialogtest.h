@@ -23,7 +23,4 @@ QString AnyText(const QObject* root, const QString& name);
 // Cell text; "<none>" for a cell that was never filled.
 QString Cell(const QTableWidget* grid, int row, int column);
 
-// Name of the widget with the keyboard focus, "" for none.
-QString FocusName();
-
 } // namespace fluvara::test

@@ -168,7 +168,7 @@ void DesignPageTest::errors()
     const QObject* page = ShowDesignPage(program);
     Design(page, fields[0], fields[1], fields[2], fields[3], true);
     QCOMPARE(Text(page, "BErrLabel"), message);
-    QCOMPARE(program.FocusName(), focus);
+    QCOMPARE(FocusName(), focus);
     QVERIFY(!Find<QAbstractButton>(page, "NachBemBtn")->isEnabled());
     QCOMPARE(Text(page, "BDNLabel"), QString());
 }
@@ -196,7 +196,7 @@ void DesignPageTest::enterKeyMovesFocus()
     for (const auto& m : moves) {
         Find<QWidget>(page, m.from)->setFocus();
         PressEnter(page, m.from);
-        QCOMPARE(program.FocusName(), QString(m.to));
+        QCOMPARE(FocusName(), QString(m.to));
     }
 }
 
@@ -246,7 +246,7 @@ void DesignPageTest::transfer()
                              "htvLabel", "VtLabel"})
         QCOMPARE(Text(verification, name), QString());
     QVERIFY(!Find<QCheckBox>(verification, "CBox95")->isChecked());
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(FocusName(), QString("DNEdit"));
     QCOMPARE(program.ShownCircleSketch().LabelsOnly, 1);
     QCOMPARE(program.ShownCircleSketch().Full, 0);
     // error field, result lines and buttons of the verification page stay
@@ -310,7 +310,7 @@ void DesignPageTest::transferredSmallDiameterIsRejectedByVerification()
     QCOMPARE(Text(verification, "DNEdit"), QString("23.1"));
     Click(verification, "OKBtn1");
     QCOMPARE(Text(verification, "ErrLabel"), QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )"));
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(FocusName(), QString("DNEdit"));
 }
 
 void DesignPageTest::showingThePageWithoutResultDisablesTransfer()

@@ -12,6 +12,7 @@
 #include "Startup.h"
 #include "Theo.h"
 #include "VerificationPage.h"
+#include "channelsketch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,6 +40,8 @@ private slots:
     void closesFromToolbarAndMenu();
     void pageSwitchRedrawsAndFocuses();
     void qtDialogsSpeakGerman();
+    void sketchAreaShowsThePictureOfThePageInFront();
+    void eachPageShowsItsOwnPicture();
 };
 
 void MainWindowTest::frame()
@@ -105,7 +108,7 @@ void MainWindowTest::initialPageState()
     QCOMPARE(sketch.LabelsOnly, 1);
     QCOMPARE(sketch.Full, 0);
     QCOMPARE(program.VerificationPage().ResultLines().Line(0), std::string(" "));
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(FocusName(), QString("DNEdit"));
 }
 
 void MainWindowTest::pagesInOrder()
@@ -210,9 +213,9 @@ void MainWindowTest::pageSwitchRedrawsAndFocuses()
     TRunningProgram program;
     auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
     pages->setCurrentIndex(1);
-    QCOMPARE(program.FocusName(), QString("BQtEdit"));
+    QCOMPARE(FocusName(), QString("BQtEdit"));
     pages->setCurrentIndex(0);
-    QCOMPARE(program.FocusName(), QString("DNEdit"));
+    QCOMPARE(FocusName(), QString("DNEdit"));
     QCOMPARE(program.ShownCircleSketch().LabelsOnly, 1);
 }
 
@@ -221,6 +224,93 @@ void MainWindowTest::qtDialogsSpeakGerman()
     TRunningProgram program;
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QString::fromUtf8("Einf&ügen"));
+}
+
+namespace {
+
+// The colour the sketch area shows at a point given in window client coordinates.
+QColor SketchPixel(TMainForm& main, TPoint at)
+{
+    auto* area = Find<QWidget>(&main, "Bevel1");
+    const QImage image = area->grab().toImage();
+    return image.pixelColor(at.x - area->x(), at.y - area->y());
+}
+
+QColor Colour(TRgb c) { return QColor(c.r, c.g, c.b); }
+
+} // namespace
+
+// Each page paints its own picture about the sketch centre: the pipe wall, the
+// water and the dry inside where the page's record puts them, or the ground
+// of the channel.
+void MainWindowTest::sketchAreaShowsThePictureOfThePageInFront()
+{
+    TRunningProgram program;
+    TMainForm& main = program.Main();
+    auto* pages = Find<QTabWidget>(&main, "PageControl1");
+    const TPoint c = main.SketchCentre();
+    const TPoint wall{c.x - 85, c.y}, high{c.x, c.y - 50}, middle{c.x, c.y - 30}, low{c.x, c.y + 50};
+
+    // the placeholder pipe, filled to its symbol depth
+    QCOMPARE(SketchPixel(main, wall), Colour(Grey));
+    QCOMPARE(SketchPixel(main, high), Colour(Silver));
+    QCOMPARE(SketchPixel(main, low), Colour(LightBlue));
+
+    QWidget* verification = pages->widget(0);
+    TypeInto(verification, "DNEdit", "300");
+    TypeInto(verification, "kbEdit", "1,5");
+    TypeInto(verification, "IeEdit", "5");
+    Click(verification, "OKBtn1");
+    QCOMPARE(SketchPixel(main, high), Colour(LightBlue));  // full
+
+    pages->setCurrentIndex(1);
+    QCOMPARE(SketchPixel(main, high), Colour(Silver));  // the design page's placeholder
+    QCOMPARE(SketchPixel(main, low), Colour(LightBlue));
+    QWidget* design = pages->widget(1);
+    TypeInto(design, "BQtEdit", "100");
+    TypeInto(design, "BhdEdit", "50");
+    TypeInto(design, "BkbEdit", "1,5");
+    TypeInto(design, "BIeEdit", "5");
+    Click(design, "BemTeilBtn");
+    QCOMPARE(SketchPixel(main, middle), Colour(Silver));  // half full
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 30}), Colour(LightBlue));
+
+    pages->setCurrentIndex(2);
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 10}), Colour(Orange));  // ground below the bottom
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y - 10}), Colour(LightBlue));  // water above it
+    QVERIFY(SketchPixel(main, wall) != Colour(Grey));
+
+    pages->setCurrentIndex(0);
+    QCOMPARE(SketchPixel(main, high), Colour(LightBlue));  // the full pipe again
+}
+
+void MainWindowTest::eachPageShowsItsOwnPicture()
+{
+    TRunningProgram program;
+    TMainForm& main = program.Main();
+    auto* pages = Find<QTabWidget>(&main, "PageControl1");
+    pages->setCurrentIndex(1);
+    const QObject* design = pages->currentWidget();
+    TypeInto(design, "BQtEdit", "100");
+    TypeInto(design, "BhdEdit", "50");
+    TypeInto(design, "BkbEdit", "1,5");
+    TypeInto(design, "BIeEdit", "5");
+    Click(design, "BemTeilBtn");
+    pages->setCurrentIndex(0);
+    QWidget* verification = Find<QWidget>(&main, "TabSheet1");
+    TypeInto(verification, "DNEdit", "300");
+    TypeInto(verification, "kbEdit", "1,5");
+    TypeInto(verification, "IeEdit", "5");
+    Click(verification, "OKBtn1");
+    QCOMPARE(program.ShownCircleSketch().Full, 1);
+    // the half-full designed pipe is not drawn over the full pipe of the other page
+    pages->setCurrentIndex(1);
+    QCOMPARE(program.ShownCircleSketch().Full, 0);
+    QCOMPARE(program.ShownCircleSketch().LabelsOnly, 0);
+    pages->setCurrentIndex(0);
+    QCOMPARE(program.ShownCircleSketch().Full, 1);
+    QCOMPARE(program.ShownCircleSketch().d, 300.0);
+    QCOMPARE(program.ShownCircleSketch().h, 30.0);
 }
 
 QTEST_MAIN(MainWindowTest)

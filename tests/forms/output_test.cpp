@@ -2,6 +2,7 @@
 
 #include "Main.h"
 #include "ResultOutput.h"
+#include "VerificationPage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -141,6 +142,8 @@ private slots:
     void printChannelReport();
     void cancelledPrinterDialogPrintsNothing();
     void failedPrintJobIsReported();
+    void printerSettingsCarryOver();
+    void renderPrintsWithoutAsking();
 };
 
 QString ViewerText(TRunningProgram& program)
@@ -287,6 +290,65 @@ void OutputTest::failedPrintJobIsReported()
     // the program goes on
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
+}
+
+// One printer for the run: what the printer dialog set for one printout is there for the next.
+void OutputTest::printerSettingsCarryOver()
+{
+    TRunningProgram program;
+    FullFlow(program);
+    QTemporaryDir dir;
+    std::vector<QPrinter*> printers;
+    std::vector<int> copies;
+    program.Output().SetPrintTarget([&](QPrinter& printer) {
+        printers.push_back(&printer);
+        copies.push_back(printer.copyCount());
+        printer.setCopyCount(2);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("kreisprofil.pdf"));
+        return true;
+    });
+    for (int run = 0; run < 2; ++run) {
+        AnswerTitleDialog("NBemBBtn", {}, {});
+        Click(VerificationPage(program), "NDruSBtn");
+    }
+    CalculateChannel(program);
+    AnswerTitleDialog("GBemBBtn", {}, {});
+    Click(ChannelPage(program), "GDruSBtn");
+    QCOMPARE(printers.size(), std::size_t(3));
+    QCOMPARE(printers[1], printers[0]);
+    QCOMPARE(printers[2], printers[0]);
+    QCOMPARE(copies, (std::vector<int>{1, 2, 2}));
+}
+
+// A page rendered on a printer of the caller's, as a preview or a file would
+// be, asks for nothing and carries the header line and the given titles.
+void OutputTest::renderPrintsWithoutAsking()
+{
+    TRunningProgram program(QString::fromUtf8(HeaderLine));
+    FullFlow(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("vorschau.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QWidget* asked = nullptr;
+    QTimer::singleShot(0, [&asked] {
+        asked = QApplication::activeModalWidget();
+        if (asked)
+            asked->close();
+    });
+    program.Output().Render(printer, {"Kanal Nord", "Haltung 12", "3"}, program.VerificationPage().Printout());
+    QCoreApplication::processEvents();
+    QVERIFY(!asked);
+    QVERIFY(QFile::exists(path));
+    const QString text = PdfText(path);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed; the page's text is not checked");
+    QVERIFY2(Printed(text, "Ingenieurbüro Muster Kanal Nord Haltung 12 "
+                           "------------------------------------------- Abflußwerte Kreisprofil"),
+             qPrintable(text));
+    QVERIFY2(text.endsWith(Today() + " 3"), qPrintable(text));
 }
 
 QTEST_MAIN(OutputTest)

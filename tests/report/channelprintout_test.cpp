@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -28,11 +29,31 @@ TChannelSketch Channel(double b, double hp, double alpha, double beta, double h)
 // A screen font 6 pixels per character: "50.0 " is 30 pixels wide.
 int ScreenWidth(std::string_view text) { return static_cast<int>(Utf8Length(text)) * 6; }
 
+// Courier New 10 points at 600 dpi: 50 pixels a character, 94 high.
+test::TRecordingSurface PageSurface() { return test::TRecordingSurface("Courier New", 50, 94); }
+
 test::TRecordingSurface Draw(const TChannelSketch& sketch, const TScreenTextWidth& width = ScreenWidth)
 {
-    test::TRecordingSurface surface("Courier New");
+    test::TRecordingSurface surface = PageSurface();
     DrawChannelPrintout(surface, sketch, drawingBox, UX, width);
     return surface;
+}
+
+// Labels as the page writes them for a channel of these numbers.
+TChannelSketch Labelled(double b, double hp, double alpha, double beta, double h)
+{
+    const auto run = [](double height, double degrees) { return height / std::tan(degrees * 3.14159265358979 / 180); };
+    TChannelSketch sketch = Channel(b, hp, alpha, beta, h);
+    sketch.hpText = Fmt("%4.1f ", hp);
+    sketch.bText = Fmt("%4.1f ", b);
+    sketch.l1Text = Fmt("%4.1f ", run(hp, alpha));
+    sketch.l2Text = Fmt("%4.1f ", run(hp, beta));
+    sketch.alphaText = Fmt("%4.1f ° ", alpha);
+    sketch.betaText = Fmt("%4.1f ° ", beta);
+    sketch.hText = Fmt("%4.1f ", h);
+    sketch.bWspText = Fmt("%4.1f ", run(h, alpha) + b + run(h, beta));
+    sketch.bProfilText = Fmt("%4.1f ", run(hp, alpha) + run(hp, beta) + b);
+    return sketch;
 }
 
 // The calls from the first one equal to `from`, `count` of them.
@@ -210,10 +231,52 @@ TEST(ChannelPrintout, NarrowBottomWidensItsDimension)
 
 TEST(ChannelPrintout, VerticalBankHasNoBankWidthDimension)
 {
-    // tL = hb: between the bottom label and the left bank's label only its extension line
-    EXPECT_EQ(Slice(Draw(Channel(100, 100, 90, 45, 50)).Log(), "TextOut(1359,5684,\"100.0 \")", 4),
-              (std::vector<std::string>{"TextOut(1359,5684,\"100.0 \")", "MoveTo(1359,5543)", "LineTo(1359,5693)",
+    // tL = hb: between the bottom label and the left bank's label only its
+    // extension line; the bottom label, which the bank's label would cover,
+    // stands below it with 25 px between them
+    EXPECT_EQ(Slice(Draw(Channel(100, 100, 90, 45, 50)).Log(), "TextOut(1359,5803,\"100.0 \")", 4),
+              (std::vector<std::string>{"TextOut(1359,5803,\"100.0 \")", "MoveTo(1359,5543)", "LineTo(1359,5693)",
                                         "TextOut(1479,5684,\"100.0 \")"}));
+}
+
+TEST(ChannelPrintout, LabelsThatWouldCollideOrLeaveTheBoxMove)
+{
+    const TPageLayout page = ComputePageLayout(TPrintoutKind::Channel, 4792, 6851);
+    const struct {
+        const char* name;
+        TChannelSketch sketch;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"left bank vertical: the bottom width moves below the left bank's width", Labelled(100, 100, 90, 45, 60.88),
+         {"TextOut(1841,4646,\"160.9 \")", "TextOut(1347,5844,\"100.0 \")", "TextOut(1467,5725,\" 0.0 \")",
+          "TextOut(2889,5725,\"100.0 \")", "TextOut(1841,6034,\"200.0 \")", "TextOut(1062,5029,\"100.0 \")",
+          "TextOut(1128,6214,\"90.0 ° \")", "TextOut(2493,6214,\"45.0 ° \")", "TextOut(3279,6154,\"[cm]\")",
+          "TextOut(3039,5220,\"60.9 \")"}},
+        {"b 3000, hp 10, left bank vertical: likewise", Labelled(3000, 10, 90, 45, 7.2),
+         {"TextOut(2360,5277,\"3007.2 \")", "TextOut(781,5844,\"3000.0 \")", "TextOut(901,5725,\" 0.0 \")",
+          "TextOut(3974,5725,\"10.0 \")", "TextOut(2360,6034,\"3010.0 \")", "TextOut(590,5549,\"10.0 \")",
+          "TextOut(1647,6214,\"90.0 ° \")", "TextOut(3012,6214,\"45.0 ° \")", "TextOut(3798,6154,\"[cm]\")",
+          "TextOut(3511,5535,\" 7.2 \")"}},
+        {"left slope 1 : 2, right bank vertical: the right angle mark moves inside the box, [cm] left of it",
+         Labelled(100, 100, 26.57, 90, 53.83),
+         {"TextOut(3381,4737,\"207.6 \")", "TextOut(2903,5725,\"100.0 \")", "TextOut(991,5725,\"200.0 \")",
+          "TextOut(3889,5725,\" 0.0 \")", "TextOut(3381,6034,\"300.0 \")", "TextOut(589,5046,\"100.0 \")",
+          "TextOut(2561,6214,\"26.6 ° \")", "TextOut(3972,6214,\"90.0 ° \")", "TextOut(3747,6154,\"[cm]\")",
+          "TextOut(3510,5265,\"53.8 \")"}},
+        {"b 1, hp 10, left slope 1 : 5, right bank vertical, overflowing: likewise, and the bottom width below the "
+         "right bank's width",
+         Labelled(1, 10, 11.31, 90, 10.23),
+         {"TextOut(3510,4816,\"52.1 \")", "TextOut(3512,5844,\" 1.0 \")", "TextOut(1347,5725,\"50.0 \")",
+          "TextOut(3532,5725,\" 0.0 \")", "TextOut(3510,6034,\"51.0 \")", "TextOut(589,5325,\"10.0 \")",
+          "TextOut(2680,6214,\"11.3 ° \")", "TextOut(3972,6214,\"90.0 ° \")", "TextOut(3747,6154,\"[cm]\")",
+          "TextOut(3510,5305,\"10.2 \")"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TRecordingSurface surface = PageSurface();
+        DrawChannelPrintout(surface, c.sketch, page.DrawingBox, page.UX, ScreenWidth);
+        EXPECT_EQ(surface.Log({"TextOut"}), c.texts);
+    }
 }
 
 TEST(ChannelPrintout, ShallowFlowDepthHasItsHeadsOutside)
@@ -299,6 +362,31 @@ TEST(ChannelPrintout, PrintsResultLinesOneToTwenty)
         expected.push_back(Fmt("TextOut(570,%d,\"Zeile %d\")", 1411 + k * 113, k + 1));
     EXPECT_EQ(rows, expected);
     EXPECT_NE(page.Drawing().FindText("300.0 "), nullptr);  // the cross-section is on the page
+}
+
+TEST(ChannelPrintout, LabelsNeverCoverOneAnotherNorLeaveTheDrawingBox)
+{
+    // an A4 page at 600 dpi
+    const TPageLayout page = ComputePageLayout(TPrintoutKind::Channel, 4792, 6851);
+    const TPageRect& box = page.DrawingBox;
+    for (const double b : {1.0, 4.0, 30.0, 100.0, 500.0, 3000.0})
+        for (const double hp : {10.0, 40.0, 100.0, 900.0})
+            for (const double alpha : {10.0, 26.57, 45.0, 75.0, 90.0})
+                for (const double beta : {10.0, 26.57, 45.0, 75.0, 90.0})
+                    for (const double depth : {0.02, 0.5, 1.0, 1.6, 4.0}) {
+                        test::TRecordingSurface surface = PageSurface();
+                        DrawChannelPrintout(surface, Labelled(b, hp, alpha, beta, depth * hp), box, page.UX,
+                                            ScreenWidth);
+                        const auto where = [&] {
+                            return Fmt("b %f hp %f alpha %f beta %f h %f", b, hp, alpha, beta, depth * hp);
+                        };
+                        ASSERT_EQ(surface.TextCollisions(box.left + 1, box.top + 1, box.right, box.bottom),
+                                  std::vector<std::string>{})
+                            << where();
+                        ASSERT_EQ(surface.CallsOutside(box.left + 1, box.top + 1, box.right - 1, box.bottom - 1),
+                                  std::vector<std::string>{})
+                            << where();
+                    }
 }
 
 } // namespace

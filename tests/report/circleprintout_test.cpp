@@ -1,6 +1,7 @@
 #include "circleprintout.h"
 #include "recordingpage.h"
 #include "recordingsurface.h"
+#include "testlines.h"
 
 #include "textformat.h"
 
@@ -25,14 +26,6 @@ test::TRecordingSurface Draw(const TCircleSketch& sketch)
     return surface;
 }
 
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts)
-{
-    std::vector<std::string> out;
-    for (const auto& part : parts)
-        out.insert(out.end(), part.begin(), part.end());
-    return out;
-}
-
 // Wall and inside about the centre (2458, 4879), and the clear-width dimension.
 const std::vector<std::string> pipe{"SetBrushColor(128,128,128)", "Ellipse(2188,4609,2728,5149)",
                                     "SetBrushColor(255,255,255)", "Ellipse(2218,4639,2698,5119)",
@@ -46,7 +39,7 @@ const std::vector<std::string> clearWidth{
 
 TEST(CirclePrintout, FullFlowFillsTheInsideAndLabelsBothDimensionsAlike)
 {
-    const std::vector<std::string> expected = Join({
+    const std::vector<std::string> expected = test::Join({
         pipe,
         {"Chord(2218,4639,2698,5119,2458,4639,2458,4639)"},
         clearWidth,

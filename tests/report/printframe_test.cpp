@@ -1,5 +1,6 @@
 #include "printframe.h"
 #include "recordingpage.h"
+#include "testlines.h"
 
 #include "textformat.h"
 
@@ -60,14 +61,6 @@ std::vector<std::string> Rows(int x, int y0, int step, int count)
     return rows;
 }
 
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts)
-{
-    std::vector<std::string> out;
-    for (const auto& part : parts)
-        out.insert(out.end(), part.begin(), part.end());
-    return out;
-}
-
 TEST(PageLayout, UnitsAndRectangles)
 {
     const struct {
@@ -103,7 +96,7 @@ TEST(PrintReport, CircularPageFrame)
     TJob job;
     test::TRecordingPage page(4800, 6800);
     ASSERT_TRUE(PrintReport(page, job.Request(), Printout(TPrintoutKind::Circle, 17)));
-    const std::vector<std::string> expected = Join({
+    const std::vector<std::string> expected = test::Join({
         {"SetJobTitle(\"FLUVARA\")", "PageHeight", "PageWidth", "BeginDoc",
          "SetFontName(\"Courier New\")", "SetFontSize(10)",
          // header line and its rule
@@ -130,7 +123,7 @@ TEST(PrintReport, ChannelPageFrame)
     TJob job;
     test::TRecordingPage page(4800, 6800);
     ASSERT_TRUE(PrintReport(page, job.Request(), Printout(TPrintoutKind::Channel, 20)));
-    const std::vector<std::string> expected = Join({
+    const std::vector<std::string> expected = test::Join({
         {"TextOut(587,357,\"Ingenieurbüro Muster\")", "MoveTo(470,476)", "LineTo(4329,476)",
          "Polygon(470,714;470,1071;4329,1071;4329,714)",
          "Polygon(470,1309;470,3689;4329,3689;4329,1309)",

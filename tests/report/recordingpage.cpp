@@ -7,7 +7,7 @@
 namespace fluvara::test {
 
 TRecordingPage::TRecordingPage(int width, int height)
-    : width_(width), height_(height), surface_("Courier New", 50)
+    : width_(width), height_(height), surface_("Courier New", 50, 94)
 {
 }
 

@@ -1,4 +1,5 @@
 #include "resultlines.h"
+#include "testlines.h"
 
 #include "textformat.h"
 
@@ -126,34 +127,7 @@ TEST(ChannelResultLines, AllLinesOfTheFirstExample)
     r.bProfil = 300;
     r.regimeText = " strömend";
     WriteChannelResultLines(table, r);
-    const std::vector<std::string> expected{
-        "------------------------------------------- ",
-        "Abflußwerte Gerinne",
-        "------------------------------------------- ",
-        "Durchflußmenge         Q   =   500.00 l/s    ",
-        "Gefälle                Is  =     2.00 o/oo   ",
-        "Ma.Strick.Wert Sohle   kst =    30.00 m1/3 /s",
-        "Ma.Strick.Wert Ufer li kst =    30.00 m1/3 /s",
-        "Ma.Strick.Wert Ufer re kst =    30.00 m1/3 /s",
-        "Durchschnittsbeiwert   kst =    30.00 m1/3 /s",
-        "Sohlbreite             b   =   100.00 cm     ",
-        "Profilhöhe             hp  =   100.00 cm     ",
-        "Profilwinkel         alpha =    45.00 °      ",
-        "Profilsteigung li      m   = 1:  1.00      ",
-        "Profilwinkel          beta =    45.00 °      ",
-        "Profilsteigung re      m   = 1:  1.00      ",
-        "------------------------------------------- ",
-        "Fließtiefe             h   =    52.23 cm     ",
-        "Grenztiefe             hgr =    26.90 cm     ",
-        "Fließgeschwindigkeit   v   =     0.63 m/s    ",
-        "Grenzgeschwindigkeit   vgr =     1.46 m/s    ",
-        "Wasserspiegelbreite  b-wsp =   204.46 cm     ",
-        "Profilbreite gesamt    bp  =   300.00 cm     ",
-        "------------------------------------------- ",
-        "Abfluß                     =  strömend  ",
-        "------------------------------------------- ",
-    };
-    EXPECT_EQ(Lines(table), expected);
+    EXPECT_EQ(Lines(table), test::FirstChannelExampleLines());
     for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 16, 17, 18, 19, 20, 21})
         EXPECT_EQ(Utf8Length(table.Line(i)), 45u) << i;
     EXPECT_EQ(Utf8Length(table.Line(12)), 43u);

@@ -1,6 +1,8 @@
 #include "channelsketch.h"
 #include "recordingsurface.h"
 
+#include "textformat.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,6 +40,40 @@ TChannelSketch Result(double hp, double b, double alpha, double beta, double h)
     sketch.bProfilText = "300.0 ";
     sketch.LabelsOnly = 0;
     return sketch;
+}
+
+// Labels as the page writes them for a channel of these numbers.
+TChannelSketch Labelled(double hp, double b, double alpha, double beta, double h)
+{
+    const auto run = [](double height, double degrees) { return height / std::tan(degrees * 3.14159265358979 / 180); };
+    TChannelSketch sketch = Result(hp, b, alpha, beta, h);
+    sketch.hpText = Fmt("%4.1f ", hp);
+    sketch.bText = Fmt("%4.1f ", b);
+    sketch.l1Text = Fmt("%4.1f ", run(hp, alpha));
+    sketch.l2Text = Fmt("%4.1f ", run(hp, beta));
+    sketch.alphaText = Fmt("%4.1f \u00b0 ", alpha);
+    sketch.betaText = Fmt("%4.1f \u00b0 ", beta);
+    sketch.hText = Fmt("%4.1f ", h);
+    sketch.bWspText = Fmt("%4.1f ", run(h, alpha) + b + run(h, beta));
+    sketch.bProfilText = Fmt("%4.1f ", run(hp, alpha) + run(hp, beta) + b);
+    sketch.LabelsOnly = 0;
+    return sketch;
+}
+
+// Lines and shapes with a point outside the sketch area, the bevel inset by one pixel.
+std::vector<std::string> GeometryOutsideTheArea(const test::TRecordingSurface& surface)
+{
+    std::vector<std::string> outside;
+    for (const test::TSurfaceCall& call : surface.Calls()) {
+        if (call.name != "Polygon" && call.name != "MoveTo" && call.name != "LineTo")
+            continue;
+        for (std::size_t i = 0; i + 1 < call.args.size(); i += 2)
+            if (call.args[i] < 369 || call.args[i] > 895 || call.args[i + 1] < 73 || call.args[i + 1] > 583) {
+                outside.push_back(call.ToString());
+                break;
+            }
+    }
+    return outside;
 }
 
 TChannelSketch Example()
@@ -416,6 +452,78 @@ TEST(DrawChannelSketchTest, AreaTooSmallForAnyPictureIsOnlyCleared)
     const TRect tiny{368, 72, 60, 180};  // no room left inside the margins
     const test::TRecordingSurface surface = Draw(Result(100, 100, 45, 45, 52.23), tiny);
     EXPECT_EQ(surface.Log(), (std::vector<std::string>{"SetBrushColor(192,192,192)", "FillRect(369,73,427,251)"}));
+}
+
+TEST(DrawChannelSketchTest, LabelsNeverCoverOneAnotherNorLeaveTheArea)
+{
+    // narrow and wide bottoms, flat and tall profiles, flat to vertical banks,
+    // shallow to overflowing water
+    for (const double b : {1.0, 4.0, 30.0, 100.0, 500.0, 3000.0})
+        for (const double hp : {10.0, 40.0, 100.0, 900.0})
+            for (const double alpha : {10.0, 26.57, 45.0, 75.0, 90.0})
+                for (const double beta : {10.0, 26.57, 45.0, 75.0, 90.0})
+                    for (const double depth : {0.02, 0.5, 1.0, 1.6, 4.0}) {
+                        TChannelSketch sketch = Labelled(hp, b, alpha, beta, depth * hp);
+                        test::TRecordingSurface surface;
+                        DrawChannelSketch(surface, sketch, centre, bevel);
+                        const std::vector<std::string> faults = surface.TextCollisions(369, 73, 896, 584);
+                        ASSERT_EQ(faults, std::vector<std::string>{}) << "b " << b << " hp " << hp << " alpha "
+                                                                        << alpha << " beta " << beta << " h "
+                                                                        << depth * hp;
+                        ASSERT_EQ(GeometryOutsideTheArea(surface), std::vector<std::string>{})
+                            << "b " << b << " hp " << hp << " alpha " << alpha << " beta " << beta << " h "
+                            << depth * hp;
+                    }
+}
+
+TEST(DrawChannelSketchTest, CollidingLabelsMoveTheLeastDistanceAlongTheirOwnDirections)
+{
+    // A label that moves keeps 3 px from the labels it clears.
+    const struct {
+        const char* name;
+        TChannelSketch sketch;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"steep banks on a 1 px bottom: the bottom width, which the bank widths would hide, moves down clear of "
+         "the total width's line and label",
+         Labelled(100, 1, 80, 80, 50),
+         {"TextOut(622,167,\"18.6 \")", "TextOut(622,431,\" 1.0 \")", "TextOut(601,385,\"17.6 \")",
+          "TextOut(642,385,\"17.6 \")", "TextOut(622,415,\"36.3 \")", "TextOut(574,226,\"100.0 \")",
+          "TextOut(532,480,\"80.0 \u00b0 \")", "TextOut(692,480,\"80.0 \u00b0 \")", "TextOut(612,458,\"[ cm ]\")",
+          "TextOut(670,272,\"50.0 \")"}},
+        {"two vertical banks on a tall narrow profile: the right bank width moves right, the bottom width "
+         "down, the profile height below the water-surface width",
+         Labelled(900, 1, 90, 90, 200),
+         {"TextOut(622,223,\" 1.0 \")", "TextOut(622,431,\" 1.0 \")", "TextOut(622,385,\" 0.0 \")",
+          "TextOut(655,385,\" 0.0 \")", "TextOut(622,415,\" 1.0 \")", "TextOut(635,239,\"900.0 \")",
+          "TextOut(532,480,\"90.0 \u00b0 \")", "TextOut(692,480,\"90.0 \u00b0 \")", "TextOut(612,458,\"[ cm ]\")",
+          "TextOut(609,300,\"200.0 \")"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Draw(c.sketch).Log({"TextOut"}), c.texts);
+    }
+}
+
+TEST(DrawChannelSketchTest, PictureWiderThanTheAreaMovesInOrShrinks)
+{
+    // Water of 13 cm over hp 10, b 1 and banks of 10 and 45 degrees is
+    // centred on its surface; the flow-depth dimension right of the ground's
+    // rim would leave the area, so the axis moves left by the least distance.
+    const TChannelSketch overflowing = Labelled(10, 1, 10, 45, 13);
+    const auto p = ScaleChannel(overflowing, room);
+    ASSERT_TRUE(p.has_value());
+    ASSERT_TRUE(p->wide);
+    const test::TRecordingSurface surface = Draw(overflowing);
+    EXPECT_EQ(GeometryOutsideTheArea(surface), std::vector<std::string>{});
+    // the water surface from 375 instead of 398
+    EXPECT_EQ(surface.Find("Polygon").at(1).ToString(), "Polygon(768,328;772,328;842,266;375,266)");
+    // water of 16 cm over hp 10 with a bank of 10 degrees against a vertical
+    // one: no shift fits the water surface and the ground's rims, the scale shrinks
+    const test::TRecordingSurface shrunk = Draw(Labelled(10, 1, 10, 90, 16));
+    EXPECT_EQ(GeometryOutsideTheArea(shrunk), std::vector<std::string>{});
+    // 455 px of water surface instead of 467
+    EXPECT_EQ(shrunk.Find("Polygon").at(1).ToString(), "Polygon(825,328;829,328;829,257;374,257)");
 }
 
 } // namespace

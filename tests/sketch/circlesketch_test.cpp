@@ -1,5 +1,6 @@
 #include "circlesketch.h"
 #include "recordingsurface.h"
+#include "testlines.h"
 
 #include <gtest/gtest.h>
 
@@ -28,14 +29,6 @@ test::TRecordingSurface Draw(const TCircleSketch& sketch)
 std::vector<std::string> Geometry(const test::TRecordingSurface& surface)
 {
     return surface.Log({"Chord", "MoveTo", "LineTo", "Polygon", "TextOut"});
-}
-
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts)
-{
-    std::vector<std::string> out;
-    for (const auto& part : parts)
-        out.insert(out.end(), part.begin(), part.end());
-    return out;
 }
 
 // Pieces that do not depend on the water level.
@@ -75,7 +68,7 @@ struct TPictureCase {
 
 const TPictureCase pictureCases[] = {
     {"full pipe: chord ends meet at the top, no silver line, equal labels", Values(300, 30, 1),
-     Join({{"Chord(552,256,712,400,632,256,632,256)"},
+     test::Join({{"Chord(552,256,712,400,632,256,632,256)"},
            clearWidthDimension,
            {"TextOut(482,318,\" 30.0 \")", "TextOut(552,458,\"[ cm ]\")"},
            {"MoveTo(742,256)", "LineTo(742,400)", "Polygon(742,256;746,267;738,267)",
@@ -83,7 +76,7 @@ const TPictureCase pictureCases[] = {
            bottomExtension,
            {"TextOut(752,318,\" 30.0 \")"}})},
     {"half full: water line through the centre", Values(300, 15),
-     Join({{"Chord(552,256,712,400,552,328,712,328)", "MoveTo(553,327)", "LineTo(711,327)"},
+     test::Join({{"Chord(552,256,712,400,552,328,712,328)", "MoveTo(553,327)", "LineTo(711,327)"},
            clearWidthDimension,
            {"TextOut(482,318,\" 30.0 \")", "TextOut(552,458,\"[ cm ]\")"},
            {"MoveTo(742,328)", "LineTo(742,400)", "Polygon(742,328;746,339;738,339)",
@@ -91,7 +84,7 @@ const TPictureCase pictureCases[] = {
            bottomExtension,
            {"TextOut(752,354,\" 15.0 \")"}})},
     {"shallow: depth dimension of 6 px, heads outside, no line", Values(300, 1.2),
-     Join({{"Chord(552,256,712,400,601,394,662,394)", "MoveTo(602,393)", "LineTo(661,393)"},
+     test::Join({{"Chord(552,256,712,400,601,394,662,394)", "MoveTo(602,393)", "LineTo(661,393)"},
            clearWidthDimension,
            {"TextOut(482,318,\" 30.0 \")", "TextOut(552,458,\"[ cm ]\")"},
            {"Polygon(742,400;746,411;738,411)", "Polygon(742,394;746,383;738,383)", "MoveTo(752,394)",
@@ -101,7 +94,7 @@ const TPictureCase pictureCases[] = {
     // The chord rule would fill the whole inside when its ends meet at the
     // bottom; a pipe with a few millimetres of water must not look full.
     {"no water pixel: no water drawn, no depth dimension", Values(300, 0.04),
-     Join({clearWidthDimension,
+     test::Join({clearWidthDimension,
            {"TextOut(482,318,\" 30.0 \")", "TextOut(552,458,\"[ cm ]\")"},
            {"MoveTo(752,400)", "LineTo(637,400)"},
            bottomExtension,

@@ -16,7 +16,7 @@ std::string TSurfaceCall::ToString() const
             out += points && i % 2 == 0 ? ";" : ",";
         out += Fmt("%d", args[i]);
     }
-    if (!text.empty() || name == "TextOut" || name == "SetFontName" || name == "TextWidth") {
+    if (!text.empty() || name == "TextOut" || name == "SetFontName") {
         if (!args.empty())
             out += ",";
         out += "\"" + text + "\"";
@@ -24,8 +24,8 @@ std::string TSurfaceCall::ToString() const
     return out + ")";
 }
 
-TRecordingSurface::TRecordingSurface(std::string fontName, int charWidth)
-    : fontName_(std::move(fontName)), charWidth_(charWidth)
+TRecordingSurface::TRecordingSurface(std::string fontName, int charWidth, int charHeight)
+    : fontName_(std::move(fontName)), charWidth_(charWidth), charHeight_(charHeight)
 {
 }
 
@@ -101,10 +101,35 @@ void TRecordingSurface::SetFontName(std::string_view name)
     Record("SetFontName", {}, std::string(name));
 }
 
-int TRecordingSurface::TextWidth(std::string_view text)
+int TRecordingSurface::TextWidth(std::string_view text) { return static_cast<int>(Utf8Length(text)) * charWidth_; }
+
+std::vector<TRecordingSurface::TTextCell> TRecordingSurface::TextCells() const
 {
-    Record("TextWidth", {}, std::string(text));
-    return static_cast<int>(Utf8Length(text)) * charWidth_;
+    std::vector<TTextCell> cells;
+    for (const TSurfaceCall& call : calls_)
+        if (call.name == "TextOut")
+            cells.push_back({call.text, call.args[0], call.args[1],
+                             call.args[0] + static_cast<int>(Utf8Length(call.text)) * charWidth_,
+                             call.args[1] + charHeight_});
+    return cells;
+}
+
+std::vector<std::string> TRecordingSurface::TextCollisions(int left, int top, int right, int bottom) const
+{
+    const std::vector<TTextCell> cells = TextCells();
+    const auto show = [](const TTextCell& c) { return Fmt("\"%s\" at %d,%d", c.text, c.left, c.top); };
+    std::vector<std::string> faults;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const TTextCell& a = cells[i];
+        if (a.left < left || a.top < top || a.right > right || a.bottom > bottom)
+            faults.push_back(show(a) + " leaves the area");
+        for (std::size_t j = i + 1; j < cells.size(); ++j) {
+            const TTextCell& b = cells[j];
+            if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+                faults.push_back(show(a) + " overlaps " + show(b));
+        }
+    }
+    return faults;
 }
 
 std::vector<std::string> TRecordingSurface::CallsOutside(int left, int top, int right, int bottom) const

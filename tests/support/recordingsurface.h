@@ -14,7 +14,7 @@ namespace fluvara::test {
 struct TSurfaceCall {
     std::string name;       // the operation, e.g. "Ellipse"
     std::vector<int> args;  // its numbers in call order; colours as r, g, b; points as x, y, x, y, ...
-    std::string text;       // TextOut, SetFontName and TextWidth: the text
+    std::string text;       // TextOut and SetFontName: the text
     // State when the call was made (for the setters: after it).
     TRgb pen;
     int penWidth = 1;
@@ -30,8 +30,9 @@ struct TSurfaceCall {
 class TRecordingSurface : public TDrawSurface {
 public:
     // The window's start state: black pen 1 wide, white brush, "MS Sans Serif".
-    // Texts measure charWidth pixels per character.
-    explicit TRecordingSurface(std::string fontName = "MS Sans Serif", int charWidth = 6);
+    // Texts measure charWidth pixels per character and charHeight pixels high;
+    // measuring is not drawing and is not recorded.
+    explicit TRecordingSurface(std::string fontName = "MS Sans Serif", int charWidth = 6, int charHeight = 13);
 
     void SetPenColor(TRgb color) override;
     void SetPenWidth(int width) override;
@@ -45,6 +46,7 @@ public:
     void TextOut(int x, int y, std::string_view text) override;
     void SetFontName(std::string_view name) override;
     int TextWidth(std::string_view text) override;
+    int TextHeight() override { return charHeight_; }
 
     const std::vector<TSurfaceCall>& Calls() const { return calls_; }
     // Every call in readable form.
@@ -58,6 +60,15 @@ public:
     // The drawing calls with a point outside left..right, top..bottom (bounds
     // included), in readable form; state calls carry no points and are skipped.
     std::vector<std::string> CallsOutside(int left, int top, int right, int bottom) const;
+    // The cells of the texts drawn, in drawing order, as the surface measures them.
+    struct TTextCell {
+        std::string text;
+        int left, top, right, bottom;  // right and bottom excluded
+    };
+    std::vector<TTextCell> TextCells() const;
+    // Texts whose cells overlap another text's cell or reach outside the area
+    // (right and bottom excluded), in readable form; empty when none does.
+    std::vector<std::string> TextCollisions(int left, int top, int right, int bottom) const;
     // Forgets the calls; the state stays, as on a real surface between drawings.
     void ClearCalls() { calls_.clear(); }
 
@@ -76,6 +87,7 @@ private:
     TRgb brush_ = White;
     std::string fontName_;
     int charWidth_;
+    int charHeight_;
     TPoint current_;
 };
 

@@ -84,6 +84,12 @@ QString Text(const QObject* root, const QString& name)
     qFatal("no label or field %s", qPrintable(name));
 }
 
+QString FocusName()
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
 } // namespace fluvara::test
 
 #include "ChannelPage.h"
@@ -151,11 +157,5 @@ TCircleSketch TRunningProgram::ShownCircleSketch() const
 TResultOutput& TRunningProgram::Output() const { return *windows_->output; }
 
 const THeaderLine& TRunningProgram::HeaderLine() const { return *windows_->headerLine; }
-
-QString TRunningProgram::FocusName() const
-{
-    QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-}
 
 } // namespace fluvara::test

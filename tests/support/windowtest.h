@@ -46,6 +46,8 @@ void TypeLetters(const QObject* root, const QString& fieldName, const QString& t
 void Click(const QObject* root, const QString& buttonName);
 void PressEnter(const QObject* root, const QString& fieldName);
 QString Text(const QObject* root, const QString& name);  // label or line edit
+// Name of the widget with the keyboard focus, "" for none.
+QString FocusName();
 
 } // namespace fluvara::test
 
@@ -82,8 +84,6 @@ public:
     TResultOutput& Output() const;
     const THeaderLine& HeaderLine() const;
     TTestSettings& Settings() { return settings_; }
-    // The widget that has the keyboard focus, by object name ("" for none).
-    QString FocusName() const;
 
 private:
     void Start();

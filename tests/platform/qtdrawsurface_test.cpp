@@ -13,7 +13,10 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <set>
 
 namespace fluvara {
 
@@ -137,6 +140,68 @@ private slots:
         QCOMPARE(image.pixelColor(29, 10), QColor(Qt::black));
         QCOMPARE(image.pixelColor(30, 19), QColor(Qt::black));
         QCOMPARE(image.pixelColor(30, 20), background);
+    }
+
+    void LinesPaintTheirStartAndNotTheirEndInEveryDirection_data()
+    {
+        QTest::addColumn<QPoint>("delta");
+        const struct {
+            const char* name;
+            int dx, dy;
+        } shapes[] = {{"horizontal", 20, 0}, {"vertical", 0, 20}, {"shallow", 20, 7}, {"steep", 7, 20},
+                      {"diagonal", 15, 15},  {"short shallow", 3, 1}};
+        for (const auto& shape : shapes)
+            for (const int sx : {1, -1})
+                for (const int sy : {1, -1}) {
+                    if ((shape.dx == 0 && sx < 0) || (shape.dy == 0 && sy < 0))
+                        continue;
+                    const QPoint delta(sx * shape.dx, sy * shape.dy);
+                    QTest::addRow("%s %s%s", shape.name, delta.y() > 0 ? "down" : delta.y() < 0 ? "up" : "",
+                                  delta.x() > 0 ? "right" : delta.x() < 0 ? "left" : "")
+                        << delta;
+                }
+    }
+    void LinesPaintTheirStartAndNotTheirEndInEveryDirection()
+    {
+        QFETCH(QPoint, delta);
+        const QPoint start(50, 50);
+        const QPoint end = start + delta;
+        const QImage image = Paint([&](TQtDrawSurface& s) {
+            s.MoveTo(start.x(), start.y());
+            s.LineTo(end.x(), end.y());
+        });
+        QCOMPARE(image.pixelColor(start), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(end), background);
+        // One pixel per step along the longer axis, each the nearest to the exact line.
+        const bool shallow = std::abs(delta.x()) >= std::abs(delta.y());
+        const int n = std::max(std::abs(delta.x()), std::abs(delta.y()));
+        std::set<int> steps;
+        int painted = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == background)
+                    continue;
+                ++painted;
+                QCOMPARE(image.pixelColor(x, y), QColor(Qt::black));
+                const int major = shallow ? (x - start.x()) * (delta.x() > 0 ? 1 : -1)
+                                          : (y - start.y()) * (delta.y() > 0 ? 1 : -1);
+                const double minor = shallow ? y - start.y() : x - start.x();
+                const double exact = major * double(shallow ? delta.y() : delta.x()) / n;
+                QVERIFY2(major >= 0 && major < n, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+                QVERIFY2(std::abs(minor - exact) <= 0.5, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+                steps.insert(major);
+            }
+        QCOMPARE(painted, n);
+        QCOMPARE(int(steps.size()), n);
+    }
+
+    void LineOfNoLengthPaintsNothing()
+    {
+        const QImage image = Paint([](TQtDrawSurface& s) {
+            s.MoveTo(40, 40);
+            s.LineTo(40, 40);
+        });
+        QCOMPARE(PaintedBounds(image), QRect());
     }
 
     void PolygonIsOutlinedAndFilledToEveryCorner()
