@@ -11,6 +11,7 @@
 #include "Nbem.h"
 #include "ResultOutput.h"
 #include "Theo.h"
+#include "ReachListWindow.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@
 #include <QTranslator>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace fluvara {
 
@@ -81,6 +83,7 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     dialogs.nBem = windows->nBemForm.get();
     dialogs.theo = windows->theoForm.get();
     windows->mainForm->Connect(dialogs, *windows->output);
+    windows->mainForm->UseHeaderLine(*windows->headerLine);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = windows->mainForm->frameGeometry();
@@ -94,6 +97,14 @@ std::unique_ptr<TApplicationWindows> StartApplication()
 {
     auto windows = CreateApplicationWindows();
     windows->mainForm->show();
+    // A reach list left unsaved by a crash is offered once the main window is up.
+    if (TReachListWindow::RecoveryCopyWaiting()) {
+        TMainForm* main = windows->mainForm.get();
+        QTimer::singleShot(0, main, [main] {
+            if (main->ReachList().OfferRecoveryCopy())
+                main->ReachList().show();
+        });
+    }
     return windows;
 }
 

@@ -248,7 +248,13 @@ void TReachListWindow::ToPage()
     if (row < 0)
         return;
     const TReachTableModel& model = Model(CurrentKind());
-    emit ReachToPage(TPageReach{model.Kind(), model.List().Fields(static_cast<std::size_t>(row))});
+    TPageReach reach{model.Kind(), model.List().Fields(static_cast<std::size_t>(row))};
+    // A designed reach goes to the verification page with its nominal size.
+    const TReachOutcome& outcome = model.Outcome(row);
+    if (reach.kind == TReachKind::Circle && TrimBlanks(reach.fields[CircleD]).empty()
+        && CircleDN < static_cast<int>(outcome.results.size()))
+        reach.fields[CircleD] = outcome.results[CircleDN];
+    emit ReachToPage(reach);
 }
 
 void TReachListWindow::FromPage()
