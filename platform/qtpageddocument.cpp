@@ -24,8 +24,6 @@ int TQtPagedDocument::PageWidth() { return device_.width(); }
 
 int TQtPagedDocument::PageHeight() { return device_.height(); }
 
-int TQtPagedDocument::LineHeight() { return painter_.fontMetrics().height(); }
-
 void TQtPagedDocument::NewPage()
 {
     if (!device_.newPage())

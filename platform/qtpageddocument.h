@@ -22,7 +22,6 @@ public:
     int PageHeight() override;
     TDrawSurface& Surface() override { return surface_; }
     void SetFontSize(int points) override { surface_.SetFontPointSize(points); }
-    int LineHeight() override;
     void NewPage() override;
     // Outputs the last page; throws std::runtime_error when that fails.
     void Finish();

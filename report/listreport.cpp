@@ -31,7 +31,7 @@ TFrameLayout FrameLayout(TPagedSurface& pages, int W, int H)
     f.headerTop = H * 3 / 100;
     pages.Surface().SetFontName("Courier New");
     pages.SetFontSize(10);
-    const int headerHeight = pages.LineHeight();
+    const int headerHeight = pages.Surface().TextHeight();
     f.headerRule = f.headerTop + headerHeight + headerHeight / 4;
     f.titleTop = f.headerRule + headerHeight / 2;
     f.tableTop = f.titleTop + headerHeight * 2;
@@ -182,7 +182,7 @@ std::size_t PrintListReport(TPagedSurface& pages, const TListReportFrame& frame,
     for (std::size_t c = 0; c < widths.size(); ++c)
         inner[c] = widths[c] - 2 * f.pad;
 
-    const int lineHeight = pages.LineHeight();
+    const int lineHeight = pages.Surface().TextHeight();
     const std::size_t headLines = RowLines(surface, table.columns, inner);
     const int bodyTop = f.tableTop + static_cast<int>(headLines) * lineHeight + lineHeight / 2;
     const int bodyLines = std::max(1, (f.footerRule - lineHeight / 2 - bodyTop) / lineHeight);

@@ -15,8 +15,6 @@ public:
     virtual int PageHeight() = 0;
     virtual TDrawSurface& Surface() = 0;
     virtual void SetFontSize(int points) = 0;
-    // Height of a line of text in the current font.
-    virtual int LineHeight() = 0;
     // Outputs the page and starts the next; failures of the printing system throw.
     virtual void NewPage() = 0;
 };

@@ -18,7 +18,6 @@ public:
     int PageHeight() override { return 2100; }
     TDrawSurface& Surface() override { return *this; }
     void SetFontSize(int p) override { points = p; }
-    int LineHeight() override { return 12 * points; }
     void NewPage() override { pages.emplace_back(); }
 
     void SetPenColor(TRgb) override {}
@@ -34,11 +33,12 @@ public:
     {
         EXPECT_GE(x, 0);
         EXPECT_LE(x + TextWidth(text), PageWidth());
-        EXPECT_LE(y + LineHeight(), PageHeight());
+        EXPECT_LE(y + TextHeight(), PageHeight());
         pages.back().emplace_back(text);
     }
     void SetFontName(std::string_view) override {}
     int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * points; }
+    int TextHeight() override { return 12 * points; }
 };
 
 TListTable Table(int rows)
