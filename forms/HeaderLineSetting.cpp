@@ -8,11 +8,12 @@ THeaderLine::THeaderLine(const QString& text, QObject* parent) : QObject(parent)
 
 void THeaderLine::Load() { Take(ReadHeaderLine(text_)); }
 
-void THeaderLine::Store(const QString& text)
+std::optional<QString> THeaderLine::Store(const QString& text)
 {
     const QString cut = CutHeaderLine(text);
-    WriteHeaderLine(cut);
+    auto error = WriteHeaderLine(cut);
     Take(cut);
+    return error;
 }
 
 void THeaderLine::Take(const QString& text)

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace fluvara {
 
 class THeaderLine : public QObject {
@@ -15,8 +17,10 @@ public:
     const QString& Text() const { return text_; }
     // Applies the stored value to the present line by the store's reading rule.
     void Load();
-    // Cuts the text to what the header line holds, stores it and takes it over.
-    void Store(const QString& text);
+    // Cuts the text to what the header line holds, stores it and takes it
+    // over, for this run even when the store fails; then returns the message
+    // for the user.
+    std::optional<QString> Store(const QString& text);
 
 signals:
     void Changed(const QString& text);

@@ -3,7 +3,10 @@
 
 #include "FormStyle.h"
 #include "HeaderLineSetting.h"
+#include "ResultOutput.h"
 #include "settingsstore.h"
+
+#include <QMessageBox>
 
 namespace fluvara {
 
@@ -28,7 +31,11 @@ THeadLineForm::~THeadLineForm() = default;
 
 void THeadLineForm::xOKBtnClick()
 {
-    headerLine_.Store(ui->HLineEdit->text());
+    // Stays open with the typed text when the store fails; the line holds for this run.
+    if (const auto error = headerLine_.Store(ui->HLineEdit->text())) {
+        QMessageBox::critical(this, QString::fromUtf8(ApplicationTitle).trimmed(), *error);
+        return;
+    }
     accept();
 }
 

@@ -33,12 +33,17 @@ private:
 // refuses whatever would not shorten the text.
 class TLongTextGuard : public QObject {
 public:
-    TLongTextGuard(QLineEdit* field, int maxChars) : QObject(field), field_(field), maxChars_(maxChars) {}
+    TLongTextGuard(QLineEdit* field, int maxChars) : QObject(field), maxChars_(maxChars) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const qsizetype length = field_->text().size();
+        // The field's destructor still sends events (a focus-out) once the
+        // line edit part of it is gone: the cast finds no QLineEdit then.
+        const auto* field = qobject_cast<const QLineEdit*>(watched);
+        if (!field)
+            return false;
+        const qsizetype length = field->text().size();
         if (length <= maxChars_)
             return false;
         qsizetype inserted = 0;
@@ -66,12 +71,11 @@ protected:
         default:
             return false;
         }
-        const qsizetype after = length - field_->selectedText().size() + inserted;
+        const qsizetype after = length - field->selectedText().size() + inserted;
         return after > maxChars_ && after >= length;
     }
 
 private:
-    QLineEdit* field_;
     int maxChars_;
 };
 

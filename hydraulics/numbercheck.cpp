@@ -2,6 +2,7 @@
 
 #include "textformat.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 
@@ -24,6 +25,36 @@ int CheckNumberText(std::string& workingText)
     return result;
 }
 
+namespace {
+
+// For a decimal number that from_chars found out of range: true when it lies
+// beyond the largest double, false when it is too small for the smallest one.
+// Written as 0.d... times ten to an exponent, the exponent's sign tells.
+bool BeyondLargest(std::string_view number)
+{
+    const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view digits = number.substr(0, e);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    const std::size_t significant = digits.find_first_of("123456789");
+    if (significant == std::string_view::npos)
+        return false;
+    long long exponent = significant < point ? static_cast<long long>(point - significant)
+                                             : -static_cast<long long>(significant - point - 1);
+    if (e + 1 < number.size()) {
+        std::size_t k = e + 1;
+        const bool negative = number[k] == '-';
+        if (number[k] == '-' || number[k] == '+')
+            ++k;
+        long long written = 0;  // saturated: far beyond any double either way
+        for (; k < number.size(); ++k)
+            written = std::min<long long>(written * 10 + (number[k] - '0'), 1'000'000'000'000LL);
+        exponent += negative ? -written : written;
+    }
+    return exponent > 0;
+}
+
+} // namespace
+
 double ConvertNumberText(std::string_view text)
 {
     std::size_t i = 0;
@@ -42,25 +73,10 @@ double ConvertNumberText(std::string_view text)
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
     auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Overflow saturates so that the range check rejects it without an infinity;
-        // underflow reads as zero.
-        bool large = false;
-        for (const char* p = first; p < last && *p != 'e' && *p != 'E'; ++p)
-            if (*p >= '1' && *p <= '9') {
-                large = true;
-                break;
-            }
-        const bool positiveExponent = [&] {
-            for (const char* p = first; p + 1 < last; ++p)
-                if (*p == 'e' || *p == 'E')
-                    return p[1] != '-';
-            return true;
-        }();
-        value = (large && positiveExponent) ? DBL_MAX : 0.0;
-    } else if (ec != std::errc()) {
+    if (ec == std::errc::result_out_of_range)
+        value = BeyondLargest({first, static_cast<std::size_t>(end - first)}) ? DBL_MAX : 0.0;
+    else if (ec != std::errc())
         value = 0;  // a lone point
-    }
     return negative ? -value : value;
 }
 

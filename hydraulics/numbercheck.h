@@ -24,6 +24,9 @@ int CheckNumberText(std::string& workingText);
 
 // The longest leading decimal number of the text, with the point as decimal
 // separator; 0 when there is none ("" and "." give 0, "1.2.3" gives 1.2).
+// Reads as strtod does in the C locale, except that no text gives an infinity,
+// a NaN or a hexadecimal number: a value beyond the largest double gives the
+// largest double (with its sign), one too small for the smallest gives zero.
 double ConvertNumberText(std::string_view text);
 
 struct TFieldRule {

@@ -24,6 +24,7 @@ TQtPrinterPage::~TQtPrinterPage()
     surface_.End();
     if (painter_.isActive())
         painter_.end();
+    file_.reset();
 }
 
 void TQtPrinterPage::SetJobTitle(std::string_view title)
@@ -37,6 +38,7 @@ int TQtPrinterPage::PageHeight() { return printer_.pageLayout().paintRectPixels(
 
 void TQtPrinterPage::BeginDoc()
 {
+    file_.emplace(printer_);
     if (!painter_.begin(&printer_))
         throw std::runtime_error("Der Druckauftrag konnte nicht begonnen werden.");
     surface_.Begin(&painter_);
@@ -50,6 +52,11 @@ void TQtPrinterPage::EndDoc()
     surface_.End();
     if (!painter_.end())
         throw std::runtime_error("Die Seite konnte nicht gedruckt werden.");
+    if (printer_.printerState() == QPrinter::Error)
+        throw std::runtime_error("Die Ausgabe ist unvollständig: der Ausdruck konnte nicht ganz gedruckt werden.");
+    if (file_)
+        file_->Deliver();
+    file_.reset();
 }
 
 void TQtPrinterPage::SetFontSize(int points) { surface_.SetFontPointSize(points); }

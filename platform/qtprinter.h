@@ -3,9 +3,12 @@
 // fonts in points at the printer's resolution.
 
 #include "pagesurface.h"
+#include "printfile.h"
 #include "qtdrawsurface.h"
 
 #include <QPainter>
+
+#include <optional>
 
 class QPrinter;
 
@@ -26,13 +29,15 @@ public:
     int PageHeight() override;
     // Throws std::runtime_error when the printer cannot start the document.
     void BeginDoc() override;
-    // Throws std::runtime_error when the page cannot be output.
+    // Throws std::runtime_error when the page cannot be output, or when the
+    // output is incomplete; a file target is then left as it was.
     void EndDoc() override;
     TDrawSurface& Surface() override { return surface_; }
     void SetFontSize(int points) override;
 
 private:
     QPrinter& printer_;
+    std::optional<TPrintFile> file_;  // while a document to a file is open
     QPainter painter_;
     TQtDrawSurface surface_;
 };

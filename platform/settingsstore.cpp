@@ -1,5 +1,6 @@
 #include "settingsstore.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QVariant>
 
@@ -9,6 +10,28 @@ namespace {
 constexpr const char* Organisation = "ko_lut";
 constexpr const char* Application = "fluvara";
 constexpr const char* HeaderLineKey = "Firmbez";
+
+// The store's file where the settings are a file ("" where they are not, as
+// in the Windows registry). Found beside the organisation's own file, so that
+// finding it opens nothing of the store itself.
+QString StoreFile()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QSettings organisation(QSettings::NativeFormat, QSettings::UserScope, Organisation);
+    return QFileInfo(organisation.fileName()).absolutePath() + '/' + Organisation + '/' + Application + ".conf";
+#else
+    return QString();
+#endif
+}
+
+// QSettings waits for ever on a pipe and fails on a folder: a store that
+// exists as anything but a regular file is not opened at all.
+bool UsableStore(const QString& file)
+{
+    const QFileInfo info(file);  // links followed
+    return file.isEmpty() || !info.exists() || info.isFile();
+}
+
 } // namespace
 
 QString CutHeaderLine(const QString& text)
@@ -21,6 +44,8 @@ QString CutHeaderLine(const QString& text)
 
 QString ReadHeaderLine(const QString& current)
 {
+    if (!UsableStore(StoreFile()))
+        return QString();  // as from a store that cannot be read
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
     const QVariant value = settings.value(HeaderLineKey);
     if (!value.isValid())
@@ -30,11 +55,22 @@ QString ReadHeaderLine(const QString& current)
     return CutHeaderLine(value.toString());
 }
 
-void WriteHeaderLine(const QString& text)
+std::optional<QString> WriteHeaderLine(const QString& text)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
-    settings.setValue(HeaderLineKey, CutHeaderLine(text));
-    settings.sync();
+    const QString file = StoreFile();
+    bool written = UsableStore(file);
+    if (written) {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
+        settings.setValue(HeaderLineKey, CutHeaderLine(text));
+        settings.sync();
+        written = settings.status() == QSettings::NoError;
+    }
+    if (written)
+        return std::nullopt;
+    QString message = QString::fromUtf8("Die Kopfzeile konnte nicht gespeichert werden");
+    if (!file.isEmpty())
+        message += QString::fromUtf8(": die Einstellungsdatei „%1“ ist nicht beschreibbar").arg(file);
+    return message + '.';
 }
 
 } // namespace fluvara

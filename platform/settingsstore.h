@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace fluvara {
 
 inline constexpr int HeaderLineMaxChars = 64;
@@ -15,10 +17,12 @@ QString CutHeaderLine(const QString& text);
 
 // Applies the reading rule to the header line held so far: a missing value
 // gives the empty text, a value that is not a single text leaves current as
-// it is, a text longer than HeaderLineMaxChars is cut.
+// it is, a text longer than HeaderLineMaxChars is cut. A store that cannot be
+// read, or is no regular file (a folder or pipe in its place), gives the empty text.
 QString ReadHeaderLine(const QString& current);
 
-// Stores the text (cut to HeaderLineMaxChars) as the header line.
-void WriteHeaderLine(const QString& text);
+// Stores the text (cut to HeaderLineMaxChars) as the header line; returns
+// the message for the user when the store could not be written.
+std::optional<QString> WriteHeaderLine(const QString& text);
 
 } // namespace fluvara

@@ -8,11 +8,19 @@
 #include "dialogtest.h"
 #include "windowtest.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fluvara;
 using namespace fluvara::test;
@@ -21,7 +29,47 @@ namespace {
 
 const QString Initial = QStringLiteral("FLUVARA 5.0");
 
+// Ways the settings store can stand in the way; some only hold for users
+// whom the file permissions bind.
+enum class TBrokenStore { Folder, Pipe, OrganisationFile, ReadOnlyFile, ReadOnlyFolder };
+
+// Breaks the store that holds "Alt"; false when the way does not apply to
+// this user (file permissions do not bind root).
+bool Break(const TTestSettings& settings, TBrokenStore how)
+{
+    const QString file = settings.StoreFile();
+    const QString folder = QFileInfo(file).absolutePath();
+    switch (how) {
+    case TBrokenStore::Folder:
+        return QFile::remove(file) && QDir().mkpath(file);
+    case TBrokenStore::Pipe:
+        return QFile::remove(file) && mkfifo(QFile::encodeName(file).constData(), 0644) == 0;
+    case TBrokenStore::OrganisationFile: {
+        QFile taken(folder);
+        return QDir(folder).removeRecursively() && taken.open(QIODevice::WriteOnly);
+    }
+    case TBrokenStore::ReadOnlyFile:
+        return geteuid() != 0 && QFile::setPermissions(file, QFile::ReadOwner);
+    case TBrokenStore::ReadOnlyFolder:
+        return geteuid() != 0 && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    return false;
+}
+
+// The text of the next message box, which it then closes.
+void AnswerMessageBox(QString& text)
+{
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        box->accept();
+    });
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TBrokenStore)
 
 class HeadlineDialogTest : public QObject {
     Q_OBJECT
@@ -110,6 +158,59 @@ private slots:
         Click(&dialog, "xOKBtn");
         QCOMPARE(programHeaderLine.Text(), QString(63, 'x'));
         QCOMPARE(settings_->HeaderValue().toString(), QString(63, 'x'));
+    }
+
+    void storeThatCannotBeWrittenKeepsDialogOpen_data()
+    {
+        QTest::addColumn<TBrokenStore>("how");
+        QTest::newRow("folder in its place") << TBrokenStore::Folder;
+        QTest::newRow("pipe in its place") << TBrokenStore::Pipe;
+        QTest::newRow("organisation folder is a file") << TBrokenStore::OrganisationFile;
+        QTest::newRow("read-only file") << TBrokenStore::ReadOnlyFile;
+        QTest::newRow("read-only folder") << TBrokenStore::ReadOnlyFolder;
+    }
+    void storeThatCannotBeWrittenKeepsDialogOpen()
+    {
+        QFETCH(TBrokenStore, how);
+        settings_->SetHeaderValue("Alt");
+        const bool permissions = how == TBrokenStore::ReadOnlyFile || how == TBrokenStore::ReadOnlyFolder;
+        if (!Break(*settings_, how)) {
+            QVERIFY(permissions);
+            QSKIP("file permissions do not bind this user");
+        }
+        THeaderLine programHeaderLine(Initial);
+        THeadLineForm dialog(programHeaderLine);
+        QVERIFY(Activate(&dialog));
+        TypeInto(&dialog, "HLineEdit", "Neu");
+        QString message;
+        AnswerMessageBox(message);
+        Click(&dialog, "xOKBtn");
+        QVERIFY2(message.startsWith("Die Kopfzeile konnte nicht gespeichert werden"), qPrintable(message));
+        QVERIFY(message.contains(settings_->StoreFile()));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Text(&dialog, "HLineEdit"), "Neu");
+        // the printouts of this run carry the new line all the same
+        QCOMPARE(programHeaderLine.Text(), "Neu");
+        Click(&dialog, "xCancelBtn");
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // A store that is no regular file is not opened, not even for reading:
+    // QSettings would wait for ever on a pipe.
+    void storeThatIsNoFileReadsAsEmpty_data()
+    {
+        QTest::addColumn<TBrokenStore>("how");
+        QTest::newRow("folder in its place") << TBrokenStore::Folder;
+        QTest::newRow("pipe in its place") << TBrokenStore::Pipe;
+    }
+    void storeThatIsNoFileReadsAsEmpty()
+    {
+        QFETCH(TBrokenStore, how);
+        settings_->SetHeaderValue("Alt");
+        QVERIFY(Break(*settings_, how));
+        auto windows = CreateApplicationWindows();
+        QCOMPARE(windows->headerLine->Text(), "");
+        QCOMPARE(Text(windows->headLineForm.get(), "HLineEdit"), "");
     }
 
     void cancelStoresNothingAndKeepsTypedText()

@@ -5,6 +5,7 @@
 #include "Gbem.h"
 #include "HeaderLineSetting.h"
 #include "Headline.h"
+#include "InputField.h"
 #include "Kbtab.h"
 #include "Ksttab.h"
 #include "Main.h"
@@ -38,6 +39,9 @@ private slots:
     void headerLine_data();
     void headerLine();
     void closesFromToolbarAndMenu();
+    void closesWithFocusInAField_data();
+    void closesWithFocusInAField();
+    void limitedFieldDestroyedWithFocus();
     void pageSwitchRedrawsAndFocuses();
     void qtDialogsSpeakGerman();
     void sketchAreaShowsThePictureOfThePageInFront();
@@ -208,6 +212,49 @@ void MainWindowTest::closesFromToolbarAndMenu()
         QVERIFY(program.Main().close());
         QVERIFY(!program.Main().isVisible());
     }
+}
+
+// Closing from the toolbar with the focus in a field of each page.
+void MainWindowTest::closesWithFocusInAField_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("verification") << 0 << "DNEdit";
+    QTest::newRow("design") << 1 << "BQtEdit";
+    QTest::newRow("channel") << 2 << "GQEdit";
+}
+
+void MainWindowTest::closesWithFocusInAField()
+{
+    QFETCH(int, page);
+    QFETCH(QString, field);
+    auto program = std::make_unique<TRunningProgram>();
+    Find<QTabWidget>(&program->Main(), "PageControl1")->setCurrentIndex(page);
+    Find<QLineEdit>(&program->Main(), field)->setFocus();
+    QCOMPARE(FocusName(), field);
+    Click(&program->Main(), "ExitButton");
+    QVERIFY(!program->Main().isVisible());
+    program.reset();
+}
+
+// A field's destructor sends it a focus-out once its line edit part is gone;
+// nothing may treat it as a line edit then (the sanitizer build reports any
+// member call on it). On a desktop the closed window's deactivation arrives
+// after the event loop has ended, so at exit the windows are destroyed with
+// the focus still in the field; the offscreen platform deactivates at once,
+// so here the field is destroyed while it has the focus.
+void MainWindowTest::limitedFieldDestroyedWithFocus()
+{
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    LimitTyping(field, 6);
+    field->setText("1234567");  // longer than typing allows: the guard is at work
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    QCOMPARE(QApplication::focusWidget(), field);
+    delete field;
+    QCOMPARE(QApplication::focusWidget(), nullptr);
 }
 
 void MainWindowTest::pageSwitchRedrawsAndFocuses()

@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -17,6 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace fluvara;
 using namespace fluvara::test;
@@ -130,6 +136,17 @@ bool Printed(const QString& pdfText, const char* expected)
 
 QString Today() { return QDate::currentDate().toString("dd.MM.yyyy"); }
 
+// Closes the open message box; its text.
+QString AnswerMessageBox()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+        return "(no message box)";
+    const QString text = box->text();
+    box->accept();
+    return text;
+}
+
 } // namespace
 
 class OutputTest : public QObject {
@@ -142,6 +159,8 @@ private slots:
     void printChannelReport();
     void cancelledPrinterDialogPrintsNothing();
     void failedPrintJobIsReported();
+    void failedWriteIsReportedAndOldFileStays_data();
+    void failedWriteIsReportedAndOldFileStays();
     void printerSettingsCarryOver();
     void renderPrintsWithoutAsking();
 };
@@ -279,17 +298,86 @@ void OutputTest::failedPrintJobIsReported()
     FullFlow(program);
     TPdfTarget target(program.Output(), "/nonexistent-folder/kreisprofil.pdf");
     QString message;
-    AnswerTitleDialog("NBemBBtn", {}, {}, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        message = box->text();
-        box->accept();
-    });
+    AnswerTitleDialog("NBemBBtn", {}, {}, [&] { message = AnswerMessageBox(); });
     Click(VerificationPage(program), "NDruSBtn");
     QCOMPARE(message, QString("Der Druckauftrag konnte nicht begonnen werden."));
     // the program goes on
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
+}
+
+// Writes beyond this many bytes fail while the object lives, as on a full disk.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
+
+void OutputTest::failedWriteIsReportedAndOldFileStays_data()
+{
+    QTest::addColumn<bool>("fullDevice");
+    QTest::newRow("file-size limit") << false;
+    QTest::newRow("full device") << true;
+}
+
+// The PDF engine's failed writes leave no half file and no silence.
+void OutputTest::failedWriteIsReportedAndOldFileStays()
+{
+    QFETCH(bool, fullDevice);
+    TRunningProgram program;
+    FullFlow(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kreisprofil.pdf");
+    if (fullDevice) {
+        QVERIFY(QFile::link("/dev/full", path));
+    } else {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alter Ausdruck");
+    }
+    TPdfTarget target(program.Output(), path);
+    QString message;
+    AnswerTitleDialog("NBemBBtn", {}, {}, [&] { message = AnswerMessageBox(); });
+    {
+        std::unique_ptr<TFileSizeLimit> limit;
+        if (!fullDevice)
+            limit = std::make_unique<TFileSizeLimit>(4096);
+        Click(VerificationPage(program), "NDruSBtn");
+    }
+    QVERIFY2(message.contains(QString::fromUtf8("unvollständig")), qPrintable(message));
+    QVERIFY2(message.contains(path), qPrintable(message));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"kreisprofil.pdf"});
+    if (fullDevice) {
+        QCOMPARE(QFileInfo(path).symLinkTarget(), QString("/dev/full"));
+    } else {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("alter Ausdruck"));
+    }
+    // the program goes on, and the next print succeeds
+    Click(VerificationPage(program), "NClipBtn");
+    QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
+    if (!fullDevice) {
+        AnswerTitleDialog("NBemBBtn", {}, {});
+        Click(VerificationPage(program), "NDruSBtn");
+        QVERIFY(QFile(path).size() > 4096);
+    }
 }
 
 // One printer for the run: what the printer dialog set for one printout is there for the next.

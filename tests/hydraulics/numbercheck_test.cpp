@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <string>
 
 namespace fluvara {
 namespace {
@@ -54,6 +56,43 @@ TEST(ConvertNumberText, WholeLongTextIsRead)
     EXPECT_EQ(CheckNumberText(working), 1);
     EXPECT_DOUBLE_EQ(ConvertNumberText(working), 14472.5);
 }
+
+// Beyond the range of a double: a value too small reads as strtod reads it
+// (zero, or the nearest tiny value), a value too large as the largest double,
+// so that the range check rejects it without an infinity.
+struct RangeCase {
+    std::string text;
+    double value;
+};
+
+void PrintTo(const RangeCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
+class ConvertOutOfRangeTest : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(ConvertOutOfRangeTest, ReadsAsStrtodWithoutInfinity)
+{
+    const RangeCase& c = GetParam();
+    const double value = ConvertNumberText(c.text);
+    EXPECT_EQ(value, c.value) << c.text;
+    EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << c.text;
+}
+
+const double Largest = 1.7976931348623157e308;
+const double Tiniest = 4.9406564584124654e-324;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ConvertOutOfRangeTest,
+    ::testing::Values(RangeCase{"0." + std::string(400, '0') + "1", 0.0},   // underflow by leading zeros
+                      RangeCase{"0." + std::string(323, '0') + "5", Tiniest},  // just inside
+                      RangeCase{"0." + std::string(323, '0') + "2", 0.0},   // rounds to zero
+                      RangeCase{"1e-400", 0.0},                             //
+                      RangeCase{"123e-999", 0.0},                           // digits before the point, tiny exponent
+                      RangeCase{"0.001e-99999999999999999999", 0.0},       // exponent beyond any integer
+                      RangeCase{"-1e-400", -0.0},                           //
+                      RangeCase{"1" + std::string(400, '0'), Largest},     // overflow by digits
+                      RangeCase{"0.0001e400", Largest},                     // leading zeros, large exponent
+                      RangeCase{"1e99999999999999999999", Largest},         //
+                      RangeCase{"-1e400", -Largest}));
 
 TEST(ConvertNumberText, IgnoresTheCLocale)
 {

@@ -37,6 +37,8 @@ QVariant TTestSettings::HeaderValue() const
     return settings.value("Firmbez");
 }
 
+QString TTestSettings::StoreFile() const { return dir_.filePath("ko_lut/fluvara.conf"); }
+
 void TypeInto(const QObject* root, const QString& fieldName, const QString& text)
 {
     // QTest::keyClicks passes each character as one char, which garbles anything beyond ASCII.

@@ -23,6 +23,8 @@ public:
     void SetHeaderValue(const QVariant& value);
     void RemoveHeaderValue();
     QVariant HeaderValue() const;
+    // The store's file in the temporary folder.
+    QString StoreFile() const;
 
 private:
     QTemporaryDir dir_;
