@@ -6,6 +6,7 @@
 #include "ReachFilterModel.h"
 
 #include "listreport.h"
+#include "printfile.h"
 #include "project.h"
 #include "workbook.h"
 #include "qtpageddocument.h"
@@ -307,9 +308,14 @@ void TReachListWindow::Render(QPrinter& printer) const
     frame.date = TCalendarDate{today.day(), today.month(), today.year()};
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    TQtPagedDocument document(printer);
-    PrintListReport(document, frame, table);
-    document.Finish();
+    // A PDF file is whole or not written at all.
+    TPrintFile file(printer);
+    {
+        TQtPagedDocument document(printer);
+        PrintListReport(document, frame, table);
+        document.Finish();
+    }
+    file.Deliver();
 }
 
 void TReachListWindow::PrintList()
@@ -343,19 +349,13 @@ void TReachListWindow::PdfChosen()
 
 bool TReachListWindow::SavePdf(const QString& path)
 {
-    // Written beside the file and put in its place when complete.
-    const QString part = path + ".teil";
     try {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part);
+        printer.setOutputFileName(path);
         printer.setDocName(QFileInfo(path).completeBaseName());
         Render(printer);
-        QFile::remove(path);
-        if (!QFile::rename(part, path))
-            throw std::runtime_error("Die Datei kann nicht an ihren Platz gelegt werden.");
     } catch (const std::exception& e) {
-        QFile::remove(part);
         Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
