@@ -1,11 +1,30 @@
+#include "CommandLine.h"
+#include "Main.h"
+#include "QuitAfterShow.h"
 #include "Startup.h"
 
 #include <QApplication>
+#include <QString>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // Help and version are texts: they need no display, so they run on Qt's platform without a screen.
+    if (fluvara::AsksOnlyForText(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    fluvara::SetProgramIdentity();
+    fluvara::InstallGermanQtTexts();
+    fluvara::TCommandLine commandLine;
+    commandLine.Process(app);
+
     auto windows = fluvara::StartApplication();
+    // A project named on the command line opens in the reach list window.
+    if (!commandLine.ProjectFile().isEmpty())
+        windows->mainForm->OpenReachProject(commandLine.ProjectFile());
+    if (commandLine.QuitAfterShow())
+        fluvara::QuitAfterFirstPaint(*windows->mainForm);
     app.exec();
     return 0;
 }

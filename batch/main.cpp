@@ -9,6 +9,8 @@
 #include "workbook.h"
 
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -26,6 +28,37 @@ constexpr int ExitCalculated = 0;
 constexpr int ExitRefusedRows = 1;
 constexpr int ExitUnusable = 2;
 
+// The temporary file of a long run, removed when the user interrupts it;
+// only async-signal-safe calls in the handler.
+char interruptedTemporary[4096] = {};
+
+extern "C" void OnInterrupt(int signal)
+{
+    if (interruptedTemporary[0] != '\0')
+        ::unlink(interruptedTemporary);
+    ::_exit(128 + signal);
+}
+
+class TRemoveOnInterrupt {
+public:
+    explicit TRemoveOnInterrupt(const std::filesystem::path& temporary)
+    {
+        const std::string path = temporary.string();
+        if (path.size() < sizeof interruptedTemporary)
+            std::memcpy(interruptedTemporary, path.c_str(), path.size() + 1);
+        std::signal(SIGINT, OnInterrupt);
+        std::signal(SIGTERM, OnInterrupt);
+        std::signal(SIGHUP, OnInterrupt);
+    }
+    ~TRemoveOnInterrupt()
+    {
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        std::signal(SIGHUP, SIG_DFL);
+        interruptedTemporary[0] = '\0';
+    }
+};
+
 void Complain(const std::string& message) { std::cerr << "fluvara-batch: " << message << "\n"; }
 
 // Rows done so far on one line of a terminal; nothing when the errors go to a file.
@@ -35,10 +68,11 @@ public:
     ~TProgress()
     {
         if (shown_)
-            std::cerr << "\n";
+            std::cerr << "\r" << rows_ << " Zeilen berechnet\n";
     }
     void operator()(std::size_t rows)
     {
+        rows_ = rows;
         const auto now = std::chrono::steady_clock::now();
         if (!active_ || now - last_ < std::chrono::milliseconds(250))
             return;
@@ -50,6 +84,7 @@ public:
 private:
     bool active_;
     bool shown_ = false;
+    std::size_t rows_ = 0;
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
@@ -65,8 +100,9 @@ void CopyStream(std::FILE* from, std::FILE* to)
         throw std::runtime_error("Die Standardausgabe kann nicht geschrieben werden");
 }
 
-// CSV to CSV row by row. Standard output gets the text only once it is
-// complete, through a temporary file, so that a broken input writes nothing.
+// A CSV list row by row into CSV or a workbook, in constant memory.
+// Standard output gets the text only once it is complete, through a
+// temporary file, so that a broken input writes nothing.
 TListCount StreamCsv(const TCommand& command, std::istream& in)
 {
     TRunOptions options;
@@ -77,7 +113,9 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
     TProgress progress;
     options.progress = [&progress](std::size_t rows) { progress(rows); };
     TRunSummary summary;
-    if (command.output == "-") {
+    if (command.outputKind == TFileKind::Workbook) {
+        summary = RunCsvListToWorkbook(in, command.output, options);
+    } else if (command.output == "-") {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> spool(std::tmpfile(), std::fclose);
         if (!spool)
             throw std::runtime_error("Es kann keine temporäre Datei angelegt werden");
@@ -85,7 +123,10 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
         CopyStream(spool.get(), stdout);
     } else {
         TAtomicFile file(command.output);
-        summary = RunCsvList(in, file.Stream(), options);
+        {
+            const TRemoveOnInterrupt cleanUp(file.TemporaryPath());
+            summary = RunCsvList(in, file.Stream(), options);
+        }
         file.Commit();
     }
     return {summary.calculated, summary.refused};
@@ -137,10 +178,10 @@ TListCount WriteLists(const TCommand& command, const TInput& input)
 {
     const TProject& project = input.project;
     if (command.outputKind == TFileKind::Project) {
-        std::vector<TReachOutcome> circle = CalculateList(project.circle, project.Options(), command.threads);
-        std::vector<TReachOutcome> channel = CalculateList(project.channel, project.Options(), command.threads);
+        // The project keeps the texts only; the rows are calculated for the exit status.
+        const TListCount a = CountList(project.circle, project.Options(), command.threads);
+        const TListCount b = CountList(project.channel, project.Options(), command.threads);
         SaveProject(command.output, project);
-        const TListCount a = CountOutcomes(circle), b = CountOutcomes(channel);
         return {a.calculated + b.calculated, a.refused + b.refused};
     }
     const std::vector<const TReachList*> lists = ListsToWrite(command, input);
@@ -180,14 +221,15 @@ int Run(const TCommand& command)
         in = &file;
     }
     TListCount count;
-    if (command.inputKind == TFileKind::Csv && command.outputKind == TFileKind::Csv)
+    if (command.inputKind == TFileKind::Csv && command.outputKind != TFileKind::Project)
         count = StreamCsv(command, *in);
     else
         count = WriteLists(command, LoadInput(command, in));
     if (count.refused == 0)
         return ExitCalculated;
-    Complain(Fmt("%d Zeilen berechnet, %d abgewiesen (Meldungen in der Spalte Status)",
-                 static_cast<long long>(count.calculated), static_cast<long long>(count.refused)));
+    Complain(Fmt("%d %s berechnet, %d abgewiesen (Meldungen in der Spalte Status)",
+                 static_cast<long long>(count.calculated), count.calculated == 1 ? "Zeile" : "Zeilen",
+                 static_cast<long long>(count.refused)));
     return ExitRefusedRows;
 }
 

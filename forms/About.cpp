@@ -2,44 +2,12 @@
 #include "ui_About.h"
 
 #include "FormStyle.h"
+#include "ProgramIcon.h"
 #include "textformat.h"
 
 #include <QDate>
-#include <QPainter>
-#include <QPixmap>
-#include <QtMath>
-
-#include <cmath>
 
 namespace fluvara {
-
-namespace {
-
-// The program's icon: a sewer pipe in cross-section, filled with water to h/d = 0.6.
-QPixmap ProgramIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(70, 70, 70), 1));
-    p.setBrush(QColor(170, 160, 145));  // concrete wall
-    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
-    const QRectF bore(5.5, 5.5, 21, 21);
-    p.setBrush(Qt::white);
-    p.drawEllipse(bore);
-    // The water is the chord below the surface; a is the angle of the surface's ends above the centre.
-    const double r = bore.width() / 2;
-    const double surfaceAboveCentre = 2 * r * 0.6 - r;
-    const double a = qRadiansToDegrees(std::asin(surfaceAboveCentre / r));
-    p.setPen(QPen(QColor(20, 60, 150), 1));
-    p.setBrush(QColor(60, 130, 220));
-    p.drawChord(bore, qRound(a * 16), -qRound((180 + 2 * a) * 16));
-    p.end();
-    return pixmap;
-}
-
-} // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TAboutForm>())
 {
@@ -49,7 +17,7 @@ TAboutForm::TAboutForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_uni
         SetPixelFont(label, "Verdana", 13);
         SetTextColor(label, Qt::black);
     }
-    ui->Image1->setPixmap(ProgramIcon());
+    ui->Image1->setPixmap(ProgramIcon().pixmap(32, 32));
     connect(ui->CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 

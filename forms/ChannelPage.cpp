@@ -122,9 +122,7 @@ void TChannelPage::TabSheet2Show()
 
 void TChannelPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
 {
-    // The example channel the placeholder shows goes into a copy, not into the page's record.
-    TChannelSketch shown = sketch_;
-    DrawChannelSketch(surface, shown, centre, bevel);
+    DrawChannelSketch(surface, sketch_, centre, bevel);
 }
 
 bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
@@ -239,14 +237,17 @@ void TChannelPage::GFtBtnClick()
 
     // Picture and printout change only with a result: a rejected run leaves
     // them as the last success drew them.
-    TChannelSketch& sketch = sketch_;
-    sketch.hp = input.hp;
-    sketch.b = input.b;
-    sketch.alpha = r.alpha;
-    sketch.beta = r.beta;
-    sketch.h = r.h;
-    sketch.hText = Fmt("%4.1f ", r.h);
-    ui->GFtLabel->setText(FromUtf8(sketch.hText));
+    sketch_ = TChannelSketch{.hp = input.hp,
+                             .b = input.b,
+                             .alpha = r.alpha,
+                             .beta = r.beta,
+                             .h = r.h,
+                             .l1 = r.l1,
+                             .l2 = r.l2,
+                             .bWsp = r.bWsp,
+                             .bProfil = r.bProfil,
+                             .LabelsOnly = 0};
+    ui->GFtLabel->setText(FromUtf8(Fmt("%4.1f ", r.h)));
     ui->GvLabel->setText(FromUtf8(Fmt("%4.2f ", r.v)));
     ui->GkstDLabel->setText(FromUtf8(Fmt("%4.1f ", r.kstMean)));
     ui->GIeLabel->setText(Echo(Is.working));
@@ -257,43 +258,12 @@ void TChannelPage::GFtBtnClick()
     ui->GBSLabel->setText(Echo(leftSlopeText));
     ui->GbetaLabel->setText(Echo(rightAngleText));
     ui->GBS2Label->setText(Echo(rightSlopeText));
-    sketch.bText = Fmt("%4.1f ", input.b);
-    sketch.hpText = Fmt("%4.1f ", input.hp);
-    sketch.alphaText = Fmt("%4.1f ° ", r.alpha);
-    sketch.betaText = Fmt("%4.1f ° ", r.beta);
     ui->GhgrLabel->setText(FromUtf8(Fmt("%4.1f ", r.hgr)));
     ui->GvgrLabel->setText(FromUtf8(Fmt("%4.2f ", r.vgr)));
-    const std::string regimeText = Fmt(" %s", RegimeWord(r.regime));
-    ui->GAbfLabel->setText(FromUtf8(regimeText));
-    sketch.l1Text = Fmt("%4.1f ", r.l1);
-    sketch.l2Text = Fmt("%4.1f ", r.l2);
-    sketch.bProfilText = Fmt("%4.1f ", r.bProfil);
-    sketch.bWspText = Fmt("%4.1f ", r.bWsp);
-    sketch.LabelsOnly = 0;
+    ui->GAbfLabel->setText(FromUtf8(ChannelRegimeText(r.regime)));
     emit SketchChanged();
 
-    TChannelReport report;
-    // The report shows the discharge as the calculation holds it, in m³/s.
-    report.Q = input.Q * 0.001 * 1000;
-    report.Is = input.Is;
-    report.kstBottom = input.kstBottom;
-    report.kstLeft = input.kstLeft;
-    report.kstRight = input.kstRight;
-    report.kstMean = r.kstMean;
-    report.b = input.b;
-    report.hp = input.hp;
-    report.alpha = r.alpha;
-    report.mLeft = r.mLeft;
-    report.beta = r.beta;
-    report.mRight = r.mRight;
-    report.h = r.h;
-    report.hgr = r.hgr;
-    report.v = r.v;
-    report.vgr = r.vgr;
-    report.bWsp = r.bWsp;
-    report.bProfil = r.bProfil;
-    report.regimeText = regimeText;
-    WriteChannelResultLines(lines_, report);
+    WriteChannelResultLines(lines_, input, r);
     ui->GClipBtn->setEnabled(true);
     ui->GDruSBtn->setEnabled(true);
 }

@@ -9,6 +9,7 @@
 #include "Ksttab.h"
 #include "Main.h"
 #include "Nbem.h"
+#include "ProgramIcon.h"
 #include "ResultOutput.h"
 #include "Theo.h"
 #include "ReachListWindow.h"
@@ -59,6 +60,7 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
 {
     InstallFontSubstitutes();
     InstallGermanQtTexts();
+    QGuiApplication::setWindowIcon(ProgramIcon());
     auto windows = std::make_unique<TApplicationWindows>();
     windows->headerLine = std::make_unique<THeaderLine>(QString::fromUtf8(InitialHeaderLine));
     windows->headerLine->Load();

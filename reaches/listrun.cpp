@@ -11,12 +11,6 @@ namespace fluvara {
 
 namespace {
 
-struct TBatch {
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> text;  // the CSV line of each row
-    std::vector<char> refused;
-};
-
 void WriteAll(std::FILE* out, std::string_view text)
 {
     if (!text.empty() && std::fwrite(text.data(), 1, text.size(), out) != text.size())
@@ -24,7 +18,7 @@ void WriteAll(std::FILE* out, std::string_view text)
 }
 
 // Reads up to count rows; false when the input has ended and the batch is empty.
-bool ReadBatch(TCsvReader& reader, const TListLayout& layout, std::size_t count, TBatch& batch)
+bool ReadBatch(TCsvReader& reader, const TListLayout& layout, std::size_t count, TListBatch& batch)
 {
     batch.rows.clear();
     TCsvRecord record;
@@ -36,38 +30,33 @@ bool ReadBatch(TCsvReader& reader, const TListLayout& layout, std::size_t count,
     return !batch.rows.empty();
 }
 
-void CalculateBatch(TBatch& batch, const TListLayout& layout, const TRunOptions& options, unsigned threads)
+void CalculateBatch(TListBatch& batch, const TListLayout& layout, const TRunOptions& options, const TListSink& sink,
+                    unsigned threads)
 {
     const std::size_t n = batch.rows.size();
-    batch.text.assign(n, std::string());
-    batch.refused.assign(n, 0);
+    batch.outcomes.assign(n, TReachOutcome{});
+    batch.text.assign(sink.csvText ? n : 0, std::string());
     ParallelSlices(n, threads, [&](std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
-            const TReachOutcome outcome =
-                CalculateReach(layout.kind, FieldsOfRow(layout, batch.rows[i]), options.reach);
-            AppendCsvResultRow(batch.text[i], batch.rows[i], outcome, layout.kind, options.style);
-            batch.refused[i] = outcome.refused ? 1 : 0;
+            batch.outcomes[i] = CalculateReach(layout.kind, FieldsOfRow(layout, batch.rows[i]), options.reach);
+            if (sink.csvText)
+                AppendCsvResultRow(batch.text[i], batch.rows[i], batch.outcomes[i], layout.kind, *sink.csvText);
         }
     });
 }
 
-void WriteBatch(std::FILE* out, const TBatch& batch, TRunSummary& summary)
+void WriteBatch(const TListBatch& batch, const TListSink& sink, const TRunOptions& options, TRunSummary& summary)
 {
-    std::string buffer;
-    for (std::size_t i = 0; i < batch.text.size(); ++i) {
-        buffer += batch.text[i];
-        ++(batch.refused[i] ? summary.refused : summary.calculated);
-        if (buffer.size() > (1 << 16)) {
-            WriteAll(out, buffer);
-            buffer.clear();
-        }
-    }
-    WriteAll(out, buffer);
+    sink.write(batch);
+    for (const TReachOutcome& outcome : batch.outcomes)
+        ++(outcome.refused ? summary.refused : summary.calculated);
+    if (options.progress)
+        options.progress(summary.calculated + summary.refused);
 }
 
 } // namespace
 
-TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options)
+TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSink& sink)
 {
     TCsvReader reader(in);
     TCsvRecord header;
@@ -76,28 +65,24 @@ TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& opti
     const TListLayout layout = ReadHeader(header.fields, header.line);
     TRunSummary summary;
     summary.kind = layout.kind;
-
-    std::string head(Utf8ByteOrderMark);
-    AppendCsvRecord(head, OutputHeader(layout), options.style);
-    WriteAll(out, head);
+    sink.begin(layout);
 
     const unsigned threads = ThreadCount(options.threads);
     const std::size_t batchRows = options.batchRows > 0 ? options.batchRows : 1;
-    TBatch current, next;
+    TListBatch current, next;
     bool more = ReadBatch(reader, layout, batchRows, current);
     if (threads == 1) {
         while (more) {
-            CalculateBatch(current, layout, options, 1);
-            WriteBatch(out, current, summary);
-            if (options.progress)
-                options.progress(summary.calculated + summary.refused);
+            CalculateBatch(current, layout, options, sink, 1);
+            WriteBatch(current, sink, options, summary);
             more = ReadBatch(reader, layout, batchRows, current);
         }
         return summary;
     }
     // The calculation of one batch overlaps reading the next and writing the last.
     while (more) {
-        auto calculation = std::async(std::launch::async, [&] { CalculateBatch(current, layout, options, threads); });
+        auto calculation =
+            std::async(std::launch::async, [&] { CalculateBatch(current, layout, options, sink, threads); });
         bool nextMore = false;
         try {
             nextMore = ReadBatch(reader, layout, batchRows, next);
@@ -106,13 +91,34 @@ TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& opti
             throw;
         }
         calculation.get();
-        WriteBatch(out, current, summary);
-        if (options.progress)
-            options.progress(summary.calculated + summary.refused);
+        WriteBatch(current, sink, options, summary);
         std::swap(current, next);
         more = nextMore;
     }
     return summary;
+}
+
+TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options)
+{
+    TListSink sink;
+    sink.csvText = &options.style;
+    sink.begin = [&](const TListLayout& layout) {
+        std::string head(Utf8ByteOrderMark);
+        AppendCsvRecord(head, OutputHeader(layout), options.style);
+        WriteAll(out, head);
+    };
+    sink.write = [&](const TListBatch& batch) {
+        std::string buffer;
+        for (const std::string& line : batch.text) {
+            buffer += line;
+            if (buffer.size() > (1 << 16)) {
+                WriteAll(out, buffer);
+                buffer.clear();
+            }
+        }
+        WriteAll(out, buffer);
+    };
+    return RunList(in, options, sink);
 }
 
 } // namespace fluvara

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <functional>
 #include <istream>
+#include <string>
+#include <vector>
 
 namespace fluvara {
 
@@ -26,9 +28,28 @@ struct TRunSummary {
     std::size_t refused = 0;
 };
 
-// Throws TInputError when the input cannot be used (see TCsvReader,
-// ReadHeader, a ragged row) and std::runtime_error when the output cannot
-// be written; the output then holds a part and must be thrown away.
+struct TListLayout;
+
+// A batch of rows with their outcomes, handed to the writer in input order.
+struct TListBatch {
+    std::vector<std::vector<std::string>> rows;  // the kept columns of each row
+    std::vector<TReachOutcome> outcomes;
+    std::vector<std::string> text;  // the CSV line of each row, when the sink asks for it
+};
+
+struct TListSink {
+    std::function<void(const TListLayout&)> begin;
+    std::function<void(const TListBatch&)> write;  // on the calling thread
+    const TCsvStyle* csvText = nullptr;            // CSV lines made on the calculating threads
+};
+
+// Reads a CSV list and hands it to the sink batch by batch. Throws
+// TInputError when the input cannot be used (see TCsvReader, ReadHeader, a
+// ragged row) and whatever the sink throws; what the sink wrote until then
+// is a part and must be thrown away.
+TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSink& sink);
+
+// RunList into CSV text; throws std::runtime_error when out cannot be written.
 TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options);
 
 } // namespace fluvara

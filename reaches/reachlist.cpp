@@ -104,4 +104,16 @@ TListCount CountOutcomes(const std::vector<TReachOutcome>& outcomes)
     return count;
 }
 
+TListCount CountList(const TReachList& list, const TReachOptions& options, unsigned threads)
+{
+    std::atomic<std::size_t> refused{0};
+    ParallelSlices(list.rows.size(), threads, [&](std::size_t begin, std::size_t end) {
+        std::size_t n = 0;
+        for (std::size_t i = begin; i < end; ++i)
+            n += CalculateRow(list, i, options).refused ? 1 : 0;
+        refused += n;
+    });
+    return {list.rows.size() - refused, refused};
+}
+
 } // namespace fluvara

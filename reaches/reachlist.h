@@ -54,5 +54,7 @@ struct TListCount {
     std::size_t refused = 0;
 };
 TListCount CountOutcomes(const std::vector<TReachOutcome>& outcomes);
+// Calculates every row and keeps only the counts.
+TListCount CountList(const TReachList& list, const TReachOptions& options, unsigned threads);
 
 } // namespace fluvara

@@ -1,6 +1,7 @@
 #include "workbook.h"
 
 #include "atomicfile.h"
+#include "listrun.h"
 #include "numbercheck.h"
 #include "textformat.h"
 
@@ -18,88 +19,115 @@ constexpr lxw_row_t MaxRows = 1048576;
 constexpr std::size_t MaxCellChars = 32767;
 constexpr double MaxColumnWidth = 60;
 
-class TWorkbook {
-public:
-    explicit TWorkbook(const std::string& path) : book_(workbook_new(path.c_str()))
-    {
-        if (!book_)
-            throw std::runtime_error("Die Arbeitsmappe kann nicht angelegt werden");
-        header_ = workbook_add_format(book_);
-        format_set_bold(header_);
-    }
-    ~TWorkbook()
-    {
-        if (book_)
-            workbook_close(book_);
-    }
-    TWorkbook(const TWorkbook&) = delete;
-    TWorkbook& operator=(const TWorkbook&) = delete;
+} // namespace
+
+struct TWorkbookWriter::TState {
+    explicit TState(const std::filesystem::path& path) : file(path) {}
 
     lxw_format* Decimals(int decimals)
     {
         auto& format = decimals_[decimals];
         if (!format) {
-            format = workbook_add_format(book_);
+            format = workbook_add_format(book);
             const std::string pattern = decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
             format_set_num_format(format, pattern.c_str());
         }
         return format;
     }
-    void AddSheet(const TWorkbookSheet& sheet);
-    void Close()
+    void Write(std::size_t column, const std::string& text, bool asNumber, lxw_format* textFormat = nullptr)
     {
-        const lxw_error error = workbook_close(book_);
-        book_ = nullptr;
-        if (error != LXW_NO_ERROR)
-            throw std::runtime_error(Fmt("Die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(error)));
-    }
-
-private:
-    lxw_workbook* book_;
-    lxw_format* header_ = nullptr;
-    std::map<int, lxw_format*> decimals_;
-};
-
-void TWorkbook::AddSheet(const TWorkbookSheet& sheet)
-{
-    const TReachList& list = *sheet.list;
-    if (list.rows.size() + 1 > MaxRows)
-        throw std::runtime_error(Fmt("Die Liste hat mehr Zeilen, als ein Arbeitsblatt fasst (%d)",
-                                     static_cast<long long>(MaxRows - 1)));
-    lxw_worksheet* ws = workbook_add_worksheet(book_, SheetName(list.Kind()));
-    const std::vector<std::string> header = OutputHeader(list.layout);
-    std::vector<double> widths(header.size(), 6);
-    const auto write = [&](lxw_row_t row, std::size_t column, const std::string& text, bool asNumber) {
         const std::string cut = Utf8Left(text, MaxCellChars);
         widths[column] = std::min(MaxColumnWidth, std::max(widths[column], Utf8Length(cut) + 2.0));
         const auto col = static_cast<lxw_col_t>(column);
         const TWorkbookCell cell = asNumber ? WorkbookCell(cut) : TWorkbookCell{};
+        lxw_error error = LXW_NO_ERROR;
         if (cell.number)
-            worksheet_write_number(ws, row, col, cell.value, Decimals(cell.decimals));
+            error = worksheet_write_number(sheet, row, col, cell.value, Decimals(cell.decimals));
         else if (!cut.empty())
-            worksheet_write_string(ws, row, col, cut.c_str(), row == 0 ? header_ : nullptr);
-    };
-    for (std::size_t c = 0; c < header.size(); ++c)
-        write(0, c, header[c], false);
-    const std::size_t inputs = list.layout.columns.size();
-    const int nameColumn = list.layout.fieldColumn[static_cast<std::size_t>(NameField(list.Kind()))];
-    for (std::size_t r = 0; r < list.rows.size(); ++r) {
-        const auto row = static_cast<lxw_row_t>(r + 1);
-        for (std::size_t c = 0; c < inputs; ++c)
-            write(row, c, list.rows[r][c], static_cast<int>(c) != nameColumn);
-        if (r >= sheet.outcomes->size())
-            continue;
-        const TReachOutcome& outcome = (*sheet.outcomes)[r];
-        for (std::size_t i = 0; i < outcome.results.size(); ++i)
-            write(row, inputs + i, outcome.results[i], !IsWordResult(list.Kind(), static_cast<int>(i)));
-        write(row, inputs + outcome.results.size(), outcome.status, false);
+            error = worksheet_write_string(sheet, row, col, cut.c_str(), textFormat);
+        if (error != LXW_NO_ERROR)
+            throw std::runtime_error(Fmt("Die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(error)));
     }
-    for (std::size_t c = 0; c < widths.size(); ++c)
-        worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr);
-    worksheet_freeze_panes(ws, 1, 0);
+    // Widths are known once every row is written; the library keeps them until it closes.
+    void EndSheet()
+    {
+        if (!sheet)
+            return;
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr);
+        sheet = nullptr;
+    }
+
+    TAtomicFile file;
+    lxw_workbook* book = nullptr;
+    lxw_format* header = nullptr;
+    lxw_worksheet* sheet = nullptr;
+    TReachKind kind = TReachKind::Circle;
+    int nameColumn = -1;
+    lxw_row_t row = 0;
+    std::vector<double> widths;
+    std::map<int, lxw_format*> decimals_;
+};
+
+TWorkbookWriter::TWorkbookWriter(const std::filesystem::path& path) : state_(std::make_unique<TState>(path))
+{
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    state_->book = workbook_new_opt(state_->file.TemporaryPath().c_str(), &options);
+    if (!state_->book)
+        throw std::runtime_error("Die Arbeitsmappe kann nicht angelegt werden");
+    state_->header = workbook_add_format(state_->book);
+    format_set_bold(state_->header);
 }
 
-} // namespace
+TWorkbookWriter::~TWorkbookWriter()
+{
+    if (state_->book)
+        workbook_close(state_->book);
+}
+
+void TWorkbookWriter::BeginSheet(const TListLayout& layout)
+{
+    TState& s = *state_;
+    s.EndSheet();
+    s.sheet = workbook_add_worksheet(s.book, SheetName(layout.kind));
+    if (!s.sheet)
+        throw std::runtime_error("Die Arbeitsmappe kann kein weiteres Blatt aufnehmen");
+    s.kind = layout.kind;
+    s.nameColumn = layout.fieldColumn[static_cast<std::size_t>(NameField(layout.kind))];
+    const std::vector<std::string> header = OutputHeader(layout);
+    s.widths.assign(header.size(), 6);
+    s.row = 0;
+    for (std::size_t c = 0; c < header.size(); ++c)
+        s.Write(c, header[c], false, s.header);
+    worksheet_freeze_panes(s.sheet, 1, 0);
+}
+
+void TWorkbookWriter::AppendRow(std::span<const std::string> columns, const TReachOutcome& outcome)
+{
+    TState& s = *state_;
+    if (s.row + 1 >= MaxRows)
+        throw std::runtime_error(Fmt("Die Liste hat mehr Zeilen, als ein Arbeitsblatt fasst (%d)",
+                                     static_cast<long long>(MaxRows - 1)));
+    ++s.row;
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        s.Write(c, columns[c], static_cast<int>(c) != s.nameColumn);
+    const std::size_t inputs = columns.size();
+    for (std::size_t i = 0; i < outcome.results.size(); ++i)
+        s.Write(inputs + i, outcome.results[i], !IsWordResult(s.kind, static_cast<int>(i)));
+    s.Write(inputs + outcome.results.size(), outcome.status, false);
+}
+
+void TWorkbookWriter::Commit()
+{
+    TState& s = *state_;
+    s.EndSheet();
+    const lxw_error error = workbook_close(s.book);
+    s.book = nullptr;
+    if (error != LXW_NO_ERROR)
+        throw std::runtime_error(Fmt("Die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(error)));
+    s.file.Commit();
+}
 
 const char* SheetName(TReachKind kind) { return kind == TReachKind::Circle ? "Kreisprofile" : "Gerinne"; }
 
@@ -133,14 +161,27 @@ TWorkbookCell WorkbookCell(std::string_view text)
 
 void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets)
 {
-    TAtomicFile file(path);
-    {
-        TWorkbook book(file.TemporaryPath().string());
-        for (const TWorkbookSheet& sheet : sheets)
-            book.AddSheet(sheet);
-        book.Close();
+    TWorkbookWriter writer(path);
+    for (const TWorkbookSheet& sheet : sheets) {
+        writer.BeginSheet(sheet.list->layout);
+        for (std::size_t r = 0; r < sheet.list->rows.size(); ++r)
+            writer.AppendRow(sheet.list->rows[r], r < sheet.outcomes->size() ? (*sheet.outcomes)[r] : TReachOutcome{});
     }
-    file.Commit();
+    writer.Commit();
+}
+
+TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options)
+{
+    TWorkbookWriter writer(path);
+    TListSink sink;
+    sink.begin = [&](const TListLayout& layout) { writer.BeginSheet(layout); };
+    sink.write = [&](const TListBatch& batch) {
+        for (std::size_t i = 0; i < batch.rows.size(); ++i)
+            writer.AppendRow(batch.rows[i], batch.outcomes[i]);
+    };
+    const TRunSummary summary = RunList(in, options, sink);
+    writer.Commit();
+    return summary;
 }
 
 } // namespace fluvara

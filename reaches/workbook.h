@@ -6,6 +6,8 @@
 #include "reachlist.h"
 
 #include <filesystem>
+#include <istream>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,7 +31,30 @@ struct TWorkbookCell {
 // "300", "1,5", "69.12" are numbers; "1:2", " 300", "5." and words are texts.
 TWorkbookCell WorkbookCell(std::string_view text);
 
-// Whole or not at all; throws std::runtime_error (German).
+// Writes sheet after sheet, row after row, keeping only the current row in
+// memory. Nothing reaches the path unless Commit succeeds; every function
+// throws std::runtime_error (German).
+class TWorkbookWriter {
+public:
+    explicit TWorkbookWriter(const std::filesystem::path& path);
+    ~TWorkbookWriter();
+    TWorkbookWriter(const TWorkbookWriter&) = delete;
+    TWorkbookWriter& operator=(const TWorkbookWriter&) = delete;
+
+    void BeginSheet(const TListLayout& layout);
+    void AppendRow(std::span<const std::string> columns, const TReachOutcome& outcome);
+    void Commit();
+
+private:
+    struct TState;
+    std::unique_ptr<TState> state_;
+};
+
 void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets);
+
+struct TRunOptions;
+struct TRunSummary;
+// A CSV list straight into a workbook of one sheet, in constant memory.
+TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options);
 
 } // namespace fluvara

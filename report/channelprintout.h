@@ -16,9 +16,9 @@ namespace fluvara {
 using TScreenTextWidth = std::function<int(std::string_view)>;
 
 // The cross-section in drawingBox; UX is the page unit across the page.
-// Numbers that give no finite picture (left in the record by a calculation
-// that stopped at an invalid input) print the example channel's shape under
-// the record's labels, as the window sketch shows them.
+// Numbers that give no finite picture print the example channel's shape under
+// their labels, as the window sketch shows them; labels that would cover one
+// another or leave the box move as on the window.
 void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, const TPageRect& drawingBox,
                          double UX, const TScreenTextWidth& screenTextWidth);
 

@@ -9,16 +9,7 @@ namespace fluvara {
 
 namespace {
 
-// Pixel conversion: truncation toward zero.
-int T(double x) { return static_cast<int>(x); }
-
 constexpr int FullDepth = 480;  // inner diameter on paper
-
-void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
-{
-    surface.MoveTo(x1, y1);
-    surface.LineTo(x2, y2);
-}
 
 } // namespace
 

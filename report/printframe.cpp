@@ -8,21 +8,12 @@ namespace fluvara {
 
 namespace {
 
-// Pixel conversion: truncation toward zero.
-int T(double x) { return static_cast<int>(x); }
-
-constexpr std::size_t TitleStoreChars = 99;  // a store of 100 with its terminator
+constexpr std::size_t TitleStoreChars = 99;  // the longest title the footer prints
 
 void SetFont(TPageSurface& page, std::string_view name, int points)
 {
     page.Surface().SetFontName(name);
     page.SetFontSize(points);
-}
-
-void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
-{
-    surface.MoveTo(x1, y1);
-    surface.LineTo(x2, y2);
 }
 
 void Box(TDrawSurface& surface, const TPageRect& r)

@@ -58,19 +58,24 @@ void WriteCirclePartialFlowLines(TResultLines& lines, double Qt, double h, doubl
     lines.Set(16, Fmt("%s", DashLine));
 }
 
-void WriteChannelResultLines(TResultLines& lines, const TChannelReport& r)
+std::string ChannelRegimeText(TFlowRegime regime) { return Fmt(" %s", RegimeWord(regime)); }
+
+void WriteChannelResultLines(TResultLines& lines, const TChannelInput& in, const TChannelResult& r)
 {
+    // Q times 0.001 is the discharge the calculation works with (m³/s); the
+    // line shows that value times 1000, in l/s.
+    const double Q = in.Q * 0.001 * 1000;
     lines.Set(0, Fmt("%s", DashLine));
     lines.Set(1, Fmt("%s", "Abflußwerte Gerinne"));
     lines.Set(2, Fmt("%s", DashLine));
-    lines.Set(3, Fmt("Durchflußmenge         Q   = %8.2f l/s    ", r.Q));
-    lines.Set(4, Fmt("Gefälle                Is  = %8.2f o/oo   ", r.Is));
-    lines.Set(5, Fmt("Ma.Strick.Wert Sohle   kst = %8.2f m1/3 /s", r.kstBottom));
-    lines.Set(6, Fmt("Ma.Strick.Wert Ufer li kst = %8.2f m1/3 /s", r.kstLeft));
-    lines.Set(7, Fmt("Ma.Strick.Wert Ufer re kst = %8.2f m1/3 /s", r.kstRight));
+    lines.Set(3, Fmt("Durchflußmenge         Q   = %8.2f l/s    ", Q));
+    lines.Set(4, Fmt("Gefälle                Is  = %8.2f o/oo   ", in.Is));
+    lines.Set(5, Fmt("Ma.Strick.Wert Sohle   kst = %8.2f m1/3 /s", in.kstBottom));
+    lines.Set(6, Fmt("Ma.Strick.Wert Ufer li kst = %8.2f m1/3 /s", in.kstLeft));
+    lines.Set(7, Fmt("Ma.Strick.Wert Ufer re kst = %8.2f m1/3 /s", in.kstRight));
     lines.Set(8, Fmt("Durchschnittsbeiwert   kst = %8.2f m1/3 /s", r.kstMean));
-    lines.Set(9, Fmt("Sohlbreite             b   = %8.2f cm     ", r.b));
-    lines.Set(10, Fmt("Profilhöhe             hp  = %8.2f cm     ", r.hp));
+    lines.Set(9, Fmt("Sohlbreite             b   = %8.2f cm     ", in.b));
+    lines.Set(10, Fmt("Profilhöhe             hp  = %8.2f cm     ", in.hp));
     lines.Set(11, Fmt("Profilwinkel         alpha = %8.2f °      ", r.alpha));
     lines.Set(12, Fmt("Profilsteigung li      m   = 1:%6.2f      ", r.mLeft));
     lines.Set(13, Fmt("Profilwinkel          beta = %8.2f °      ", r.beta));
@@ -83,7 +88,7 @@ void WriteChannelResultLines(TResultLines& lines, const TChannelReport& r)
     lines.Set(20, Fmt("Wasserspiegelbreite  b-wsp = %8.2f cm     ", r.bWsp));
     lines.Set(21, Fmt("Profilbreite gesamt    bp  = %8.2f cm     ", r.bProfil));
     lines.Set(22, Fmt("%s", DashLine));
-    lines.Set(23, Fmt("Abfluß                     = %s  ", r.regimeText));
+    lines.Set(23, Fmt("Abfluß                     = %s  ", ChannelRegimeText(r.regime)));
     lines.Set(24, Fmt("%s", DashLine));
 }
 

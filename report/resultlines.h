@@ -2,6 +2,8 @@
 // Plain-text report of the last calculation of a page, one fixed table of
 // lines per page. The clipboard copy and the printouts read these tables.
 
+#include "channel.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,29 +41,10 @@ void WriteCircleFullFlowLines(TResultLines& lines, double dEntered, double dUsed
 // Lines 11 to 16 from a partial-flow run; lines 0 to 10 stay.
 void WriteCirclePartialFlowLines(TResultLines& lines, double Qt, double h, double hd, double qq, double vt);
 
-struct TChannelReport {
-    double Q = 0;  // l/s
-    double Is = 0;
-    double kstBottom = 0;
-    double kstLeft = 0;
-    double kstRight = 0;
-    double kstMean = 0;
-    double b = 0;
-    double hp = 0;
-    double alpha = 0;
-    double mLeft = 0;
-    double beta = 0;
-    double mRight = 0;
-    double h = 0;
-    double hgr = 0;
-    double v = 0;
-    double vgr = 0;
-    double bWsp = 0;
-    double bProfil = 0;
-    std::string regimeText;  // as the page shows it, with its leading blank
-};
+// The flow regime as the channel page shows it: " strömend", with its leading blank.
+std::string ChannelRegimeText(TFlowRegime regime);
 
-// All 25 lines of the channel table.
-void WriteChannelResultLines(TResultLines& lines, const TChannelReport& report);
+// All 25 lines of the channel table, from the inputs and the result of one calculation.
+void WriteChannelResultLines(TResultLines& lines, const TChannelInput& input, const TChannelResult& result);
 
 } // namespace fluvara

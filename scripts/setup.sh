@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian/Ubuntu), then configures and builds.
-# Sourced by run.sh and test.sh; safe to run again.
+# Installs what the build needs (Debian/Ubuntu), then configures and builds: with
+# FLUVARA_SETUP=program only the program, otherwise everything with the tests.
+# Sourced by run.sh, test.sh and package-test.sh; safe to run again.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${FLUVARA_BUILD_DIR:-$repo/build}"
 
+# What the program needs to build and run; run.sh stops there.
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  libgtest-dev googletest libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n librsvg2-bin
   libcsv-dev nlohmann-json3-dev libxlsxwriter-dev
-  xvfb xauth fonts-liberation2 fonts-dejavu-core fontconfig
-  poppler-utils imagemagick locales
+  fonts-liberation2 fonts-dejavu-core fontconfig
 )
+# What the tests, the benchmarks and the package checks need besides.
+test_packages=(
+  libgtest-dev googletest libbenchmark-dev
+  xvfb xauth poppler-utils imagemagick locales
+  desktop-file-utils appstream shared-mime-info man-db dpkg-dev file
+)
+program_only=$([ "${FLUVARA_SETUP:-}" = program ] && echo ON || echo OFF)
+[ "$program_only" = ON ] || packages+=("${test_packages[@]}")
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -29,11 +37,18 @@ if [ "${#missing[@]}" -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# German users run German locales; the tests prove the program ignores them.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  echo "Generating the de_DE.UTF-8 locale"
-  as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+if [ "$program_only" = ON ]; then
+  # Only the program: a new user waits for neither the tests nor the benchmarks.
+  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFLUVARA_BUILD_TESTS=OFF -DFLUVARA_BUILD_BENCHMARKS=OFF >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target fluvara
+else
+  # German users run German locales; the tests prove the program ignores them.
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFLUVARA_BUILD_TESTS=ON -DFLUVARA_BUILD_BENCHMARKS=ON >/dev/null
+  cmake --build "$build" -j "$(nproc)"
 fi
-
-cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)"

@@ -2,6 +2,7 @@
 
 #include "circlesketch.h"
 #include "constants.h"
+#include "textformat.h"
 
 #include <algorithm>
 #include <array>
@@ -10,10 +11,6 @@
 namespace fluvara {
 
 namespace {
-
-// Pixel conversion: truncation toward zero. ScaleChannel lets only finite
-// lengths of a few hundred pixels through.
-int T(double x) { return static_cast<int>(x); }
 
 double Radians(double degrees) { return degrees * Pi / 180; }
 
@@ -26,12 +23,6 @@ double Radians(double degrees, const TChannelRoom& room)
 constexpr double MaxPixels = 1e6;
 
 bool IsPixelLength(double x) { return x >= 0 && x <= MaxPixels; }  // false for NaN
-
-void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
-{
-    surface.MoveTo(x1, y1);
-    surface.LineTo(x2, y2);
-}
 
 // A horizontal leg pointing away from the channel and a 40 px leg rising at
 // the bank's angle; direction -1 for the left bank, +1 for the right one.
@@ -66,22 +57,25 @@ void DrawAngleMark(TDrawSurface& surface, const TAngleMark& mark, std::string_vi
     surface.TextOut(mark.textAt.x, mark.textAt.y, text);
 }
 
-void SetExampleChannel(TChannelSketch& sketch)
+TChannelSketch ExampleChannel()
 {
+    TChannelSketch sketch;
     sketch.hp = 75;
     sketch.b = 75;
     sketch.alpha = 45;
     sketch.beta = 45;
     sketch.h = 50;
-    sketch.hpText = " hp ";
-    sketch.bText = " b ";
-    sketch.l1Text = "  l1 ";
-    sketch.l2Text = "  l2 ";
-    sketch.hText = " h ";
-    sketch.alphaText = "  a  ";
-    sketch.betaText = "  b  ";
-    sketch.bWspText = " b-wsp ";
-    sketch.bProfilText = " b-profil ";
+    return sketch;
+}
+
+TChannelLabels ChannelLabels(const TChannelSketch& sketch)
+{
+    if (sketch.LabelsOnly == 1)
+        return {" hp ", " b ", "  l1 ", "  l2 ", "  a  ", "  b  ", " h ", " b-wsp ", " b-profil "};
+    const auto length = [](double cm) { return Fmt("%4.1f ", cm); };
+    const auto angle = [](double degrees) { return Fmt("%4.1f ° ", degrees); };
+    return {length(sketch.hp), length(sketch.b),    length(sketch.l1),   length(sketch.l2),     angle(sketch.alpha),
+            angle(sketch.beta), length(sketch.h), length(sketch.bWsp), length(sketch.bProfil)};
 }
 
 std::optional<TChannelPixels> ScaleChannel(const TChannelSketch& c, const TChannelRoom& room)
@@ -149,7 +143,7 @@ std::optional<TChannelShape> ChannelShape(const TChannelSketch& sketch, const TC
     TChannelSketch numbers = sketch;
     std::optional<TChannelPixels> pixels = ScaleChannel(numbers, room);
     if (!pixels) {
-        SetExampleChannel(numbers);
+        numbers = ExampleChannel();
         pixels = ScaleChannel(numbers, room);
     }
     if (!pixels)
@@ -195,11 +189,11 @@ void DrawChannelBody(TDrawSurface& surface, const TChannelPixels& p, int xc, int
     surface.Polygon(water);
 }
 
-void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint centre, TRect bevel)
+void DrawChannelSketch(TDrawSurface& surface, const TChannelSketch& sketch, TPoint centre, TRect bevel)
 {
     const bool labelsOnly = sketch.LabelsOnly == 1;
-    if (labelsOnly)
-        SetExampleChannel(sketch);
+    const TChannelSketch& numbers = labelsOnly ? ExampleChannel() : sketch;
+    const TChannelLabels text = ChannelLabels(sketch);
 
     surface.SetBrushColor(Silver);
     surface.FillRect(bevel.left + 1, bevel.top + 1, bevel.left + bevel.width - 1, bevel.top + bevel.height - 1);
@@ -208,7 +202,7 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     const int wd = bevel.width / 2;
     const int hd = bevel.height / 2;
     const std::optional<TChannelShape> shape = ChannelShapeWithin(
-        sketch, TChannelRoom{double(wd - 30), double(hd - 30), double(hd - 90), 0.9}, 16, area.right - area.left);
+        numbers, TChannelRoom{double(wd - 30), double(hd - 30), double(hd - 90), 0.9}, 16, area.right - area.left);
     if (!shape)
         return;  // an area too small for any picture stays empty
     const TChannelPixels& p = shape->pixels;
@@ -226,21 +220,21 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     const TPoint headingAt =
         labelsOnly ? labels.PlaceText(surface, {xc - p.eL + 20, cy - 160}, " Bezeichnungen ", {Up, Down}, {Inward})
                    : TPoint{};
-    const TPoint l1At = labels.PlaceText(surface, {xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57}, sketch.l1Text,
+    const TPoint l1At = labels.PlaceText(surface, {xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57}, text.l1,
                                          {Left}, {Down, Inward});
-    const TPoint l2At = labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57}, sketch.l2Text,
+    const TPoint l2At = labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57}, text.l2,
                                          {Right}, {Down, Inward});
     const TPoint bProfilAt =
-        labels.PlaceText(surface, {xc - 10, cy + 87}, sketch.bProfilText, {Down}, {Up, Inward});
+        labels.PlaceText(surface, {xc - 10, cy + 87}, text.bProfil, {Down}, {Up, Inward});
     const TPoint bWspAt =
-        labels.PlaceText(surface, {xc - 10, ySurface - 60}, sketch.bWspText, {Up}, {Down, Inward});
-    const TPoint hpAt = labels.PlaceText(surface, {xc - p.eL + 5, cy - p.yP + p.yP / 2}, sketch.hpText,
+        labels.PlaceText(surface, {xc - 10, ySurface - 60}, text.bWsp, {Up}, {Down, Inward});
+    const TPoint hpAt = labels.PlaceText(surface, {xc - p.eL + 5, cy - p.yP + p.yP / 2}, text.hp,
                                          {Down, Up}, {Inward});
     // The bottom width gives way last; it keeps clear of the two dimension
     // lines of its rows.
     labels.Reserve({xc - p.tL, cy + 46, xc + p.tR + 1, cy + 55});
     labels.Reserve({xc - p.tL, cy + 76, xc + p.tR + 1, cy + 85});
-    const TPoint bAt = labels.PlaceText(surface, {xc - 10, cy + 57}, sketch.bText, {Down}, {Up, Inward});
+    const TPoint bAt = labels.PlaceText(surface, {xc - 10, cy + 57}, text.b, {Down}, {Up, Inward});
 
     DrawChannelBody(surface, p, xc, cy, 27);  // T(30 * 0.9) below the bottom
 
@@ -253,7 +247,7 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc - p.wL, ySurface - 50, xc - p.wL, ySurface - 10);
     Line(surface, xc + p.wR, ySurface - 50, xc + p.wR, ySurface - 10);
     surface.SetBrushColor(White);
-    surface.TextOut(bWspAt.x, bWspAt.y, sketch.bWspText);
+    surface.TextOut(bWspAt.x, bWspAt.y, text.bWsp);
 
     // Bottom width; a bottom under 10 px gets its heads 2 px further out.
     surface.SetBrushColor(Silver);
@@ -262,7 +256,7 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc - p.hb, cy + 60, xc - p.hb, cy + 10);
     Line(surface, xc + p.hb, cy + 60, xc + p.hb, cy + 10);
     surface.SetBrushColor(White);
-    surface.TextOut(bAt.x, bAt.y, sketch.bText);
+    surface.TextOut(bAt.x, bAt.y, text.b);
 
     // bank widths
     surface.SetBrushColor(Silver);
@@ -277,9 +271,9 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc + p.tR, cy + 90, xc + p.tR, cy + 40);
 
     surface.SetBrushColor(White);
-    surface.TextOut(l1At.x, l1At.y, sketch.l1Text);
-    surface.TextOut(l2At.x, l2At.y, sketch.l2Text);
-    surface.TextOut(bProfilAt.x, bProfilAt.y, sketch.bProfilText);
+    surface.TextOut(l1At.x, l1At.y, text.l1);
+    surface.TextOut(l2At.x, l2At.y, text.l2);
+    surface.TextOut(bProfilAt.x, bProfilAt.y, text.bProfil);
 
     // profile height, left of the ground
     surface.SetBrushColor(Silver);
@@ -287,18 +281,18 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xc - p.eL - 16, cy - p.yP, xc - p.eL, cy - p.yP);
     Line(surface, xc - p.eL - 16, cy, xc - p.hb - 10, cy);
     surface.SetBrushColor(White);
-    surface.TextOut(hpAt.x, hpAt.y, sketch.hpText);
+    surface.TextOut(hpAt.x, hpAt.y, text.hp);
     if (labelsOnly)
         surface.TextOut(headingAt.x, headingAt.y, " Bezeichnungen ");
 
     // The angle marks stand at fixed places below the channel. The example's
     // symbols are the Latin letters that the "Symbol" face shows as Greek.
-    if (sketch.alphaText.size() >= 3 && sketch.alphaText[2] == 'a')
+    if (labelsOnly)
         surface.SetFontName("Symbol");
     const TAngleMark left = ScreenAngleMark({cx - 60, cy + 145}, shape->alpha, -1, {cx - 100, cy + 152});
-    DrawAngleMark(surface, PlaceAngleMark(surface, labels, left, sketch.alphaText), sketch.alphaText);
+    DrawAngleMark(surface, PlaceAngleMark(surface, labels, left, text.alpha), text.alpha);
     const TAngleMark right = ScreenAngleMark({cx + 60, cy + 145}, shape->beta, +1, {cx + 60, cy + 152});
-    DrawAngleMark(surface, PlaceAngleMark(surface, labels, right, sketch.betaText), sketch.betaText);
+    DrawAngleMark(surface, PlaceAngleMark(surface, labels, right, text.beta), text.beta);
     surface.SetFontName("Arial");
 
     surface.SetBrushColor(Silver);
@@ -314,8 +308,8 @@ void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint cen
     Line(surface, xh + 6, cy, xc + p.hb + 10, cy);
     surface.SetBrushColor(Yellow);
     const TPoint hAt =
-        labels.PlaceText(surface, {xh - 35, ySurface + p.yW / 2 - 5}, sketch.hText, {Down, Up}, {Inward});
-    surface.TextOut(hAt.x, hAt.y, sketch.hText);
+        labels.PlaceText(surface, {xh - 35, ySurface + p.yW / 2 - 5}, text.h, {Down, Up}, {Inward});
+    surface.TextOut(hAt.x, hAt.y, text.h);
 }
 
 } // namespace fluvara

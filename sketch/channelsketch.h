@@ -13,27 +13,39 @@ namespace fluvara {
 
 inline constexpr TRgb Orange{255, 128, 0};  // the ground
 
+// The channel a drawing shows, as the calculation gave it.
 struct TChannelSketch {
-    double hp = 0;     // cm, profile height
-    double b = 0;      // cm, bottom width
-    double alpha = 0;  // degrees, left bank
-    double beta = 0;   // degrees, right bank
-    double h = 0;      // cm, flow depth
-    std::string hpText;
-    std::string bText;
-    std::string l1Text;
-    std::string l2Text;
-    std::string alphaText;
-    std::string betaText;
-    std::string hText;
-    std::string bWspText;
-    std::string bProfilText;
-    int LabelsOnly = 1;  // 1: example channel with symbols
+    double hp = 0;       // cm, profile height
+    double b = 0;        // cm, bottom width
+    double alpha = 0;    // degrees, left bank
+    double beta = 0;     // degrees, right bank
+    double h = 0;        // cm, flow depth
+    double l1 = 0;       // cm, width of the left bank at the profile height
+    double l2 = 0;       // cm, width of the right bank
+    double bWsp = 0;     // cm, water-surface width
+    double bProfil = 0;  // cm, total profile width
+    int LabelsOnly = 1;  // 1: the example channel with the symbols of the quantities
 };
 
-// Writes the example channel (hp 75, b 75, both banks 45 degrees, h 50) and
-// the symbols of the quantities as its labels. LabelsOnly is left alone.
-void SetExampleChannel(TChannelSketch& sketch);
+// hp 75, b 75, both banks 45 degrees, h 50; LabelsOnly set.
+TChannelSketch ExampleChannel();
+
+// The nine labels of a drawing.
+struct TChannelLabels {
+    std::string hp;
+    std::string b;
+    std::string l1;
+    std::string l2;
+    std::string alpha;
+    std::string beta;
+    std::string h;
+    std::string bWsp;
+    std::string bProfil;
+};
+
+// With LabelsOnly the symbols (" hp ", "  a  " for alpha, ...), otherwise the
+// values formatted "%4.1f " and the angles "%4.1f ° ".
+TChannelLabels ChannelLabels(const TChannelSketch& sketch);
 
 // Room for the picture in pixels: across half the width (the profile with a
 // 10 cm rim on each side, and the water surface, are fitted into twice this),
@@ -76,8 +88,7 @@ struct TChannelPixels {
 std::optional<TChannelPixels> ScaleChannel(const TChannelSketch& numbers, const TChannelRoom& room);
 
 // What a drawing shows: the record's numbers, or, where they give no finite
-// picture (a calculation that stopped at an invalid input leaves them there),
-// the example channel's shape and bank angles under the record's labels.
+// picture, the example channel's shape and bank angles under the record's labels.
 struct TChannelShape {
     TChannelPixels pixels;
     double alpha = 0;  // degrees, for the angle marks
@@ -112,10 +123,9 @@ TAngleMark PlaceAngleMark(TDrawSurface& surface, TLabelLayout& labels, const TAn
 void DrawAngleMark(TDrawSurface& surface, const TAngleMark& mark, std::string_view text);
 
 // Redraws the whole sketch area (the bevel's rectangle inset by one pixel)
-// with the shape of ChannelShape; labels that would cover one another or
-// leave the area move as TLabelLayout places them. With LabelsOnly set it
-// first writes the example channel into the record; otherwise the record is
-// left as it is.
-void DrawChannelSketch(TDrawSurface& surface, TChannelSketch& sketch, TPoint centre, TRect bevel);
+// with the shape of ChannelShape, or with LabelsOnly the example channel and
+// the heading " Bezeichnungen "; labels that would cover one another or leave
+// the area move as TLabelLayout places them.
+void DrawChannelSketch(TDrawSurface& surface, const TChannelSketch& sketch, TPoint centre, TRect bevel);
 
 } // namespace fluvara

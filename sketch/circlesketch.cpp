@@ -11,17 +11,7 @@ namespace fluvara {
 
 namespace {
 
-// Pixel conversion: truncation toward zero. Every value reaching it is finite
-// and within the sketch's few hundred pixels.
-int T(double x) { return static_cast<int>(x); }
-
 constexpr double k = 0.9;  // the circle is drawn 10 % lower than wide
-
-void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
-{
-    surface.MoveTo(x1, y1);
-    surface.LineTo(x2, y2);
-}
 
 } // namespace
 

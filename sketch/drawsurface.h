@@ -62,4 +62,15 @@ public:
     virtual int TextHeight() = 0;
 };
 
+// Pixel conversion: truncation toward zero. Callers let only finite values
+// well inside int reach it.
+inline int T(double x) { return static_cast<int>(x); }
+
+// A line from (x1, y1) to (x2, y2), the end point left out.
+inline void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
+{
+    surface.MoveTo(x1, y1);
+    surface.LineTo(x2, y2);
+}
+
 } // namespace fluvara

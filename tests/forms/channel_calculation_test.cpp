@@ -59,9 +59,10 @@ void ChannelCalculationTest::example()
     QCOMPARE(sketch.alpha, 45.0);
     QCOMPARE(sketch.beta, 45.0);
     QVERIFY(sketch.h > 52.2 && sketch.h < 52.3);
-    const std::vector<std::string> texts = {sketch.hText,    sketch.bText,    sketch.hpText,
-                                            sketch.alphaText, sketch.betaText, sketch.l1Text,
-                                            sketch.l2Text,   sketch.bWspText, sketch.bProfilText};
+    // the labels the sketch writes for these numbers
+    const TChannelLabels labels = ChannelLabels(sketch);
+    const std::vector<std::string> texts = {labels.h,    labels.b,  labels.hp,   labels.alpha,  labels.beta,
+                                            labels.l1,   labels.l2, labels.bWsp, labels.bProfil};
     QCOMPARE(texts, (std::vector<std::string>{"52.2 ", "100.0 ", "100.0 ", "45.0 ° ", "45.0 ° ", "100.0 ", "100.0 ",
                                               "204.5 ", "300.0 "}));
 }
@@ -101,10 +102,10 @@ void ChannelCalculationTest::channels()
     const QObject* page = ShowChannelPage(program);
     Calculate(page, entry);
     QCOMPARE(Text(page, "GErrLabel"), QString(" "));
-    const TChannelSketch& sketch = program.ChannelPage().Sketch();
+    const TChannelLabels labels = ChannelLabels(program.ChannelPage().Sketch());
     const std::pair<const char*, const std::string*> sketchTexts[] = {
-        {"hText", &sketch.hText},     {"l1Text", &sketch.l1Text},     {"l2Text", &sketch.l2Text},
-        {"bWspText", &sketch.bWspText}, {"bProfilText", &sketch.bProfilText}, {"betaText", &sketch.betaText},
+        {"hText", &labels.h},       {"l1Text", &labels.l1},           {"l2Text", &labels.l2},
+        {"bWspText", &labels.bWsp}, {"bProfilText", &labels.bProfil}, {"betaText", &labels.beta},
     };
     for (const QString& item : expected) {
         const QString name = item.section('=', 0, 0);
@@ -264,8 +265,8 @@ void ChannelCalculationTest::leftBank()
              lines);
     const TChannelSketch& sketch = program.ChannelPage().Sketch();
     QVERIFY2(std::abs(sketch.alpha - alpha) < 0.0001, qPrintable(QString::number(sketch.alpha)));
-    QCOMPARE((QStringList{QString::fromStdString(sketch.alphaText), QString::fromStdString(sketch.l1Text)}),
-             sketchTexts);
+    const TChannelLabels labels = ChannelLabels(sketch);
+    QCOMPARE((QStringList{QString::fromStdString(labels.alpha), QString::fromStdString(labels.l1)}), sketchTexts);
 }
 
 void ChannelCalculationTest::failedCheckKeepsResults()
@@ -291,10 +292,10 @@ void ChannelCalculationTest::failedCheckKeepsResults()
     QCOMPARE(after.alpha, 45.0);
     QCOMPARE(after.beta, 45.0);
     QCOMPARE(after.h, before.h);
-    QCOMPARE(after.hText, before.hText);
-    QCOMPARE(after.bText, std::string("100.0 "));
-    QCOMPARE(after.alphaText, std::string("45.0 ° "));
-    QCOMPARE(after.bProfilText, before.bProfilText);
+    QCOMPARE(ChannelLabels(after).h, ChannelLabels(before).h);
+    QCOMPARE(ChannelLabels(after).b, std::string("100.0 "));
+    QCOMPARE(ChannelLabels(after).alpha, std::string("45.0 ° "));
+    QCOMPARE(after.bProfil, before.bProfil);
     QCOMPARE(after.LabelsOnly, 0);
 
     // the next successful run blanks the message again
@@ -325,7 +326,7 @@ void ChannelCalculationTest::depthBoundIsReported()
     QCOMPARE(ResultLines(program), ExampleLines);
     QVERIFY(Enabled(page, "GClipBtn"));
     QVERIFY(Enabled(page, "GDruSBtn"));
-    QCOMPARE(program.ChannelPage().Sketch().hText, std::string("52.2 "));
+    QCOMPARE(ChannelLabels(program.ChannelPage().Sketch()).h, std::string("52.2 "));
     QCOMPARE(program.ChannelPage().Sketch().b, 100.0);
 }
 

@@ -85,6 +85,8 @@ TEST_F(BatchCommand, ProjectAndWorkbookFromACsvList)
     EXPECT_EQ(Read("wieder.csv"), CircleResult);
     EXPECT_EQ(Run("netz.fluvara -o netz.xlsx"), 0);
     EXPECT_EQ(Read("netz.xlsx").substr(0, 2), "PK");
+    EXPECT_EQ(Run("netz.csv -o direkt.xlsx"), 0);  // row by row, without the list in memory
+    EXPECT_EQ(Read("direkt.xlsx").substr(0, 2), "PK");
     EXPECT_EQ(Run("netz.fluvara --liste gerinne --dezimalpunkt"), 0);
     EXPECT_EQ(out, "\xEF\xBB\xBFGerinne,Q,Is,kst Sohle,kst links,kst rechts,b,hp,Ufer links,Ufer rechts,h,v,"
                    "kst mittel,hgr,vgr,bWsp,bProfil,Abfluss,Fr,Freibord,Status\r\n");

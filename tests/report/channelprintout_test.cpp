@@ -1,4 +1,5 @@
 #include "channelprintout.h"
+#include "channelrecords.h"
 #include "recordingpage.h"
 #include "recordingsurface.h"
 
@@ -19,11 +20,10 @@ namespace {
 constexpr TPageRect drawingBox{470, 3927, 4329, 6307};
 constexpr double UX = 235.2;
 
-// Numbers as given, labels of b 100, hp 100, 45 degrees and h 50.
+// Numbers as given, widths of b 100, hp 100, 45 degrees and h 50.
 TChannelSketch Channel(double b, double hp, double alpha, double beta, double h)
 {
-    return {hp,       b,        alpha,     beta,      h,       "100.0 ", "100.0 ", "100.0 ",
-            "100.0 ", "45.0 ° ", "45.0 ° ", "50.0 ", "200.0 ", "300.0 ", 0};
+    return test::ChannelRecord(hp, b, alpha, beta, h, 100, 100, 200, 300);
 }
 
 // A screen font 6 pixels per character: "50.0 " is 30 pixels wide.
@@ -39,21 +39,10 @@ test::TRecordingSurface Draw(const TChannelSketch& sketch, const TScreenTextWidt
     return surface;
 }
 
-// Labels as the page writes them for a channel of these numbers.
+// The numbers of a channel with the widths the calculation gives it.
 TChannelSketch Labelled(double b, double hp, double alpha, double beta, double h)
 {
-    const auto run = [](double height, double degrees) { return height / std::tan(degrees * 3.14159265358979 / 180); };
-    TChannelSketch sketch = Channel(b, hp, alpha, beta, h);
-    sketch.hpText = Fmt("%4.1f ", hp);
-    sketch.bText = Fmt("%4.1f ", b);
-    sketch.l1Text = Fmt("%4.1f ", run(hp, alpha));
-    sketch.l2Text = Fmt("%4.1f ", run(hp, beta));
-    sketch.alphaText = Fmt("%4.1f ° ", alpha);
-    sketch.betaText = Fmt("%4.1f ° ", beta);
-    sketch.hText = Fmt("%4.1f ", h);
-    sketch.bWspText = Fmt("%4.1f ", run(h, alpha) + b + run(h, beta));
-    sketch.bProfilText = Fmt("%4.1f ", run(hp, alpha) + run(hp, beta) + b);
-    return sketch;
+    return test::CalculatedChannel(hp, b, alpha, beta, h);
 }
 
 // The calls from the first one equal to `from`, `count` of them.
@@ -209,8 +198,8 @@ TEST(ChannelPrintout, AngleMarksMoveWithTheAxis)
     const std::vector<std::string> log = Draw(Channel(100, 100, 60, 30, 50)).Log();
     EXPECT_EQ(Slice(log, "MoveTo(1061,6010)", 9),
               (std::vector<std::string>{"MoveTo(1061,6010)", "LineTo(1121,6113)", "LineTo(1001,6113)",
-                                        "TextOut(1061,6173,\"45.0 ° \")", "MoveTo(2589,6054)", "LineTo(2486,6113)",
-                                        "LineTo(2606,6113)", "TextOut(2486,6173,\"45.0 ° \")",
+                                        "TextOut(1061,6173,\"60.0 ° \")", "MoveTo(2589,6054)", "LineTo(2486,6113)",
+                                        "LineTo(2606,6113)", "TextOut(2486,6173,\"30.0 ° \")",
                                         "TextOut(3275,6113,\"[cm]\")"}));
 }
 
@@ -222,7 +211,7 @@ TEST(ChannelPrintout, NarrowBottomWidensItsDimension)
                                         "Polygon(2367,5663;2400,5675;2400,5651)",
                                         "Polygon(2431,5663;2398,5675;2398,5651)", "MoveTo(2373,5543)",
                                         "LineTo(2373,5693)", "MoveTo(2425,5543)", "LineTo(2425,5693)",
-                                        "TextOut(2367,5684,\"100.0 \")"}));
+                                        "TextOut(2367,5684,\" 5.0 \")"}));
     // b = 1 cm: widened to 22 px, still short: heads outside, no line
     EXPECT_EQ(Slice(Draw(Channel(1, 100, 45, 45, 50)).Log(), "Polygon(2410,5663;2443,5675;2443,5651)", 3),
               (std::vector<std::string>{"Polygon(2410,5663;2443,5675;2443,5651)",
@@ -287,7 +276,7 @@ TEST(ChannelPrintout, ShallowFlowDepthHasItsHeadsOutside)
     EXPECT_EQ(tail, (std::vector<std::string>{"Polygon(4058,5513;4070,5546;4046,5546)",
                                               "Polygon(4058,5493;4070,5460;4046,5460)", "MoveTo(4076,5493)",
                                               "LineTo(2943,5493)", "MoveTo(4076,5513)", "LineTo(2938,5513)",
-                                              "TextOut(3518,5488,\"50.0 \")"}));
+                                              "TextOut(3518,5488,\" 2.0 \")"}));
 }
 
 TEST(ChannelPrintout, FlowDepthLabelStandsEighteenScreenWidthsLeft)

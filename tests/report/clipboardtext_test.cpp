@@ -85,10 +85,10 @@ TEST(ClipboardText, EachCopyTakesItsLines)
 TEST(ClipboardText, ChannelCopyEndsWithTheTotalProfileWidth)
 {
     TResultLines table = MakeChannelResultLines();
-    TChannelReport report;
-    report.bProfil = 300;
-    report.regimeText = " strömend";
-    WriteChannelResultLines(table, report);
+    TChannelResult result;
+    result.bProfil = 300;
+    result.regime = TFlowRegime::Subcritical;
+    WriteChannelResultLines(table, TChannelInput{}, result);
     const std::string text = ChannelClipboardText(table);
     const std::string last = "   Profilbreite gesamt    bp  =   300.00 cm     \r\n";
     ASSERT_GE(text.size(), last.size());

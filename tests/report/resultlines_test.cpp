@@ -108,13 +108,14 @@ TEST(ResultLines, SlotHoldsAtMost99Characters)
 TEST(ChannelResultLines, AllLinesOfTheFirstExample)
 {
     TResultLines table = MakeChannelResultLines();
-    TChannelReport r;
-    r.Q = 500;
-    r.Is = 2;
-    r.kstBottom = r.kstLeft = r.kstRight = 30;
+    TChannelInput in;
+    in.Q = 500;
+    in.Is = 2;
+    in.kstBottom = in.kstLeft = in.kstRight = 30;
+    in.b = 100;
+    in.hp = 100;
+    TChannelResult r;
     r.kstMean = 30;
-    r.b = 100;
-    r.hp = 100;
     r.alpha = 45;
     r.mLeft = 1;
     r.beta = 45;
@@ -125,8 +126,8 @@ TEST(ChannelResultLines, AllLinesOfTheFirstExample)
     r.vgr = 1.46;
     r.bWsp = 204.46;
     r.bProfil = 300;
-    r.regimeText = " strömend";
-    WriteChannelResultLines(table, r);
+    r.regime = TFlowRegime::Subcritical;
+    WriteChannelResultLines(table, in, r);
     EXPECT_EQ(Lines(table), test::FirstChannelExampleLines());
     for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 16, 17, 18, 19, 20, 21})
         EXPECT_EQ(Utf8Length(table.Line(i)), 45u) << i;
@@ -134,14 +135,22 @@ TEST(ChannelResultLines, AllLinesOfTheFirstExample)
     EXPECT_EQ(Utf8Length(table.Line(14)), 43u);
 }
 
+TEST(ChannelResultLines, RegimeTextAsThePageShowsIt)
+{
+    EXPECT_EQ(ChannelRegimeText(TFlowRegime::Subcritical), " strömend");
+    EXPECT_EQ(ChannelRegimeText(TFlowRegime::Supercritical), " schießend");
+    EXPECT_EQ(ChannelRegimeText(TFlowRegime::Overflowing), " läuft über");
+}
+
 TEST(ChannelResultLines, VerticalBankAndWideDischarge)
 {
     TResultLines table = MakeChannelResultLines();
-    TChannelReport r;
-    r.Q = 99000;
+    TChannelInput in;
+    in.Q = 99000;
+    TChannelResult r;
     r.mLeft = 0;
-    r.regimeText = " läuft über";
-    WriteChannelResultLines(table, r);
+    r.regime = TFlowRegime::Overflowing;
+    WriteChannelResultLines(table, in, r);
     EXPECT_EQ(table.Line(3), "Durchflußmenge         Q   = 99000.00 l/s    ");
     EXPECT_EQ(table.Line(12), "Profilsteigung li      m   = 1:  0.00      ");
     EXPECT_EQ(table.Line(23), "Abfluß                     =  läuft über  ");

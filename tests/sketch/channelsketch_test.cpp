@@ -1,7 +1,4 @@
-#include "channelsketch.h"
-#include "recordingsurface.h"
-
-#include "textformat.h"
+#include "channelcases.h"
 
 #include <gtest/gtest.h>
 
@@ -14,81 +11,7 @@
 namespace fluvara {
 namespace {
 
-// The designed layout of the main window: the bevel and its centre.
-constexpr TPoint centre{632, 328};
-constexpr TRect bevel{368, 72, 529, 513};
-// Its room for the picture: half width 264 and half height 256, less the margins.
-constexpr TChannelRoom room{234, 226, 166, 0.9};
-
-// Labels of the result Q 500 l/s, Is 2, kst 30, b 100, hp 100, 45 and 45 degrees.
-TChannelSketch Result(double hp, double b, double alpha, double beta, double h)
-{
-    TChannelSketch sketch;
-    sketch.hp = hp;
-    sketch.b = b;
-    sketch.alpha = alpha;
-    sketch.beta = beta;
-    sketch.h = h;
-    sketch.hpText = "100.0 ";
-    sketch.bText = "100.0 ";
-    sketch.l1Text = "100.0 ";
-    sketch.l2Text = "100.0 ";
-    sketch.alphaText = " 45.0 \u00b0 ";
-    sketch.betaText = " 45.0 \u00b0 ";
-    sketch.hText = " 52.2 ";
-    sketch.bWspText = "204.5 ";
-    sketch.bProfilText = "300.0 ";
-    sketch.LabelsOnly = 0;
-    return sketch;
-}
-
-// Labels as the page writes them for a channel of these numbers.
-TChannelSketch Labelled(double hp, double b, double alpha, double beta, double h)
-{
-    const auto run = [](double height, double degrees) { return height / std::tan(degrees * 3.14159265358979 / 180); };
-    TChannelSketch sketch = Result(hp, b, alpha, beta, h);
-    sketch.hpText = Fmt("%4.1f ", hp);
-    sketch.bText = Fmt("%4.1f ", b);
-    sketch.l1Text = Fmt("%4.1f ", run(hp, alpha));
-    sketch.l2Text = Fmt("%4.1f ", run(hp, beta));
-    sketch.alphaText = Fmt("%4.1f \u00b0 ", alpha);
-    sketch.betaText = Fmt("%4.1f \u00b0 ", beta);
-    sketch.hText = Fmt("%4.1f ", h);
-    sketch.bWspText = Fmt("%4.1f ", run(h, alpha) + b + run(h, beta));
-    sketch.bProfilText = Fmt("%4.1f ", run(hp, alpha) + run(hp, beta) + b);
-    sketch.LabelsOnly = 0;
-    return sketch;
-}
-
-// Lines and shapes with a point outside the sketch area, the bevel inset by one pixel.
-std::vector<std::string> GeometryOutsideTheArea(const test::TRecordingSurface& surface)
-{
-    std::vector<std::string> outside;
-    for (const test::TSurfaceCall& call : surface.Calls()) {
-        if (call.name != "Polygon" && call.name != "MoveTo" && call.name != "LineTo")
-            continue;
-        for (std::size_t i = 0; i + 1 < call.args.size(); i += 2)
-            if (call.args[i] < 369 || call.args[i] > 895 || call.args[i + 1] < 73 || call.args[i + 1] > 583) {
-                outside.push_back(call.ToString());
-                break;
-            }
-    }
-    return outside;
-}
-
-TChannelSketch Example()
-{
-    TChannelSketch sketch;
-    SetExampleChannel(sketch);
-    return sketch;
-}
-
-test::TRecordingSurface Draw(TChannelSketch sketch, TRect area = bevel)
-{
-    test::TRecordingSurface surface;
-    DrawChannelSketch(surface, sketch, centre, area);
-    return surface;
-}
+using namespace test;
 
 std::vector<std::string> Geometry(const test::TRecordingSurface& surface)
 {
@@ -152,18 +75,16 @@ TEST(DrawChannelSketchTest, ExampleChannelAtTheDesignedLayout)
         "SetBrushColor(255,255,0)", "TextOut(841,280,\" h \")"};
     EXPECT_EQ(surface.Log(), expected);
 
-    // the example is written into the record
-    EXPECT_EQ(sketch.hp, 75);
-    EXPECT_EQ(sketch.b, 75);
-    EXPECT_EQ(sketch.alpha, 45);
-    EXPECT_EQ(sketch.beta, 45);
-    EXPECT_EQ(sketch.h, 50);
-    const std::vector<std::string> texts{sketch.hpText, sketch.bText, sketch.l1Text, sketch.l2Text,
-                                         sketch.alphaText, sketch.betaText, sketch.hText, sketch.bWspText,
-                                         sketch.bProfilText};
+    // the example's numbers and symbols
+    const TChannelSketch example = ExampleChannel();
+    EXPECT_EQ((std::vector<double>{example.hp, example.b, example.alpha, example.beta, example.h}),
+              (std::vector<double>{75, 75, 45, 45, 50}));
+    EXPECT_EQ(example.LabelsOnly, 1);
+    const TChannelLabels labels = ChannelLabels(example);
+    const std::vector<std::string> texts{labels.hp,   labels.b, labels.l1,   labels.l2,     labels.alpha,
+                                         labels.beta, labels.h, labels.bWsp, labels.bProfil};
     EXPECT_EQ(texts, (std::vector<std::string>{" hp ", " b ", "  l1 ", "  l2 ", "  a  ", "  b  ", " h ", " b-wsp ",
                                                 " b-profil "}));
-    EXPECT_EQ(sketch.LabelsOnly, 1);
 }
 
 TEST(DrawChannelSketchTest, LabelsOnlyReplacesTheRecordsValues)
@@ -176,7 +97,7 @@ TEST(DrawChannelSketchTest, LabelsOnlyReplacesTheRecordsValues)
 
 TEST(ScaleChannelTest, ExampleChannelScalesByTheProfileWidth)
 {
-    const auto p = ScaleChannel(Example(), room);
+    const auto p = ScaleChannel(ExampleChannel(), room);
     ASSERT_TRUE(p.has_value());
     EXPECT_NEAR(p->s, 234 / 122.5, 1e-12);  // tan 45 degrees falls just short of 1
     EXPECT_FALSE(p->wide);
@@ -207,12 +128,12 @@ TEST(DrawChannelSketchTest, ResultChannelWithItsLabels)
         "MoveTo(388,197)", "LineTo(388,328)", "Polygon(388,197;392,208;384,208)", "Polygon(388,328;392,317;384,317)",
         "MoveTo(382,197)", "LineTo(398,197)", "MoveTo(382,328)", "LineTo(549,328)",
         "TextOut(403,262,\"100.0 \")",
-        "MoveTo(544,445)", "LineTo(572,473)", "LineTo(532,473)", "TextOut(532,480,\" 45.0 \u00b0 \")",
-        "MoveTo(720,445)", "LineTo(692,473)", "LineTo(732,473)", "TextOut(692,480,\" 45.0 \u00b0 \")",
+        "MoveTo(544,445)", "LineTo(572,473)", "LineTo(532,473)", "TextOut(532,480,\"45.0 \u00b0 \")",
+        "MoveTo(720,445)", "LineTo(692,473)", "LineTo(732,473)", "TextOut(692,480,\"45.0 \u00b0 \")",
         "TextOut(612,458,\"[ cm ]\")",
         "MoveTo(876,260)", "LineTo(876,328)", "Polygon(876,260;880,271;872,271)", "Polygon(876,328;880,317;872,317)",
         "MoveTo(882,260)", "LineTo(786,260)", "MoveTo(882,328)", "LineTo(715,328)",
-        "TextOut(841,289,\" 52.2 \")"};
+        "TextOut(841,289,\"52.2 \")"};
     EXPECT_EQ(Picture(surface), expected);
     // no heading and no symbol face for values
     EXPECT_EQ(surface.Log({"SetFontName"}), std::vector<std::string>{"SetFontName(\"Arial\")"});
@@ -232,7 +153,7 @@ const TLayoutCase layoutCases[] = {
      {{"Polygon(420,228;442,228;553,328;775,328;839,228;861,228;861,355;420,355)",
        "Polygon(553,328;775,328;865,188;398,188)"},
       {"MoveTo(875,188)", "LineTo(875,328)", "Polygon(875,188;879,199;871,199)", "Polygon(875,328;879,317;871,317)",
-       "MoveTo(881,188)", "LineTo(870,188)", "MoveTo(881,328)", "LineTo(785,328)", "TextOut(840,253,\" 52.2 \")"}}},
+       "MoveTo(881,188)", "LineTo(870,188)", "MoveTo(881,328)", "LineTo(785,328)", "TextOut(840,253,\"70.0 \")"}}},
     {"very different banks centre the profile with its rims, not the bottom", Result(100, 100, 60, 30, 50), false,
      -76,  // (157 - 310) div 2, truncated toward zero
      {{"Polygon(399,208;413,208;490,328;622,328;853,208;866,208;866,355;399,355)"},
@@ -243,7 +164,7 @@ const TLayoutCase layoutCases[] = {
      0,
      {{"Polygon(398,140;419,140;628,328;636,328;845,140;866,140;866,355;398,355)"},
       {"TextOut(622,174,\"204.5 \")", "Polygon(638,378;649,382;649,374)", "Polygon(626,378;615,382;615,374)",
-       "MoveTo(628,388)", "LineTo(628,338)", "MoveTo(636,388)", "LineTo(636,338)", "TextOut(622,385,\"100.0 \")"}}},
+       "MoveTo(628,388)", "LineTo(628,338)", "MoveTo(636,388)", "LineTo(636,338)", "TextOut(622,385,\" 4.0 \")"}}},
     {"bottom of exactly 10 px keeps its width", Result(100, 5.3, 45, 45, 50), false, 0,
      {{"TextOut(622,175,\"204.5 \")", "Polygon(637,378;648,382;648,374)", "Polygon(627,378;616,382;616,374)",
        "MoveTo(627,388)", "LineTo(627,338)", "MoveTo(637,388)", "LineTo(637,338)"}}},
@@ -256,9 +177,9 @@ const TLayoutCase layoutCases[] = {
     {"flat profile: profile height and flow depth under 25 px get their heads outside",
      Result(20, 1000, 45, 45, 10), false, 0,
      {{"Polygon(388,328;392,339;384,339)", "Polygon(388,321;392,310;384,310)", "MoveTo(382,321)", "LineTo(398,321)",
-       "MoveTo(382,328)", "LineTo(402,328)", "TextOut(403,324,\"100.0 \")"},
+       "MoveTo(382,328)", "LineTo(402,328)", "TextOut(403,324,\"20.0 \")"},
       {"TextOut(612,458,\"[ cm ]\")", "Polygon(876,328;880,339;872,339)", "Polygon(876,325;880,314;872,314)",
-       "MoveTo(882,325)", "LineTo(862,325)", "MoveTo(882,328)", "LineTo(862,328)", "TextOut(841,321,\" 52.2 \")"}}},
+       "MoveTo(882,325)", "LineTo(862,325)", "MoveTo(882,328)", "LineTo(862,328)", "TextOut(841,321,\"10.0 \")"}}},
 };
 
 TEST(DrawChannelSketchTest, ScaleCentringAndShortDimensions)
@@ -359,20 +280,14 @@ TEST(DrawChannelSketchTest, PartsInTheirColoursAndFaces)
         EXPECT_EQ(text.fontName, "Arial") << text.ToString();
 }
 
-TEST(DrawChannelSketchTest, RepaintAfterAFailedCheckDrawsTheNewNumbersUnderTheOldLabels)
+TEST(DrawChannelSketchTest, ProfileAndLabelsFollowTheNumbers)
 {
-    // hp 60 and b 40 typed, the calculation stopped at another field: the old
-    // flow depth and every old label stay
-    TChannelSketch mixed = Result(100, 100, 45, 45, 52.23);
-    mixed.hp = 60;
-    mixed.b = 40;
-    const std::vector<std::string> picture = Picture(Draw(mixed));
+    const std::vector<std::string> picture = Picture(Draw(Result(60, 40, 45, 45, 52.23)));
     EXPECT_EQ(picture.at(0), "Polygon(398,188;424,188;581,328;683,328;840,188;866,188;866,355;398,355)");
     EXPECT_EQ(picture.at(1), "Polygon(581,328;683,328;819,206;445,206)");
-    EXPECT_EQ(picture.back(), "TextOut(841,262,\" 52.2 \")");
-    EXPECT_TRUE(ContainsRun(picture, {"TextOut(403,258,\"100.0 \")"}));
-    EXPECT_EQ(mixed.hp, 60);
-    EXPECT_EQ(mixed.b, 40);
+    EXPECT_EQ(picture.back(), "TextOut(841,262,\"52.2 \")");
+    EXPECT_TRUE(ContainsRun(picture, {"TextOut(403,258,\"60.0 \")"}));
+    EXPECT_TRUE(ContainsRun(picture, {"TextOut(622,385,\"40.0 \")"}));
 }
 
 struct TGuardCase {
@@ -411,22 +326,14 @@ TEST(DrawChannelSketchTest, NumbersWithoutAFinitePictureShowTheExampleShapeUnder
         EXPECT_EQ(shape->alpha, 45);
         EXPECT_EQ(shape->beta, 45);
         EXPECT_EQ(shape->pixels.yP, 128);
-        TChannelSketch sketch = c.sketch;
         test::TRecordingSurface surface;
-        DrawChannelSketch(surface, sketch, centre, bevel);
+        DrawChannelSketch(surface, c.sketch, centre, bevel);
         EXPECT_EQ(Geometry(surface), Geometry(example));
         EXPECT_EQ(surface.FindText(" Bezeichnungen "), nullptr);
         EXPECT_TRUE(surface.Log({"SetFontName"}) == std::vector<std::string>{"SetFontName(\"Arial\")"});
         const std::vector<std::string> picture = Picture(surface);
         EXPECT_TRUE(ContainsRun(picture, {"TextOut(622,183,\"204.5 \")"}));
-        EXPECT_TRUE(ContainsRun(picture, {"TextOut(841,280,\" 52.2 \")"}));
-        // the record keeps what the page stored
-        EXPECT_EQ(sketch.LabelsOnly, 0);
-        EXPECT_EQ(sketch.hText, " 52.2 ");
-        const double numbers[] = {sketch.hp, sketch.b, sketch.alpha, sketch.beta, sketch.h};
-        const double stored[] = {c.sketch.hp, c.sketch.b, c.sketch.alpha, c.sketch.beta, c.sketch.h};
-        for (int i = 0; i < 5; ++i)
-            EXPECT_TRUE(numbers[i] == stored[i] || (std::isnan(numbers[i]) && std::isnan(stored[i])));
+        EXPECT_TRUE(ContainsRun(picture, {"TextOut(841,280,\"" + ChannelLabels(c.sketch).h + "\")"}));
     }
 }
 
@@ -452,78 +359,6 @@ TEST(DrawChannelSketchTest, AreaTooSmallForAnyPictureIsOnlyCleared)
     const TRect tiny{368, 72, 60, 180};  // no room left inside the margins
     const test::TRecordingSurface surface = Draw(Result(100, 100, 45, 45, 52.23), tiny);
     EXPECT_EQ(surface.Log(), (std::vector<std::string>{"SetBrushColor(192,192,192)", "FillRect(369,73,427,251)"}));
-}
-
-TEST(DrawChannelSketchTest, LabelsNeverCoverOneAnotherNorLeaveTheArea)
-{
-    // narrow and wide bottoms, flat and tall profiles, flat to vertical banks,
-    // shallow to overflowing water
-    for (const double b : {1.0, 4.0, 30.0, 100.0, 500.0, 3000.0})
-        for (const double hp : {10.0, 40.0, 100.0, 900.0})
-            for (const double alpha : {10.0, 26.57, 45.0, 75.0, 90.0})
-                for (const double beta : {10.0, 26.57, 45.0, 75.0, 90.0})
-                    for (const double depth : {0.02, 0.5, 1.0, 1.6, 4.0}) {
-                        TChannelSketch sketch = Labelled(hp, b, alpha, beta, depth * hp);
-                        test::TRecordingSurface surface;
-                        DrawChannelSketch(surface, sketch, centre, bevel);
-                        const std::vector<std::string> faults = surface.TextCollisions(369, 73, 896, 584);
-                        ASSERT_EQ(faults, std::vector<std::string>{}) << "b " << b << " hp " << hp << " alpha "
-                                                                        << alpha << " beta " << beta << " h "
-                                                                        << depth * hp;
-                        ASSERT_EQ(GeometryOutsideTheArea(surface), std::vector<std::string>{})
-                            << "b " << b << " hp " << hp << " alpha " << alpha << " beta " << beta << " h "
-                            << depth * hp;
-                    }
-}
-
-TEST(DrawChannelSketchTest, CollidingLabelsMoveTheLeastDistanceAlongTheirOwnDirections)
-{
-    // A label that moves keeps 3 px from the labels it clears.
-    const struct {
-        const char* name;
-        TChannelSketch sketch;
-        std::vector<std::string> texts;
-    } cases[] = {
-        {"steep banks on a 1 px bottom: the bottom width, which the bank widths would hide, moves down clear of "
-         "the total width's line and label",
-         Labelled(100, 1, 80, 80, 50),
-         {"TextOut(622,167,\"18.6 \")", "TextOut(622,431,\" 1.0 \")", "TextOut(601,385,\"17.6 \")",
-          "TextOut(642,385,\"17.6 \")", "TextOut(622,415,\"36.3 \")", "TextOut(574,226,\"100.0 \")",
-          "TextOut(532,480,\"80.0 \u00b0 \")", "TextOut(692,480,\"80.0 \u00b0 \")", "TextOut(612,458,\"[ cm ]\")",
-          "TextOut(670,272,\"50.0 \")"}},
-        {"two vertical banks on a tall narrow profile: the right bank width moves right, the bottom width "
-         "down, the profile height below the water-surface width",
-         Labelled(900, 1, 90, 90, 200),
-         {"TextOut(622,223,\" 1.0 \")", "TextOut(622,431,\" 1.0 \")", "TextOut(622,385,\" 0.0 \")",
-          "TextOut(655,385,\" 0.0 \")", "TextOut(622,415,\" 1.0 \")", "TextOut(635,239,\"900.0 \")",
-          "TextOut(532,480,\"90.0 \u00b0 \")", "TextOut(692,480,\"90.0 \u00b0 \")", "TextOut(612,458,\"[ cm ]\")",
-          "TextOut(609,300,\"200.0 \")"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Draw(c.sketch).Log({"TextOut"}), c.texts);
-    }
-}
-
-TEST(DrawChannelSketchTest, PictureWiderThanTheAreaMovesInOrShrinks)
-{
-    // Water of 13 cm over hp 10, b 1 and banks of 10 and 45 degrees is
-    // centred on its surface; the flow-depth dimension right of the ground's
-    // rim would leave the area, so the axis moves left by the least distance.
-    const TChannelSketch overflowing = Labelled(10, 1, 10, 45, 13);
-    const auto p = ScaleChannel(overflowing, room);
-    ASSERT_TRUE(p.has_value());
-    ASSERT_TRUE(p->wide);
-    const test::TRecordingSurface surface = Draw(overflowing);
-    EXPECT_EQ(GeometryOutsideTheArea(surface), std::vector<std::string>{});
-    // the water surface from 375 instead of 398
-    EXPECT_EQ(surface.Find("Polygon").at(1).ToString(), "Polygon(768,328;772,328;842,266;375,266)");
-    // water of 16 cm over hp 10 with a bank of 10 degrees against a vertical
-    // one: no shift fits the water surface and the ground's rims, the scale shrinks
-    const test::TRecordingSurface shrunk = Draw(Labelled(10, 1, 10, 90, 16));
-    EXPECT_EQ(GeometryOutsideTheArea(shrunk), std::vector<std::string>{});
-    // 455 px of water surface instead of 467
-    EXPECT_EQ(shrunk.Find("Polygon").at(1).ToString(), "Polygon(825,328;829,328;829,257;374,257)");
 }
 
 } // namespace
