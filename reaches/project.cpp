@@ -127,6 +127,9 @@ TProject ReadProject(std::string_view text)
             Refuse(Fmt("Die Datei endet mitten im Inhalt (nach %d Bytes); sie ist unvollständig",
                        static_cast<long long>(text.size())));
         Refuse(Fmt("Die Datei ist beschädigt: Fehler im JSON bei Byte %d", static_cast<long long>(e.byte)));
+    } catch (const json::out_of_range&) {
+        // a number beyond a double, such as 1e999
+        Refuse("Die Datei ist beschädigt: eine Zahl im JSON ist zu groß");
     }
     if (!root.is_object() || !root.contains("format") || root["format"] != ProjectFormatName)
         Refuse(Fmt("Die Datei ist keine Projektdatei von FLUVARA (der Formatname „%s“ fehlt)", ProjectFormatName));

@@ -19,6 +19,7 @@ test_packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils imagemagick locales
   desktop-file-utils appstream shared-mime-info man-db dpkg-dev file
+  clang libclang-rt-14-dev
 )
 program_only=$([ "${FLUVARA_SETUP:-}" = program ] && echo ON || echo OFF)
 [ "$program_only" = ON ] || packages+=("${test_packages[@]}")

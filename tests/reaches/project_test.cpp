@@ -88,6 +88,8 @@ TEST(Project, RefusesDamagedNewerAndForeignFilesSayingWhatAndWhere)
         {"{\"format\": \"fluvara-haltungen\", \"version\": \"1\"}",
          "Projektdatei: „version“ fehlt oder ist keine Versionsnummer"},
         {"{\"format\": \"fluvara-haltungen\", \"version\": 1}", "Projektdatei: „kreisprofile“ fehlt"},
+        {"{\"format\": \"fluvara-haltungen\", \"version\": 11e999}",
+         "Projektdatei: Die Datei ist beschädigt: eine Zahl im JSON ist zu groß"},
         {numberCell, "Projektdatei: „kreisprofile.zeilen[0][3]“ ist kein Text"},
         {shortRow, "Projektdatei: „kreisprofile.zeilen[0]“ hat 6 Einträge statt 7 wie „kreisprofile.spalten“"},
         {swapped, "Projektdatei: „kreisprofile.spalten“ ist die Kopfzeile einer Gerinneliste"},
