@@ -86,7 +86,7 @@ void ExtrasTest::menuEntries()
     QStringList entries;
     for (QAction* action : program.Main().ExtrasMenu().actions())
         entries << action->text();
-    QCOMPARE(entries, (QStringList{QString::fromUtf8("&Teilfüllungskurven…"), QString::fromUtf8("&Abflusskurve…"),
+    QCOMPARE(entries, (QStringList{QString::fromUtf8("&Haltungsliste…"), QString::fromUtf8("&Teilfüllungskurven…"), QString::fromUtf8("&Abflusskurve…"),
                                    QString::fromUtf8("&Druckvorschau…"), QString::fromUtf8("Als &PDF speichern…")}));
 }
 
