@@ -34,7 +34,7 @@ TCommandLine::TCommandLine()
     parser_.addOption(quitAfterShow_);
     parser_.addPositionalArgument(
         QStringLiteral("DATEI"),
-        QStringLiteral("FLUVARA-Projektdatei (.fluvara); diese Version öffnet sie noch nicht."),
+        QStringLiteral("FLUVARA-Projektdatei (.fluvara), in der Haltungsliste geöffnet"),
         QStringLiteral("[DATEI]"));
 }
 

@@ -4,6 +4,7 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QString>
 
 #include <cstdio>
@@ -19,12 +20,15 @@ int main(int argc, char* argv[])
     fluvara::TCommandLine commandLine;
     commandLine.Process(app);
 
-    if (!commandLine.ProjectFile().isEmpty()) {
-        const QString message = QStringLiteral("fluvara: Projektdateien öffnet diese Version noch nicht; %1 bleibt ungeöffnet.\n")
-                                    .arg(commandLine.ProjectFile());
-        std::fputs(message.toLocal8Bit().constData(), stderr);
-    }
     auto windows = fluvara::StartApplication();
+    // A project named on the command line opens in the reach list window; a
+    // missing one is told on the terminal, without a box that would hold up the start.
+    const QString project = commandLine.ProjectFile();
+    if (!project.isEmpty() && !QFileInfo(project).isFile())
+        std::fputs(QStringLiteral("fluvara: %1 gibt es nicht; die Haltungsliste bleibt leer.\n").arg(project).toLocal8Bit().constData(),
+                   stderr);
+    else if (!project.isEmpty())
+        windows->mainForm->OpenReachProject(project);
     if (commandLine.QuitAfterShow())
         fluvara::QuitAfterFirstPaint(*windows->mainForm);
     app.exec();

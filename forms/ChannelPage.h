@@ -45,6 +45,9 @@ public:
 
     void PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const override;
     void PageShown() override { TabSheet2Show(); }
+    // A channel reach of a list fills the fields; the labels empty until the next calculation.
+    void TakeOverReach(const TPageReach& reach);
+    std::optional<TPageReach> InputsAsReach() const override;
     const TChannelSketch& Sketch() const { return sketch_; }
     const TResultLines& ResultLines() const { return lines_; }
 

@@ -30,6 +30,7 @@ public:
 
     void PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const override;
     void PageShown() override { TabSheet3Show(); }
+    std::optional<TPageReach> InputsAsReach() const override;
     // What the window shows in the sketch area for this page.
     const TCircleSketch& Sketch() const { return sketch_; }
 

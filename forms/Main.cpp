@@ -14,9 +14,14 @@
 #include "Ksttab.h"
 #include "Nbem.h"
 #include "Theo.h"
+#include "HeaderLineSetting.h"
+#include "ReachListWindow.h"
 #include "VerificationPage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTabBar>
 
@@ -55,6 +60,15 @@ TMainForm::TMainForm(QWidget* parent)
     connect(ui->ExitButton, &QToolButton::clicked, this, &TMainForm::ExitButtonClick);
     connect(ui->InfoItem, &QAction::triggered, this, &TMainForm::AboutBtnClick);
     connect(ui->ExitItem, &QAction::triggered, this, &TMainForm::ExitButtonClick);
+    // Further windows live in their own menu; "&Menü" keeps its two entries.
+    QMenu* extras = ui->MainMenu1->findChild<QMenu*>("ExtrasMenu");
+    if (!extras) {
+        extras = ui->MainMenu1->addMenu("&Extras");
+        extras->setObjectName("ExtrasMenu");
+    }
+    QAction* reachList = extras->addAction("&Haltungsliste…");
+    reachList->setObjectName("ReachListItem");
+    connect(reachList, &QAction::triggered, this, &TMainForm::ShowReachList);
 
     SetPixelFont(ui->Memo1, "Courier New", 13);
     SetPixelFont(ui->PageControl1, "Arial", 13);
@@ -96,6 +110,56 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+TReachListWindow& TMainForm::ReachList()
+{
+    if (!reachList_) {
+        reachList_ = std::make_unique<TReachListWindow>();
+        if (headerLine_) {
+            reachList_->SetHeaderLine(headerLine_->Text());
+            connect(headerLine_, &THeaderLine::Changed, reachList_.get(), &TReachListWindow::SetHeaderLine);
+        }
+        reachList_->SetPageInputs([this] { return CurrentPage()->InputsAsReach(); });
+        connect(reachList_.get(), &TReachListWindow::ReachToPage, this, &TMainForm::ReachToPage);
+    }
+    return *reachList_;
+}
+
+void TMainForm::ShowReachList()
+{
+    TReachListWindow& list = ReachList();
+    list.show();
+    list.raise();
+    list.activateWindow();
+}
+
+bool TMainForm::OpenReachProject(const QString& path)
+{
+    ShowReachList();
+    return ReachList().OpenProject(path);
+}
+
+void TMainForm::ReachToPage(const TPageReach& reach)
+{
+    if (reach.kind == TReachKind::Circle) {
+        verificationPage_->TakeOverReach(reach);
+        ui->PageControl1->setCurrentWidget(verificationPage_);
+    } else {
+        channelPage_->TakeOverReach(reach);
+        ui->PageControl1->setCurrentWidget(channelPage_);
+    }
+    raise();
+    activateWindow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (reachList_ && reachList_->isVisible() && !reachList_->close()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
 
 void TMainForm::showEvent(QShowEvent* event)
 {

@@ -31,6 +31,9 @@ class TCalculationPage;
 class TVerificationPage;
 class TDesignPage;
 class TChannelPage;
+class THeaderLine;
+class TReachListWindow;
+struct TPageReach;
 
 // The dialogs the main window and its pages open; they are created after it.
 struct TDialogs {
@@ -63,14 +66,25 @@ public:
     void HLineBtnClick();
     void SpClipfrageBtnClick();
 
+    // The reach list window ("&Extras" → "&Haltungsliste…"), made when first
+    // asked for; its printouts carry the header line.
+    TReachListWindow& ReachList();
+    void UseHeaderLine(const THeaderLine& headerLine) { headerLine_ = &headerLine; }
+    // Opens a project in the reach list window, which is shown; false after its message.
+    bool OpenReachProject(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    // Closing the program closes the list too, which may ask to save it first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormPaint(QPainter& painter);
     void PageChanged(int index);
     TCalculationPage* CurrentPage() const;
     void KeepCopy(const QString& text);
+    void ShowReachList();
+    void ReachToPage(const TPageReach& reach);
 
     std::unique_ptr<Ui::TMainForm> ui;
     TVerificationPage* verificationPage_ = nullptr;
@@ -81,6 +95,8 @@ private:
     TRect bevelRect_;
     TQtDrawSurface surface_;
     bool shown_ = false;
+    const THeaderLine* headerLine_ = nullptr;
+    std::unique_ptr<TReachListWindow> reachList_;
 };
 
 } // namespace fluvara

@@ -12,6 +12,7 @@
 #include "ProgramIcon.h"
 #include "ResultOutput.h"
 #include "Theo.h"
+#include "ReachListWindow.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@
 #include <QTranslator>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace fluvara {
 
@@ -83,6 +85,7 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     dialogs.nBem = windows->nBemForm.get();
     dialogs.theo = windows->theoForm.get();
     windows->mainForm->Connect(dialogs, *windows->output);
+    windows->mainForm->UseHeaderLine(*windows->headerLine);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = windows->mainForm->frameGeometry();
@@ -96,6 +99,14 @@ std::unique_ptr<TApplicationWindows> StartApplication()
 {
     auto windows = CreateApplicationWindows();
     windows->mainForm->show();
+    // A reach list left unsaved by a crash is offered once the main window is up.
+    if (TReachListWindow::RecoveryCopyWaiting()) {
+        TMainForm* main = windows->mainForm.get();
+        QTimer::singleShot(0, main, [main] {
+            if (main->ReachList().OfferRecoveryCopy())
+                main->ReachList().show();
+        });
+    }
     return windows;
 }
 

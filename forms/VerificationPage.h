@@ -35,6 +35,9 @@ public:
 
     // The design page hands over its inputs and the designed diameter.
     void TakeOverDesign(const QString& qtText, const QString& isText, const QString& kbText, double D);
+    // A reach of a list takes the fields as the design's transfer does: labels emptied, no pipe.
+    void TakeOverReach(const TPageReach& reach);
+    std::optional<TPageReach> InputsAsReach() const override;
 
     void PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const override;
     void PageShown() override { TabSheet1Show(); }

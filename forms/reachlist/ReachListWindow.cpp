@@ -1,0 +1,348 @@
+#include "ReachListWindow.h"
+
+#include "ReachFilterModel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLockFile>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+
+namespace fluvara {
+
+namespace {
+
+constexpr int DefaultRecoveryDelay = 3000;  // ms after the last change
+
+QTableView* MakeView(const char* name, QAbstractItemModel* model, QWidget* parent)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setSortingEnabled(true);
+    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    view->horizontalHeader()->setSectionsClickable(true);
+    view->horizontalHeader()->setHighlightSections(true);
+    // Fixed row heights: the view never measures the rows, however many there are.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setTabKeyNavigation(false);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(true);
+    return view;
+}
+
+void SizeColumns(QTableView* view, const TReachTableModel& model)
+{
+    const QFontMetrics metrics = view->fontMetrics();
+    for (int c = 0; c < model.columnCount(); ++c) {
+        const QString name = model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int chars = c == model.StatusColumn() ? 34 : (c == model.FieldColumn(NameField(model.Kind())) ? 12 : 7);
+        view->setColumnWidth(c, std::max(metrics.horizontalAdvance(name) + 24,
+                                         metrics.horizontalAdvance(QString(chars, QChar('0')))));
+    }
+}
+
+} // namespace
+
+TReachListWindow::TReachListWindow(QWidget* parent)
+    : QMainWindow(parent),
+      circles_(std::make_unique<TReachTableModel>(TReachKind::Circle)),
+      channels_(std::make_unique<TReachTableModel>(TReachKind::Channel))
+{
+    setObjectName("ReachListWindow");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(1100, 620);
+    circles_->SetUndoStack(&undo_);
+    channels_->SetUndoStack(&undo_);
+    circleFilter_ = new TReachFilterModel(this);
+    circleFilter_->setSourceModel(circles_.get());
+    channelFilter_ = new TReachFilterModel(this);
+    channelFilter_->setSourceModel(channels_.get());
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("ListTabs");
+    circleView_ = MakeView("CircleTable", circleFilter_, tabs_);
+    channelView_ = MakeView("ChannelTable", channelFilter_, tabs_);
+    tabs_->addTab(circleView_, "&Kreisprofile");
+    tabs_->addTab(channelView_, "&Gerinne");
+    setCentralWidget(tabs_);
+    SizeColumns(circleView_, *circles_);
+    SizeColumns(channelView_, *channels_);
+
+    statusBar()->setObjectName("StatusLine");
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName("RowCountLabel");
+    statusBar()->addPermanentWidget(countLabel_);
+
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(DefaultRecoveryDelay);
+    connect(recoveryTimer_, &QTimer::timeout, this, &TReachListWindow::WriteRecoveryCopy);
+
+    CreateActions();
+    CreateMenus();
+
+    for (TReachKind kind : {TReachKind::Circle, TReachKind::Channel}) {
+        QTableView* view = View(kind);
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                &TReachListWindow::ShowCellMessage);
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &TReachListWindow::UpdateActions);
+        connect(view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+                &TReachListWindow::UpdateActions);
+        connect(&Model(kind), &TReachTableModel::RowRecalculated, this,
+                [this, kind](int row) { RowRecalculated(kind, row); });
+        for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(&Filter(kind), signal, this, &TReachListWindow::UpdateActions);
+        connect(&Filter(kind), &QAbstractItemModel::modelReset, this, &TReachListWindow::UpdateActions);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        UpdateActions();
+        ShowCellMessage();
+    });
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TReachListWindow::UpdateTitle);
+    connect(&undo_, &QUndoStack::indexChanged, this, &TReachListWindow::Changed);
+
+    // A second running program leaves the recovery copy to the first.
+    recoveryLock_ = std::make_unique<QLockFile>(RecoveryPath() + ".lock");
+    recoveryLock_->setStaleLockTime(0);
+    if (!recoveryLock_->tryLock(0))
+        recoveryLock_.reset();
+
+    UpdateTitle();
+    UpdateActions();
+}
+
+TReachListWindow::~TReachListWindow()
+{
+    // The views and filters go before the models they show; the stack's
+    // last signals reach no half-destroyed window.
+    disconnect(&undo_, nullptr, this, nullptr);
+    delete tabs_;
+    delete circleFilter_;
+    delete channelFilter_;
+    undo_.clear();
+}
+
+TReachTableModel& TReachListWindow::Model(TReachKind kind) const
+{
+    return kind == TReachKind::Circle ? *circles_ : *channels_;
+}
+
+QTableView* TReachListWindow::View(TReachKind kind) const
+{
+    return kind == TReachKind::Circle ? circleView_ : channelView_;
+}
+
+TReachFilterModel& TReachListWindow::Filter(TReachKind kind) const
+{
+    return kind == TReachKind::Circle ? *circleFilter_ : *channelFilter_;
+}
+
+TReachKind TReachListWindow::CurrentKind() const
+{
+    return tabs_->currentWidget() == channelView_ ? TReachKind::Channel : TReachKind::Circle;
+}
+
+void TReachListWindow::ShowList(TReachKind kind) { tabs_->setCurrentWidget(View(kind)); }
+
+QAction* TReachListWindow::Action(const char* name, const QString& text, const QKeySequence& key)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    addAction(action);
+    return action;
+}
+
+void TReachListWindow::CreateActions()
+{
+    connect(Action("NewAction", "&Neu", QKeySequence::New), &QAction::triggered, this, &TReachListWindow::NewProject);
+    connect(Action("OpenAction", "Ö&ffnen…", QKeySequence::Open), &QAction::triggered, this,
+            &TReachListWindow::OpenChosen);
+    connect(Action("SaveAction", "&Speichern", QKeySequence::Save), &QAction::triggered, this, &TReachListWindow::Save);
+    connect(Action("SaveAsAction", "Speichern &unter…", QKeySequence("Ctrl+Shift+S")), &QAction::triggered, this,
+            &TReachListWindow::SaveAs);
+    connect(Action("ImportCsvAction", "CSV &importieren…"), &QAction::triggered, this,
+            &TReachListWindow::ImportChosen);
+    connect(Action("ExportCsvAction", "CSV &exportieren…"), &QAction::triggered, this,
+            &TReachListWindow::ExportCsvChosen);
+    connect(Action("ExportXlsxAction", "E&xcel-Datei exportieren…"), &QAction::triggered, this,
+            &TReachListWindow::ExportXlsxChosen);
+    connect(Action("PrintAction", "&Drucken…", QKeySequence::Print), &QAction::triggered, this,
+            &TReachListWindow::PrintList);
+    connect(Action("PdfAction", "Als &PDF speichern…"), &QAction::triggered, this, &TReachListWindow::PdfChosen);
+    connect(Action("CloseAction", "S&chließen", QKeySequence("Ctrl+W")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QAction* undo = undo_.createUndoAction(this, "&Rückgängig");
+    undo->setObjectName("UndoAction");
+    undo->setShortcut(QKeySequence("Ctrl+Z"));
+    addAction(undo);
+    QAction* redo = undo_.createRedoAction(this, "&Wiederholen");
+    redo->setObjectName("RedoAction");
+    redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    addAction(redo);
+    connect(Action("CopyAction", "&Kopieren", QKeySequence::Copy), &QAction::triggered, this,
+            &TReachListWindow::CopyCells);
+    connect(Action("PasteAction", "&Einfügen", QKeySequence::Paste), &QAction::triggered, this,
+            &TReachListWindow::PasteCells);
+    connect(Action("ClearCellsAction", "Zellen &leeren", QKeySequence::Delete), &QAction::triggered, this,
+            &TReachListWindow::ClearCells);
+    connect(Action("AppendRowAction", "Zeile &anfügen", QKeySequence("Ctrl+Shift+N")), &QAction::triggered, this,
+            &TReachListWindow::AppendRow);
+    connect(Action("InsertRowAction", "Zeile ei&nfügen", QKeySequence("Ctrl++")), &QAction::triggered, this,
+            &TReachListWindow::InsertRow);
+    connect(Action("DeleteRowsAction", "Zeilen lö&schen", QKeySequence("Ctrl+-")), &QAction::triggered, this,
+            &TReachListWindow::DeleteRows);
+    connect(Action("DuplicateRowsAction", "Zeilen &duplizieren", QKeySequence("Ctrl+D")), &QAction::triggered, this,
+            &TReachListWindow::DuplicateRows);
+    connect(Action("MoveUpAction", "Nach &oben", QKeySequence("Alt+Up")), &QAction::triggered, this,
+            [this] { MoveRows(-1); });
+    connect(Action("MoveDownAction", "Nach u&nten", QKeySequence("Alt+Down")), &QAction::triggered, this,
+            [this] { MoveRows(1); });
+
+    QAction* problems = Action("ProblemsOnlyAction", "Nur a&bgelehnte und überlastete Zeilen", QKeySequence("Ctrl+F"));
+    problems->setCheckable(true);
+    connect(problems, &QAction::toggled, this, &TReachListWindow::SetProblemsOnly);
+    connect(Action("UnsortAction", "Sortierung &aufheben"), &QAction::triggered, this, &TReachListWindow::Unsort);
+    connect(Action("ToPageAction", "&Zum Nachweis", QKeySequence("Ctrl+Return")), &QAction::triggered, this,
+            &TReachListWindow::ToPage);
+    QAction* fromPage = Action("FromPageAction", "&Von Seite übernehmen", QKeySequence("Ctrl+Shift+V"));
+    connect(fromPage, &QAction::triggered, this, &TReachListWindow::FromPage);
+    fromPage->setEnabled(false);
+}
+
+void TReachListWindow::CreateMenus()
+{
+    const auto find = [this](const char* name) { return findChild<QAction*>(name); };
+    QMenu* file = menuBar()->addMenu("&Datei");
+    file->setObjectName("FileMenu");
+    for (const char* name : {"NewAction", "OpenAction"})
+        file->addAction(find(name));
+    recentMenu_ = file->addMenu("&Zuletzt geöffnet");
+    recentMenu_->setObjectName("RecentMenu");
+    connect(recentMenu_, &QMenu::aboutToShow, this, &TReachListWindow::FillRecentMenu);
+    for (const char* name : {"SaveAction", "SaveAsAction", "", "ImportCsvAction", "ExportCsvAction",
+                             "ExportXlsxAction", "", "PrintAction", "PdfAction", "", "CloseAction"})
+        *name ? static_cast<void>(file->addAction(find(name))) : static_cast<void>(file->addSeparator());
+
+    QMenu* edit = menuBar()->addMenu("&Bearbeiten");
+    for (const char* name : {"UndoAction", "RedoAction", "", "CopyAction", "PasteAction", "ClearCellsAction", "",
+                             "AppendRowAction", "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction",
+                             "MoveUpAction", "MoveDownAction"})
+        *name ? static_cast<void>(edit->addAction(find(name))) : static_cast<void>(edit->addSeparator());
+
+    QMenu* view = menuBar()->addMenu("&Ansicht");
+    view->addAction(find("ProblemsOnlyAction"));
+    view->addAction(find("UnsortAction"));
+
+    QMenu* pages = menuBar()->addMenu("&Seiten");
+    pages->addAction(find("ToPageAction"));
+    pages->addAction(find("FromPageAction"));
+
+    QToolBar* bar = addToolBar("Zeilen");
+    bar->setObjectName("ListToolBar");
+    bar->setMovable(false);
+    for (const char* name : {"AppendRowAction", "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction",
+                             "MoveUpAction", "MoveDownAction", "", "ProblemsOnlyAction", "", "ToPageAction",
+                             "FromPageAction"})
+        *name ? static_cast<void>(bar->addAction(find(name))) : static_cast<void>(bar->addSeparator());
+}
+
+void TReachListWindow::SetPageInputs(TPageInputs inputs)
+{
+    pageInputs_ = std::move(inputs);
+    findChild<QAction*>("FromPageAction")->setEnabled(static_cast<bool>(pageInputs_));
+}
+
+void TReachListWindow::UpdateTitle()
+{
+    const QString name = path_.isEmpty() ? QString("Unbenannt") : QFileInfo(path_).fileName();
+    setWindowTitle(name + "[*] – Haltungsliste – FLUVARA");
+    setWindowModified(IsModified());
+}
+
+void TReachListWindow::UpdateActions()
+{
+    const TReachKind kind = CurrentKind();
+    const bool sorted = View(kind)->horizontalHeader()->sortIndicatorSection() >= 0
+                        && View(kind)->horizontalHeader()->sortIndicatorSection() < Model(kind).columnCount();
+    const bool rows = !SelectedRows().empty();
+    const bool moveable = rows && !sorted && !Filter(kind).ProblemsOnly();
+    findChild<QAction*>("DeleteRowsAction")->setEnabled(rows);
+    findChild<QAction*>("DuplicateRowsAction")->setEnabled(rows);
+    findChild<QAction*>("MoveUpAction")->setEnabled(moveable);
+    findChild<QAction*>("MoveDownAction")->setEnabled(moveable);
+    findChild<QAction*>("ToPageAction")->setEnabled(CurrentRow() >= 0);
+    findChild<QAction*>("UnsortAction")->setEnabled(sorted);
+    const TReachTableModel& model = Model(kind);
+    const int shown = Filter(kind).rowCount();
+    countLabel_->setText(shown == model.rowCount() ? QString("%1 Zeilen").arg(model.rowCount())
+                                                   : QString("%1 von %2 Zeilen").arg(shown).arg(model.rowCount()));
+}
+
+void TReachListWindow::ShowCellMessage()
+{
+    const TReachKind kind = CurrentKind();
+    const QModelIndex current = Filter(kind).mapToSource(View(kind)->currentIndex());
+    if (!current.isValid()) {
+        statusBar()->clearMessage();
+        return;
+    }
+    const TReachTableModel& model = Model(kind);
+    QString message = model.CellMessage(current.row(), current.column());
+    if (message.isEmpty() && model.State(current.row()) != TRowState::Calculated)
+        message = QString::fromStdString(model.Outcome(current.row()).status);
+    if (message.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString("Zeile %1: %2").arg(current.row() + 1).arg(message));
+}
+
+void TReachListWindow::RowRecalculated(TReachKind kind, int row)
+{
+    const TReachTableModel& model = Model(kind);
+    if (model.State(row) == TRowState::Refused)
+        statusBar()->showMessage(
+            QString("Zeile %1: %2").arg(row + 1).arg(QString::fromStdString(model.Outcome(row).status)));
+    else if (kind == CurrentKind())
+        ShowCellMessage();
+}
+
+void TReachListWindow::Changed()
+{
+    UpdateActions();
+    if (IsModified())
+        recoveryTimer_->start();
+    else
+        recoveryTimer_->stop();
+}
+
+void TReachListWindow::SetRecoveryDelay(int milliseconds) { recoveryTimer_->setInterval(milliseconds); }
+
+void TReachListWindow::closeEvent(QCloseEvent* event)
+{
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace fluvara

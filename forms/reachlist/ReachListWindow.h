@@ -1,0 +1,155 @@
+#pragma once
+// The reach list window: the circular reaches and the channel reaches of a
+// project as two editable tables, calculated as they are typed, saved as a
+// project, exchanged with spreadsheets, printed as a table report.
+
+#include "PageReach.h"
+#include "project.h"
+#include "ReachTableModel.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QLockFile;
+class QMenu;
+class QPrinter;
+class QTabWidget;
+class QTableView;
+class QTimer;
+
+namespace fluvara {
+
+class TReachFilterModel;
+
+// What a file dialog is asked for.
+enum class TFileQuestion { OpenProject, SaveProject, ImportCsv, ExportCsv, ExportXlsx, SavePdf };
+
+class TReachListWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TReachListWindow(QWidget* parent = nullptr);
+    ~TReachListWindow() override;
+
+    TReachTableModel& Model(TReachKind kind) const;
+    QTableView* View(TReachKind kind) const;
+    TReachKind CurrentKind() const;
+    void ShowList(TReachKind kind);
+    QUndoStack& UndoStack() { return undo_; }
+    const QString& FilePath() const { return path_; }
+    bool IsModified() const { return !undo_.isClean(); }
+
+    // Test seams and wiring: the file dialogs, the printer dialog, the header
+    // line of the printouts, the inputs of the page in front.
+    using TFileChooser = std::function<QString(TFileQuestion, const QString& suggestion)>;
+    void SetFileChooser(TFileChooser chooser) { chooseFile_ = std::move(chooser); }
+    using TPrintTarget = std::function<bool(QPrinter&)>;
+    void SetPrintTarget(TPrintTarget target) { printTarget_ = std::move(target); }
+    void SetHeaderLine(const QString& text) { headerLine_ = text; }
+    using TPageInputs = std::function<std::optional<TPageReach>()>;
+    void SetPageInputs(TPageInputs inputs);
+
+    // The files, each with its messages; false when nothing was done.
+    bool NewProject();
+    bool OpenProject(const QString& path);
+    bool SaveProject(const QString& path);
+    bool ImportCsv(const QString& path);
+    bool ExportCsv(const QString& path) const;
+    bool ExportXlsx(const QString& path) const;
+    bool SavePdf(const QString& path);
+    // Asks whether the changes are to be saved; false when the user cancels.
+    bool MaybeSave();
+
+    // The recovery copy of unsaved changes: written a few seconds after a
+    // change, removed when the list is saved or the changes are given up.
+    static QString RecoveryPath();
+    static bool RecoveryCopyWaiting();
+    // Offers the copy left by a crash; true when it was taken.
+    bool OfferRecoveryCopy();
+    void WriteRecoveryCopy();
+    void SetRecoveryDelay(int milliseconds);
+
+    // A new row with a reach's inputs, shown and selected.
+    void AddReach(const TPageReach& reach);
+
+signals:
+    // "Zum Nachweis": the selected reach goes into its page.
+    void ReachToPage(const TPageReach& reach);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    QAction* Action(const char* name, const QString& text, const QKeySequence& key = {});
+    void UpdateTitle();
+    void UpdateActions();
+    void ShowCellMessage();
+    void RowRecalculated(TReachKind kind, int row);
+    void Changed();
+
+    // editing (ReachListEdit.cpp)
+    TReachFilterModel& Filter(TReachKind kind) const;
+    std::vector<int> SelectedRows() const;  // rows of the model, ascending
+    int CurrentRow() const;                 // row of the model, -1 for none
+    void SelectRows(int first, int count);
+    void CopyCells();
+    void PasteCells();
+    void ClearCells();
+    void AppendRow();
+    void InsertRow();
+    void DeleteRows();
+    void DuplicateRows();
+    void MoveRows(int delta);
+    void SetProblemsOnly(bool only);
+    void Unsort();
+    void ToPage();
+    void FromPage();
+
+    // files (ReachListFiles.cpp)
+    QString Choose(TFileQuestion question, const QString& suggestion);
+    void OpenChosen();
+    bool Save();
+    bool SaveAs();
+    void ImportChosen();
+    void ExportCsvChosen();
+    void ExportXlsxChosen();
+    void PrintList();
+    void PdfChosen();
+    void Render(QPrinter& printer) const;
+    TProject Project() const;
+    void TakeProject(TProject project, const QString& path);
+    void AddRecentFile(const QString& path);
+    void FillRecentMenu();
+    void RemoveRecoveryCopy();
+    void Warn(const QString& text) const;
+
+    QUndoStack undo_;
+    std::unique_ptr<TReachTableModel> circles_;
+    std::unique_ptr<TReachTableModel> channels_;
+    TReachFilterModel* circleFilter_ = nullptr;
+    TReachFilterModel* channelFilter_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableView* circleView_ = nullptr;
+    QTableView* channelView_ = nullptr;
+    QLabel* countLabel_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
+    std::unique_ptr<QLockFile> recoveryLock_;
+    QString path_;
+    std::optional<TNominalSeries> series_;  // of the project, kept as it was opened
+    QString headerLine_;
+    TFileChooser chooseFile_;
+    TPrintTarget printTarget_;
+    TPageInputs pageInputs_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+} // namespace fluvara

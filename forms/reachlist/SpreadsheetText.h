@@ -1,0 +1,23 @@
+#pragma once
+// Rectangular ranges as spreadsheets put them on the clipboard: cells
+// separated by tabs, rows by line ends, a cell with a tab, a line end or a
+// quote in quotes with its quotes doubled.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fluvara {
+
+using TCellBlock = std::vector<std::vector<std::string>>;
+
+// Rows of cells; the line end after the last row does not start another row.
+// Short rows are padded with empty cells to the widest row.
+TCellBlock ParseSpreadsheetText(std::string_view text);
+
+std::string SpreadsheetText(const TCellBlock& block);
+
+// A number with a decimal point as German spreadsheets read it: "12.5" → "12,5".
+std::string WithDecimalComma(std::string text);
+
+} // namespace fluvara
