@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const int x1 = coordinate(), y1 = coordinate(), x2 = coordinate(), y2 = coordinate();
         DrawDimArrows(surface, device, x1, y1, x2, y2);
     } else {
-        TChannelSketch sketch = AnyChannelSketch(in);
+        const TChannelSketch sketch = AnyChannelSketch(in);
         DrawChannelSketch(surface, sketch, Centre, Bevel);
     }
     return 0;

@@ -63,11 +63,9 @@ TCircleSketch AnyCircleSketch(FuzzedDataProvider& in)
 TChannelSketch AnyChannelSketch(FuzzedDataProvider& in)
 {
     TChannelSketch sketch;
-    for (double* v : {&sketch.hp, &sketch.b, &sketch.alpha, &sketch.beta, &sketch.h})
+    for (double* v : {&sketch.hp, &sketch.b, &sketch.alpha, &sketch.beta, &sketch.h, &sketch.l1, &sketch.l2,
+                      &sketch.bWsp, &sketch.bProfil})
         *v = AnyDouble(in);
-    for (std::string* text : {&sketch.hpText, &sketch.bText, &sketch.l1Text, &sketch.l2Text, &sketch.alphaText,
-                              &sketch.betaText, &sketch.hText, &sketch.bWspText, &sketch.bProfilText})
-        *text = AnyText(in, 40);
     sketch.LabelsOnly = in.ConsumeIntegralInRange(-1, 2);
     return sketch;
 }

@@ -22,7 +22,7 @@ double Accepted(FuzzedDataProvider& in, double lower, double upper);
 std::string AnyText(FuzzedDataProvider& in, std::size_t maxBytes);
 
 // Sketch records as a stopped or finished calculation may leave them:
-// any numbers, any label texts, any flags.
+// any numbers, any flags.
 TCircleSketch AnyCircleSketch(FuzzedDataProvider& in);
 TChannelSketch AnyChannelSketch(FuzzedDataProvider& in);
 
