@@ -12,7 +12,7 @@ namespace {
 
 const char* const TooManyFiles = "Es kann nur eine Projektdatei angegeben werden.";
 
-} // namespace
+}  // namespace
 
 void SetProgramIdentity()
 {
@@ -29,13 +29,12 @@ TCommandLine::TCommandLine()
       helpOption_(parser_.addHelpOption()),
       versionOption_(parser_.addVersionOption())
 {
-    parser_.setApplicationDescription(QStringLiteral(
-        "FLUVARA: Kreisrohre nach Prandtl-Colebrook nachweisen und bemessen, Trapezgerinne berechnen."));
+    parser_.setApplicationDescription(
+        QStringLiteral("FLUVARA: Kreisrohre nach Prandtl-Colebrook nachweisen und bemessen, Trapezgerinne berechnen."));
     parser_.addOption(quitAfterShow_);
-    parser_.addPositionalArgument(
-        QStringLiteral("DATEI"),
-        QStringLiteral("FLUVARA-Projektdatei (.fluvara), in der Haltungsliste geöffnet"),
-        QStringLiteral("[DATEI]"));
+    parser_.addPositionalArgument(QStringLiteral("DATEI"),
+                                  QStringLiteral("FLUVARA-Projektdatei (.fluvara), in der Haltungsliste geöffnet"),
+                                  QStringLiteral("[DATEI]"));
 }
 
 bool TCommandLine::Parse(const QStringList& arguments)
@@ -57,23 +56,17 @@ bool TCommandLine::HelpRequested() const
     return parser_.isSet(helpOption_) || parser_.isSet(QStringLiteral("help-all"));
 }
 
-bool TCommandLine::VersionRequested() const
-{
-    return parser_.isSet(versionOption_);
-}
+bool TCommandLine::VersionRequested() const { return parser_.isSet(versionOption_); }
 
-QString TCommandLine::ProjectFile() const
-{
-    return parser_.positionalArguments().value(0);
-}
+QString TCommandLine::ProjectFile() const { return parser_.positionalArguments().value(0); }
 
 void TCommandLine::Process(const QCoreApplication& app)
 {
     // Qt's own handling: help, version and unknown options print their text and end the program.
     parser_.process(app);
     if (parser_.positionalArguments().size() > 1) {
-        const QString message = QCoreApplication::applicationName() + QStringLiteral(": ")
-                                + QString::fromUtf8(TooManyFiles) + QLatin1Char('\n');
+        const QString message = QCoreApplication::applicationName() + QStringLiteral(": ") +
+            QString::fromUtf8(TooManyFiles) + QLatin1Char('\n');
         std::fputs(message.toLocal8Bit().constData(), stderr);
         std::exit(EXIT_FAILURE);
     }
@@ -88,4 +81,4 @@ bool AsksOnlyForText(int argc, char** argv)
     return commandLine.Parse(arguments) && (commandLine.HelpRequested() || commandLine.VersionRequested());
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -42,4 +42,4 @@ private:
 // True when the arguments ask only for a text (help or version), so that no display is needed.
 bool AsksOnlyForText(int argc, char** argv);
 
-} // namespace fluvara
+}  // namespace fluvara

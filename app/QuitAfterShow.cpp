@@ -27,11 +27,8 @@ private:
     bool quitting_ = false;
 };
 
-} // namespace
+}  // namespace
 
-void QuitAfterFirstPaint(QWidget& window)
-{
-    window.installEventFilter(new TQuitAfterPaint(&window));
-}
+void QuitAfterFirstPaint(QWidget& window) { window.installEventFilter(new TQuitAfterPaint(&window)); }
 
-} // namespace fluvara
+}  // namespace fluvara

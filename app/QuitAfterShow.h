@@ -8,4 +8,4 @@ namespace fluvara {
 // Quits the application's event loop after the window's first paint has finished.
 void QuitAfterFirstPaint(QWidget& window);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -25,7 +25,10 @@ int main(int argc, char* argv[])
     // missing one is told on the terminal, without a box that would hold up the start.
     const QString project = commandLine.ProjectFile();
     if (!project.isEmpty() && !QFileInfo(project).isFile())
-        std::fputs(QStringLiteral("fluvara: %1 gibt es nicht; die Haltungsliste bleibt leer.\n").arg(project).toLocal8Bit().constData(),
+        std::fputs(QStringLiteral("fluvara: %1 gibt es nicht; die Haltungsliste bleibt leer.\n")
+                       .arg(project)
+                       .toLocal8Bit()
+                       .constData(),
                    stderr);
     else if (!project.isEmpty())
         windows->mainForm->OpenReachProject(project);

@@ -21,7 +21,7 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view ending)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 TFileKind KindOfPath(std::string_view path)
 {
@@ -133,4 +133,4 @@ std::string HelpText()
            "(nichts geschrieben).\n";
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -40,4 +40,4 @@ TFileKind KindOfPath(std::string_view path);
 
 std::string HelpText();
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -64,7 +64,7 @@ void Complain(const std::string& message) { std::cerr << "fluvara-batch: " << me
 // Rows done so far on one line of a terminal; nothing when the errors go to a file.
 class TProgress {
 public:
-    TProgress() : active_(::isatty(STDERR_FILENO) == 1) {}
+    TProgress() : active_(::isatty(STDERR_FILENO) == 1) { }
     ~TProgress()
     {
         if (shown_)
@@ -157,7 +157,9 @@ TInput LoadInput(const TCommand& command, std::istream* in)
 std::vector<const TReachList*> ListsToWrite(const TCommand& command, const TInput& input)
 {
     const TProject& project = input.project;
-    const auto listOf = [&](TReachKind kind) { return kind == TReachKind::Circle ? &project.circle : &project.channel; };
+    const auto listOf = [&](TReachKind kind) {
+        return kind == TReachKind::Circle ? &project.circle : &project.channel;
+    };
     if (input.csvKind)
         return {listOf(*input.csvKind)};
     if (command.list)
@@ -233,7 +235,7 @@ int Run(const TCommand& command)
     return ExitRefusedRows;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -44,10 +44,8 @@ void Refuse(benchmark::State& state, TChannelInput input)
 BENCHMARK_CAPTURE(Calculate, ditch_500ls, TChannelInput{500, 2, 30, 30, 30, 100, 100, ByAngle(45), ByAngle(45)});
 BENCHMARK_CAPTURE(Calculate, wall_and_bank_1000ls,
                   TChannelInput{1000, 1, 40, 25, 25, 200, 80, ByAngle(60), ByAngle(90)});
-BENCHMARK_CAPTURE(Calculate, river_99000ls,
-                  TChannelInput{99000, 0.5, 30, 25, 25, 2000, 900, BySlope(2), BySlope(2)});
-BENCHMARK_CAPTURE(Calculate, shallowest_1ls,
-                  TChannelInput{1, 500, 100, 100, 100, 3000, 10, ByAngle(10), ByAngle(10)});
+BENCHMARK_CAPTURE(Calculate, river_99000ls, TChannelInput{99000, 0.5, 30, 25, 25, 2000, 900, BySlope(2), BySlope(2)});
+BENCHMARK_CAPTURE(Calculate, shallowest_1ls, TChannelInput{1, 500, 100, 100, 100, 3000, 10, ByAngle(10), ByAngle(10)});
 
 // Worst accepted inputs found by scanning the accepted ranges.
 // Most normal-depth passes: a 49.9 m deep slot.
@@ -62,6 +60,6 @@ BENCHMARK_CAPTURE(Calculate, worst_critical_depth,
 // Refused: two walls 1 cm apart, unbounded depth about 3,400 km.
 BENCHMARK_CAPTURE(Refuse, refused_1cm_slot, TChannelInput{99000, 0.1, 10, 10, 10, 1, 900, ByAngle(90), ByAngle(90)});
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -37,8 +37,7 @@ void Rating(benchmark::State& state, TChannelInput input)
 
 BENCHMARK_CAPTURE(Rating, ditch_500ls, TChannelInput{500, 2, 30, 30, 30, 100, 100, ByAngle(45), ByAngle(45)})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Rating, river_99000ls,
-                  TChannelInput{99000, 0.5, 30, 25, 25, 2000, 900, BySlope(2), BySlope(2)})
+BENCHMARK_CAPTURE(Rating, river_99000ls, TChannelInput{99000, 0.5, 30, 25, 25, 2000, 900, BySlope(2), BySlope(2)})
     ->Unit(benchmark::kMillisecond);
 // The slowest found by scanning the accepted ranges: wide, steep and smooth,
 // so that the critical depth climbs to just under its 50 m bound at bankfull
@@ -62,6 +61,6 @@ void Filling(benchmark::State& state, double d)
 
 BENCHMARK_CAPTURE(Filling, pipe_300mm, 300.0)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

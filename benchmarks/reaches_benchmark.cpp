@@ -27,8 +27,8 @@ std::string CircleList(int rows)
         const unsigned d = next() % 8;
         // about 5 % to 60 % of the smallest full flow of that diameter
         const unsigned q = 1 + next() % (d < 2 ? 10 : d * 20);
-        text += "H" + std::to_string(i) + ";" + diameters[d] + ";" + roughness[next() % 3] + ";" +
-                slopes[next() % 4] + ";" + std::to_string(q) + "\r\n";
+        text += "H" + std::to_string(i) + ";" + diameters[d] + ";" + roughness[next() % 3] + ";" + slopes[next() % 4] +
+            ";" + std::to_string(q) + "\r\n";
     }
     return text;
 }
@@ -78,6 +78,6 @@ BENCHMARK_CAPTURE(ChannelReach, wall_and_bank_1000ls,
 BENCHMARK_CAPTURE(ChannelReach, river_99000ls,
                   std::vector<std::string>{"G", "99000", "0,5", "30", "25", "25", "2000", "900", "1:2", "1:2"});
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -27,10 +27,7 @@ TFillingPoint FillingPointAtAngle(const TFullFlowPipe& pipe, double phi)
     return p;
 }
 
-double AngleOfFilling(double hd)
-{
-    return std::asin(std::sqrt(hd * 0.01)) * 4 * 180 / Pi;
-}
+double AngleOfFilling(double hd) { return std::asin(std::sqrt(hd * 0.01)) * 4 * 180 / Pi; }
 
 TFillingPoint FillingPointAt(const TFullFlowPipe& pipe, double hd)
 {
@@ -85,4 +82,4 @@ TFillingCurve PartialFillingCurve(const TFullFlowPipe& pipe, int intervals, cons
     return curve;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -56,4 +56,4 @@ struct TFillingCurve {
 TFillingCurve PartialFillingCurve(const TFullFlowPipe& pipe, int intervals,
                                   const std::vector<double>& extraAngles = {});
 
-} // namespace fluvara
+}  // namespace fluvara

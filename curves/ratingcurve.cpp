@@ -21,16 +21,13 @@ double AngleOf(const TBankInclination& bank)
     return bank.form == TBankForm::ByAngle ? bank.value : AngleFromSlope(bank.value);
 }
 
-TAngles AnglesOf(const TChannelInput& input)
-{
-    return {AngleOf(input.left), AngleOf(input.right)};
-}
+TAngles AnglesOf(const TChannelInput& input) { return {AngleOf(input.left), AngleOf(input.right)}; }
 
 std::optional<double> NormalDepthAt(const TChannelInput& input, const TAngles& angles, double Q)
 {
     try {
-        const TNormalDepth normal = NormalDepth(Q, input.Is, input.kstBottom, input.kstLeft, input.kstRight,
-                                                input.b, angles.alpha, angles.beta);
+        const TNormalDepth normal = NormalDepth(Q, input.Is, input.kstBottom, input.kstLeft, input.kstRight, input.b,
+                                                angles.alpha, angles.beta);
         return normal.h * 100;
     } catch (const CalculationError&) {
         return std::nullopt;
@@ -46,7 +43,7 @@ std::optional<double> CriticalDepthAt(const TChannelInput& input, const TAngles&
     }
 }
 
-} // namespace
+}  // namespace
 
 double BankfullDischarge(const TChannelInput& input)
 {
@@ -117,4 +114,4 @@ TRatingCurve RatingCurve(const TChannelInput& input, int intervals)
     return curve;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -38,4 +38,4 @@ struct TRatingCurve {
 // bankfull discharge is not finite.
 TRatingCurve RatingCurve(const TChannelInput& input, int intervals);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -14,4 +14,4 @@ QIcon ProgramIcon()
     return icon;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -8,4 +8,4 @@ namespace fluvara {
 // Every size installed in the icon theme, drawn from the one scalable picture.
 QIcon ProgramIcon();
 
-} // namespace fluvara
+}  // namespace fluvara

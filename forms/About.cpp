@@ -13,7 +13,8 @@ TAboutForm::TAboutForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_uni
 {
     ui->setupUi(this);
     SetUpFrame("MS Sans Serif", 11);
-    for (QLabel* label : {ui->Label1, ui->VersionLabel, ui->D, ui->Label2, ui->Label5, ui->Label6, ui->CopyrightLabel}) {
+    for (QLabel* label :
+         {ui->Label1, ui->VersionLabel, ui->D, ui->Label2, ui->Label5, ui->Label6, ui->CopyrightLabel}) {
         SetPixelFont(label, "Verdana", 13);
         SetTextColor(label, Qt::black);
     }
@@ -34,4 +35,4 @@ void TAboutForm::FillLabels(const QString& applicationTitle)
                                                  : QStringLiteral("Version 14.3.27 32bit"));
 }
 
-} // namespace fluvara
+}  // namespace fluvara

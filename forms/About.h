@@ -24,4 +24,4 @@ private:
     std::unique_ptr<Ui::TAboutForm> ui;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

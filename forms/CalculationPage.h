@@ -29,4 +29,4 @@ signals:
     void SketchChanged();
 };
 
-} // namespace fluvara
+}  // namespace fluvara

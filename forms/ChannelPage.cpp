@@ -43,7 +43,7 @@ int ScreenTextWidth(std::string_view text)
     return QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-} // namespace
+}  // namespace
 
 TChannelPage::TChannelPage(QWidget* parent) : TCalculationPage(parent), ui(std::make_unique<Ui::TChannelPage>())
 {
@@ -130,8 +130,8 @@ bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
     if (IsEnterKey(event)) {
         // Tab order of the fields; Enter goes to the next enabled one, and
         // from the right bank back to the discharge. It never calculates.
-        QLineEdit* const chain[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit,
-                                    ui->GbEdit, ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit};
+        QLineEdit* const chain[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
+                                    ui->GhEdit, ui->GaEdit,  ui->GBSEdit,   ui->GbetaEdit, ui->GBS2Edit};
         const auto at = std::find(std::begin(chain), std::end(chain), watched);
         if (at != std::end(chain)) {
             QLineEdit* next = ui->GQEdit;
@@ -204,8 +204,8 @@ void TChannelPage::GFtBtnClick()
     const TNumberField rightSlope = Read(ui->GBS2Edit);
 
     const TNumberField fields[] = {Q, Is, kstS, kstU, kstU2, b, hp};
-    QLineEdit* const edits[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit,
-                                ui->GbEdit, ui->GhEdit};
+    QLineEdit* const edits[] = {ui->GQEdit,     ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit,
+                                ui->GkstU2Edit, ui->GbEdit,  ui->GhEdit};
     if (const auto failure = ValidateFields(fields, ChannelFieldRules())) {
         ShowError(FromUtf8(failure->message), edits[failure->index]);
         return;
@@ -321,4 +321,4 @@ void TChannelPage::RadioBtnGbetaClick() { UseField(ui->GbetaEdit, ui->GBS2Edit);
 
 void TChannelPage::RadioBtnGBS2Click() { UseField(ui->GBS2Edit, ui->GbetaEdit); }
 
-} // namespace fluvara
+}  // namespace fluvara

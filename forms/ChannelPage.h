@@ -88,8 +88,8 @@ private:
     TBankFields RightBank() const;
     // Validates the bank in its selected form and completes the echo texts
     // with the other form; false after showing the field's message.
-    bool ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope,
-                  std::string& angleText, std::string& slopeText, TBankInclination& result);
+    bool ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope, std::string& angleText,
+                  std::string& slopeText, TBankInclination& result);
     void UseField(QLineEdit* used, QLineEdit* unused);
     void ShowError(const QString& message, QWidget* field);
 
@@ -99,4 +99,4 @@ private:
     std::optional<TChannelRun> run_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -30,8 +30,7 @@ void RenderChart(QChart& chart, QPainter& painter, const QRectF& target)
 {
     const QRectF source = ChartRect(chart);
     QSizeF size = source.size().scaled(target.size(), Qt::KeepAspectRatio);
-    const QRectF placed(target.left() + (target.width() - size.width()) / 2, target.top(), size.width(),
-                        size.height());
+    const QRectF placed(target.left() + (target.width() - size.width()) / 2, target.top(), size.width(), size.height());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     chart.scene()->render(&painter, placed, source, Qt::KeepAspectRatio);
@@ -81,7 +80,7 @@ bool WritePdf(QChart& chart, QSaveFile& file)
     return painter.end();
 }
 
-} // namespace
+}  // namespace
 
 QString SaveChart(QChart& chart, const QString& path)
 {
@@ -91,8 +90,9 @@ QString SaveChart(QChart& chart, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QString::fromUtf8("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString());
-    const bool written = suffix == "png" ? WritePng(chart, file) : suffix == "svg" ? WriteSvg(chart, file)
-                                                                                  : WritePdf(chart, file);
+    const bool written = suffix == "png" ? WritePng(chart, file)
+        : suffix == "svg"                ? WriteSvg(chart, file)
+                                         : WritePdf(chart, file);
     // An unfinished file is discarded; what stood there stays.
     if (!written)
         return QString::fromUtf8("Das Diagramm konnte nicht als „%1“ gespeichert werden.").arg(path);
@@ -123,4 +123,4 @@ void PrintChart(QPrinter& printer, QChart& chart, const std::string& headerLine,
     page.EndDoc();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -22,4 +22,4 @@ QString SaveChart(QChart& chart, const QString& path);
 // std::runtime_error when the printing system fails.
 void PrintChart(QPrinter& printer, QChart& chart, const std::string& headerLine, TCalendarDate today);
 
-} // namespace fluvara
+}  // namespace fluvara

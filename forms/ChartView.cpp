@@ -17,7 +17,7 @@ QValueAxis* BottomAxis(QChart* chart)
     return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
 }
 
-} // namespace
+}  // namespace
 
 TChartView::TChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent)
 {
@@ -116,4 +116,4 @@ void TChartView::resizeEvent(QResizeEvent* event)
     PlaceLine();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

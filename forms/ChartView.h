@@ -36,4 +36,4 @@ private:
     double x_ = 0;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -20,4 +20,4 @@ TClipForm::~TClipForm() = default;
 // Shows what this program copied last, not what the clipboard holds now.
 void TClipForm::FormActivate() { ui->ClipREdit->setPlainText(memo_.toPlainText()); }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -27,4 +27,4 @@ private:
     const QPlainTextEdit& memo_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -37,7 +37,7 @@ QString ReadoutHint() { return QString::fromUtf8("Werte ablesen: Maus über das 
 
 QString ProgramName() { return QString::fromUtf8(ApplicationTitle).trimmed(); }
 
-} // namespace
+}  // namespace
 
 QString& LastChartFolder()
 {
@@ -46,9 +46,11 @@ QString& LastChartFolder()
 }
 
 TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                          | Qt::WindowCloseButtonHint),
-      chart_(new QChart), fileStem_(fileStem)
+    : QDialog(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                  Qt::WindowCloseButtonHint),
+      chart_(new QChart),
+      fileStem_(fileStem)
 {
     setWindowTitle(caption);
     setSizeGripEnabled(true);
@@ -198,8 +200,7 @@ bool TCurveWindow::SaveBtnClick()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters{QString::fromUtf8(PngFilter), QString::fromUtf8(SvgFilter),
-                              QString::fromUtf8(PdfFilter)};
+    const QStringList filters{QString::fromUtf8(PngFilter), QString::fromUtf8(SvgFilter), QString::fromUtf8(PdfFilter)};
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix("png");
     dialog.selectFile(fileStem_ + ".png");
@@ -247,4 +248,4 @@ void TCurveWindow::PrintBtnClick()
     }
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -87,4 +87,4 @@ private:
 // The folder the save dialogs start in: the last one used in this run.
 QString& LastChartFolder();
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -15,7 +15,7 @@ namespace fluvara {
 namespace {
 constexpr int FieldMaxChars = 6;
 const char* const DefaultFilling = "82,7";
-} // namespace
+}  // namespace
 
 TDesignPage::TDesignPage(QWidget* parent) : TCalculationPage(parent), ui(std::make_unique<Ui::TDesignPage>())
 {
@@ -149,4 +149,4 @@ void TDesignPage::SpeedButton2Click() { emit KbTableRequested(); }
 
 void TDesignPage::TheoSBtnClick() { emit ExplanationsRequested(); }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -51,4 +51,4 @@ private:
     TCircleSketch sketch_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -10,7 +10,7 @@
 
 namespace fluvara {
 
-TFixedDialog::TFixedDialog(QWidget* parent) : QDialog(parent) {}
+TFixedDialog::TFixedDialog(QWidget* parent) : QDialog(parent) { }
 
 void TFixedDialog::SetUpFrame(const QString& fontFamily, int pixelHeight)
 {
@@ -51,7 +51,7 @@ void TPrintTitleDialog::ClearTitles()
 }
 
 void TPrintTitleDialog::SetUpFields(QLineEdit* title1, QLineEdit* title2, QLineEdit* page, const QString& fontFamily,
-                               int pixelHeight)
+                                    int pixelHeight)
 {
     title1_ = title1;
     title2_ = title2;
@@ -80,4 +80,4 @@ void WriteGrid(QTableWidget* grid, int rows, const std::function<QString(int row
             grid->setItem(r, c, new QTableWidgetItem(cellText(r, c)));
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -29,8 +29,8 @@ protected:
     // silver, sets the dialog's font and centres it on its screen.
     void SetUpFrame(const QString& fontFamily, int pixelHeight);
 
-    virtual void FormShow() {}
-    virtual void FormActivate() {}
+    virtual void FormShow() { }
+    virtual void FormActivate() { }
 
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -51,8 +51,7 @@ public:
 
 protected:
     // White fields with black text in the given font.
-    void SetUpFields(QLineEdit* title1, QLineEdit* title2, QLineEdit* page, const QString& fontFamily,
-                     int pixelHeight);
+    void SetUpFields(QLineEdit* title1, QLineEdit* title2, QLineEdit* page, const QString& fontFamily, int pixelHeight);
     // The focus goes into the first title line.
     void FormShow() override;
 
@@ -70,4 +69,4 @@ void SetUpTableGrid(QTableWidget* grid, std::span<const int> columnPixels);
 // replacing whatever they held.
 void WriteGrid(QTableWidget* grid, int rows, const std::function<QString(int row, int column)>& cellText);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -31,13 +31,19 @@ namespace {
 
 QString ProgramName() { return QString::fromUtf8(ApplicationTitle).trimmed(); }
 
-} // namespace
+}  // namespace
 
 TExtras::TExtras(QWidget& mainWindow, TVerificationPage& verification, TPrintTitleDialog* verificationTitles,
                  TChannelPage& channel, TPrintTitleDialog* channelTitles, TResultOutput& output,
                  std::function<const QWidget*()> pageInFront)
-    : QObject(&mainWindow), main_(mainWindow), verification_(verification), verificationTitles_(verificationTitles),
-      channel_(channel), channelTitles_(channelTitles), output_(output), pageInFront_(std::move(pageInFront))
+    : QObject(&mainWindow),
+      main_(mainWindow),
+      verification_(verification),
+      verificationTitles_(verificationTitles),
+      channel_(channel),
+      channelTitles_(channelTitles),
+      output_(output),
+      pageInFront_(std::move(pageInFront))
 {
     connect(&verification_, &TVerificationPage::PipeChanged, this, &TExtras::FollowPipe);
     connect(&channel_, &TChannelPage::RunChanged, this, &TExtras::FollowChannel);
@@ -214,4 +220,4 @@ QString WriteReportPdf(TResultOutput& output, const TPrintTitles& titles, const 
     return {};
 }
 
-} // namespace fluvara
+}  // namespace fluvara

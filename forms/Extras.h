@@ -74,4 +74,4 @@ private:
 QString WriteReportPdf(TResultOutput& output, const TPrintTitles& titles, const TPrintout& printout,
                        const QString& path);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -49,7 +49,7 @@ void SetTextColor(QWidget* widget, const QColor& color)
     widget->setPalette(palette);
 }
 
-} // namespace fluvara
+}  // namespace fluvara
 
 namespace fluvara {
 
@@ -61,4 +61,4 @@ void SetCheckBoxStyle(QWidget* checkBox, int pixelHeight)
     checkBox->setStyleSheet("QCheckBox { spacing: 2px; }");
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -27,4 +27,4 @@ void SetCheckBoxStyle(QWidget* checkBox, int pixelHeight);
 // Background of a text field.
 void SetFieldColor(QWidget* widget, const QColor& color);
 
-} // namespace fluvara
+}  // namespace fluvara

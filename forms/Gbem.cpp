@@ -16,4 +16,4 @@ TGBemForm::TGBemForm(QWidget* parent) : TPrintTitleDialog(parent), ui(std::make_
 
 TGBemForm::~TGBemForm() = default;
 
-} // namespace fluvara
+}  // namespace fluvara

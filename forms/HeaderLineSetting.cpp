@@ -4,7 +4,7 @@
 
 namespace fluvara {
 
-THeaderLine::THeaderLine(const QString& text, QObject* parent) : QObject(parent), text_(text) {}
+THeaderLine::THeaderLine(const QString& text, QObject* parent) : QObject(parent), text_(text) { }
 
 void THeaderLine::Load() { Take(ReadHeaderLine(text_)); }
 
@@ -24,4 +24,4 @@ void THeaderLine::Take(const QString& text)
     emit Changed(text_);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -31,4 +31,4 @@ private:
     QString text_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -48,4 +48,4 @@ void THeadLineForm::FormActivate()
     ui->HLineEdit->deselect();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

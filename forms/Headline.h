@@ -30,4 +30,4 @@ private:
     THeaderLine& headerLine_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -19,7 +19,7 @@ void DrawPage(QPainter& p, QRectF r)
         p.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
 }
 
-} // namespace
+}  // namespace
 
 QIcon MakeIcon(TIcon icon)
 {
@@ -124,4 +124,4 @@ void SetButtonIcon(QToolButton* button, TIcon icon)
     button->setIconSize(QSize(28, 28));
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -8,16 +8,16 @@ class QToolButton;
 namespace fluvara {
 
 enum class TIcon {
-    Clipboard,      // show clipboard content
-    HeaderLine,     // edit the header line
-    Info,           // info dialog
-    Exit,           // end the program
-    Eraser,         // clear the inputs
-    Table,          // reference table
-    Copy,           // copy to clipboard
-    Printer,        // print
-    Book,           // explanations
-    Transfer,       // hand the values to another page
+    Clipboard,   // show clipboard content
+    HeaderLine,  // edit the header line
+    Info,        // info dialog
+    Exit,        // end the program
+    Eraser,      // clear the inputs
+    Table,       // reference table
+    Copy,        // copy to clipboard
+    Printer,     // print
+    Book,        // explanations
+    Transfer,    // hand the values to another page
 };
 
 QIcon MakeIcon(TIcon icon);
@@ -25,4 +25,4 @@ QIcon MakeIcon(TIcon icon);
 // Puts the picture on a flat 36 x 36 tool button.
 void SetButtonIcon(QToolButton* button, TIcon icon);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -17,12 +17,9 @@ namespace {
 
 class TLengthValidator : public QValidator {
 public:
-    TLengthValidator(int maxChars, QObject* parent) : QValidator(parent), maxChars_(maxChars) {}
+    TLengthValidator(int maxChars, QObject* parent) : QValidator(parent), maxChars_(maxChars) { }
 
-    State validate(QString& input, int&) const override
-    {
-        return input.size() <= maxChars_ ? Acceptable : Invalid;
-    }
+    State validate(QString& input, int&) const override { return input.size() <= maxChars_ ? Acceptable : Invalid; }
 
 private:
     int maxChars_;
@@ -33,7 +30,7 @@ private:
 // refuses whatever would not shorten the text.
 class TLongTextGuard : public QObject {
 public:
-    TLongTextGuard(QLineEdit* field, int maxChars) : QObject(field), maxChars_(maxChars) {}
+    TLongTextGuard(QLineEdit* field, int maxChars) : QObject(field), maxChars_(maxChars) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -79,7 +76,7 @@ private:
     int maxChars_;
 };
 
-} // namespace
+}  // namespace
 
 void LimitTyping(QLineEdit* field, int maxChars)
 {
@@ -100,4 +97,4 @@ bool IsEnterKey(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -21,4 +21,4 @@ QString FromUtf8(const std::string& text);
 // True for the Return and Enter keys of a key-press event.
 bool IsEnterKey(const QEvent* event);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -41,7 +41,7 @@ QString PaddedCell(const char* text, int width)
     return (QLatin1Char(' ') + QString::fromUtf8(text)).leftJustified(width, QLatin1Char(' '));
 }
 
-} // namespace
+}  // namespace
 
 TkbForm::TkbForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TkbForm>())
 {
@@ -60,4 +60,4 @@ void TkbForm::FormActivate()
               [](int r, int c) { return PaddedCell(KbTable[r][c], ColumnChars[c]); });
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -23,4 +23,4 @@ private:
     std::unique_ptr<Ui::TkbForm> ui;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -118,10 +118,7 @@ constexpr TKstRow MasonryGroup[] = {
 };
 static_assert(std::size(MasonryGroup) == GroupRows);
 
-QString Padded(const char* text, int width)
-{
-    return QString::fromUtf8(text).leftJustified(width, QLatin1Char(' '));
-}
+QString Padded(const char* text, int width) { return QString::fromUtf8(text).leftJustified(width, QLatin1Char(' ')); }
 
 QString CellText(const TKstRow& row, int column)
 {
@@ -141,7 +138,7 @@ void FillGrid(QTableWidget* grid, const TKstRow* group)
     WriteGrid(grid, int(GroupRows), [group](int r, int c) { return CellText(group[r], c); });
 }
 
-} // namespace
+}  // namespace
 
 TkstForm::TkstForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TkstForm>())
 {
@@ -169,4 +166,4 @@ void TkstForm::xSpBtn1v4Click() { FillGrid(ui->kstStrGrid, ConcreteGroup); }
 void TkstForm::xSpBtn4v4Click() { FillGrid(ui->kstStrGrid, WoodRockGroup); }
 void TkstForm::xSpBtn2v4Click() { FillGrid(ui->kstStrGrid, MasonryGroup); }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -28,4 +28,4 @@ private:
     std::unique_ptr<Ui::TkstForm> ui;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -37,14 +37,14 @@ QFont WindowFont()
     return font;
 }
 
-} // namespace
+}  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()), surface_(WindowFont())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());
     SetBackground(this, SilverColor);
     SetBackground(ui->centralwidget, SilverColor);
@@ -86,9 +86,9 @@ TMainForm::TMainForm(QWidget* parent)
     ui->PageControl1->addTab(channelPage_, " Gerinne Bem.  ");
     ui->PageControl1->setCurrentWidget(verificationPage_);
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageChanged);
-    for (TCalculationPage* page : {static_cast<TCalculationPage*>(verificationPage_),
-                                   static_cast<TCalculationPage*>(designPage_),
-                                   static_cast<TCalculationPage*>(channelPage_)})
+    for (TCalculationPage* page :
+         {static_cast<TCalculationPage*>(verificationPage_), static_cast<TCalculationPage*>(designPage_),
+          static_cast<TCalculationPage*>(channelPage_)})
         connect(page, &TCalculationPage::SketchChanged, this, [this, page] {
             if (page == CurrentPage())
                 ui->Bevel1->update();
@@ -254,4 +254,4 @@ void TMainForm::SpClipfrageBtnClick()
         dialogs_.clip->exec();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

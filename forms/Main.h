@@ -105,4 +105,4 @@ private:
     std::unique_ptr<TReachListWindow> reachList_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -13,4 +13,4 @@ TNBemForm::TNBemForm(QWidget* parent) : TPrintTitleDialog(parent), ui(std::make_
 
 TNBemForm::~TNBemForm() = default;
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -21,4 +21,4 @@ private:
     std::unique_ptr<Ui::TNBemForm> ui;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -45,7 +45,7 @@ std::string BankText(const QRadioButton* byAngle, const QLineEdit* angle, const 
     return m.empty() ? std::string() : "1:" + m;
 }
 
-} // namespace
+}  // namespace
 
 void TVerificationPage::TakeOverReach(const TPageReach& reach)
 {
@@ -53,8 +53,8 @@ void TVerificationPage::TakeOverReach(const TPageReach& reach)
     ui->kbEdit->setText(FieldQ(reach, CircleKb));
     ui->IeEdit->setText(FieldQ(reach, CircleIs));
     ui->QtEdit->setText(FieldQ(reach, CircleQ));
-    for (QLabel* label : {ui->DNLabel, ui->IeLabel, ui->kbLabel, ui->QvLabel, ui->VvLabel, ui->QtLabel,
-                          ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel})
+    for (QLabel* label : {ui->DNLabel, ui->IeLabel, ui->kbLabel, ui->QvLabel, ui->VvLabel, ui->QtLabel, ui->QtvLabel,
+                          ui->FhLabel, ui->htvLabel, ui->VtLabel})
         label->clear();
     ui->CBox95->setChecked(ParseYesNo(Field(reach, CircleReduce95), false).value_or(false));
     ForgetPipe();
@@ -84,10 +84,10 @@ std::optional<TPageReach> TDesignPage::InputsAsReach() const
 
 void TChannelPage::TakeOverReach(const TPageReach& reach)
 {
-    const std::pair<QLineEdit*, int> fields[] = {{ui->GQEdit, ChannelQ},         {ui->GIeEdit, ChannelIs},
-                                                 {ui->GkstSEdit, ChannelKstBottom}, {ui->GkstUEdit, ChannelKstLeft},
-                                                 {ui->GkstU2Edit, ChannelKstRight}, {ui->GbEdit, ChannelB},
-                                                 {ui->GhEdit, ChannelHp}};
+    const std::pair<QLineEdit*, int> fields[] = {
+        {ui->GQEdit, ChannelQ},          {ui->GIeEdit, ChannelIs},          {ui->GkstSEdit, ChannelKstBottom},
+        {ui->GkstUEdit, ChannelKstLeft}, {ui->GkstU2Edit, ChannelKstRight}, {ui->GbEdit, ChannelB},
+        {ui->GhEdit, ChannelHp}};
     for (const auto& [edit, field] : fields)
         edit->setText(FieldQ(reach, field));
     const struct {
@@ -135,4 +135,4 @@ std::optional<TPageReach> TChannelPage::InputsAsReach() const
     return reach;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -20,7 +20,7 @@ namespace {
 
 QPen LinePen(const QColor& color) { return QPen(color, 2); }
 
-} // namespace
+}  // namespace
 
 TPartialFillingForm::TPartialFillingForm(QWidget* parent)
     : TCurveWindow(QString::fromUtf8("Teilfüllungskurven"), QString::fromUtf8("Teilfuellungskurven"), parent)
@@ -108,8 +108,7 @@ void TPartialFillingForm::ShowPipe(const TFullFlowPipe& pipe, const std::optiona
         const TCirclePartialFlow& r = mark->result;
         const TFillingPoint at = FillingPointAtAngle(pipe, r.phi);
         mark_->replace({QPointF(r.hd, at.qq), QPointF(r.hd, at.vr)});
-        AddNote({r.hd, at.qq},
-                FromUtf8(Fmt("Qt = %.2f l/s\nh/d = %4.1f %%\nQt/Qv = %4.1f %%", mark->Qt, r.hd, r.qq)),
+        AddNote({r.hd, at.qq}, FromUtf8(Fmt("Qt = %.2f l/s\nh/d = %4.1f %%\nQt/Qv = %4.1f %%", mark->Qt, r.hd, r.qq)),
                 Qt::AlignRight | Qt::AlignBottom);
         AddNote({r.hd, at.vr}, FromUtf8(Fmt("vt = %4.2f m/s\nvt/vv = %4.1f %%", r.vt, at.vr)),
                 Qt::AlignLeft | Qt::AlignTop);
@@ -121,8 +120,8 @@ void TPartialFillingForm::ShowPipe(const TFullFlowPipe& pipe, const std::optiona
     axisY_->setRange(0, std::max(120.0, std::ceil(top / 10) * 10));
     axisY_->setTickCount(static_cast<int>(axisY_->max() / 10) + 1);
 
-    CurvesShown(FromUtf8(Fmt("Teilfüllungskurven  Kreisprofil l.W. = %.2f mm, Qv = %4.2f l/s, vv = %4.2f m/s",
-                             pipe.dc, pipe.Qv, pipe.vv)));
+    CurvesShown(FromUtf8(Fmt("Teilfüllungskurven  Kreisprofil l.W. = %.2f mm, Qv = %4.2f l/s, vv = %4.2f m/s", pipe.dc,
+                             pipe.Qv, pipe.vv)));
 }
 
 QString TPartialFillingForm::ReadoutAt(double hd) const
@@ -131,11 +130,11 @@ QString TPartialFillingForm::ReadoutAt(double hd) const
         return {};
     try {
         const TFillingPoint p = FillingPointAt(*pipe_, std::clamp(hd, 0.0, 100.0));
-        return FromUtf8(Fmt("h/d = %4.1f %%    Qt/Qv = %4.1f %% (%.2f l/s)    vt/vv = %4.1f %% (%4.2f m/s)", p.hd,
-                            p.qq, p.Q, p.vr, p.vt));
+        return FromUtf8(Fmt("h/d = %4.1f %%    Qt/Qv = %4.1f %% (%.2f l/s)    vt/vv = %4.1f %% (%4.2f m/s)", p.hd, p.qq,
+                            p.Q, p.vr, p.vt));
     } catch (const CalculationError& e) {
         return QString::fromUtf8(e.what());
     }
 }
 
-} // namespace fluvara
+}  // namespace fluvara

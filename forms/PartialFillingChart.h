@@ -46,4 +46,4 @@ private:
 // Points of the curves drawn: 0.5 % steps of h/d.
 inline constexpr int FillingCurveIntervals = 200;
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -31,7 +31,7 @@ double NiceStep(double step)
     return 10 * power;
 }
 
-} // namespace
+}  // namespace
 
 TRatingCurveForm::TRatingCurveForm(QWidget* parent)
     : TCurveWindow(QString::fromUtf8("Abflusskurve"), QString::fromUtf8("Abflusskurve"), parent)
@@ -84,10 +84,9 @@ TRatingCurveForm::TRatingCurveForm(QWidget* parent)
 
 void TRatingCurveForm::ClearSeries()
 {
-    for (QXYSeries* series : {static_cast<QXYSeries*>(h_), static_cast<QXYSeries*>(hgr_),
-                              static_cast<QXYSeries*>(hp_), static_cast<QXYSeries*>(bottom_),
-                              static_cast<QXYSeries*>(top_), static_cast<QXYSeries*>(regionEdge_),
-                              static_cast<QXYSeries*>(mark_)})
+    for (QXYSeries* series : {static_cast<QXYSeries*>(h_), static_cast<QXYSeries*>(hgr_), static_cast<QXYSeries*>(hp_),
+                              static_cast<QXYSeries*>(bottom_), static_cast<QXYSeries*>(top_),
+                              static_cast<QXYSeries*>(regionEdge_), static_cast<QXYSeries*>(mark_)})
         series->clear();
     ClearNotes();
 }
@@ -156,18 +155,19 @@ void TRatingCurveForm::ShowChannel(const TChannelInput& input, const TChannelRes
     bottom_->replace(bottom);
     top_->replace(upper);
     hp_->replace({QPointF(0, input.hp), QPointF(axisX_->max(), input.hp)});
-    AddNote({curve_.Qbankfull, input.hp}, FromUtf8(Fmt("hp = %4.1f cm\nbordvoll bei Q = %.0f l/s", input.hp,
-                                                   curve_.Qbankfull)),
+    AddNote({curve_.Qbankfull, input.hp},
+            FromUtf8(Fmt("hp = %4.1f cm\nbordvoll bei Q = %.0f l/s", input.hp, curve_.Qbankfull)),
             Qt::AlignLeft | Qt::AlignTop);
 
     mark_->replace({QPointF(input.Q, result.h), QPointF(input.Q, result.hgr)});
     AddNote({input.Q, std::max(result.h, result.hgr)},
             FromUtf8(Fmt("Q = %.2f l/s\nh = %4.1f cm\nhgr = %4.1f cm\n%s", input.Q, result.h, result.hgr,
-                     RegimeWord(result.regime))),
+                         RegimeWord(result.regime))),
             Qt::AlignRight | Qt::AlignTop);
 
-    CurvesShown(FromUtf8(Fmt("Abflusskurve  Gerinne b = %.2f cm, hp = %.2f cm, Is = %.2f o/oo, kst = %.1f / %.1f / %.1f",
-                             input.b, input.hp, input.Is, input.kstBottom, input.kstLeft, input.kstRight)));
+    CurvesShown(
+        FromUtf8(Fmt("Abflusskurve  Gerinne b = %.2f cm, hp = %.2f cm, Is = %.2f o/oo, kst = %.1f / %.1f / %.1f",
+                     input.b, input.hp, input.Is, input.kstBottom, input.kstLeft, input.kstRight)));
 }
 
 QString TRatingCurveForm::ReadoutAt(double Q) const
@@ -183,4 +183,4 @@ QString TRatingCurveForm::ReadoutAt(double Q) const
     return text;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

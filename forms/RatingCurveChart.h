@@ -55,4 +55,4 @@ private:
 // Steps of the discharge; denser towards Q 0.
 inline constexpr int RatingCurveIntervals = 100;
 
-} // namespace fluvara
+}  // namespace fluvara

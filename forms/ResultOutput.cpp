@@ -24,12 +24,10 @@ TCalendarDate Today()
     return {date.day(), date.month(), date.year()};
 }
 
-} // namespace
+}  // namespace
 
-TResultOutput::TResultOutput(const THeaderLine& headerLine, QObject* parent)
-    : QObject(parent), headerLine_(headerLine)
-{
-}
+TResultOutput::TResultOutput(const THeaderLine& headerLine, QObject* parent) : QObject(parent), headerLine_(headerLine)
+{ }
 
 TResultOutput::~TResultOutput() = default;
 
@@ -101,4 +99,4 @@ void TResultOutput::Render(QPrinter& printer, const TPrintTitles& titles, const 
     PrintReport(page, request, printout);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -68,4 +68,4 @@ private:
     std::unique_ptr<QPrinter> printer_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

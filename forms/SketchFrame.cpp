@@ -4,7 +4,7 @@
 
 namespace fluvara {
 
-TSketchFrame::TSketchFrame(QWidget* parent) : QFrame(parent) {}
+TSketchFrame::TSketchFrame(QWidget* parent) : QFrame(parent) { }
 
 void TSketchFrame::paintEvent(QPaintEvent* event)
 {
@@ -17,4 +17,4 @@ void TSketchFrame::paintEvent(QPaintEvent* event)
     routine_(painter);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

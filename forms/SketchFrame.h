@@ -25,4 +25,4 @@ private:
     TPaintRoutine routine_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

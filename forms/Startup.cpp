@@ -110,4 +110,4 @@ std::unique_ptr<TApplicationWindows> StartApplication()
     return windows;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

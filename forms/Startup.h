@@ -49,4 +49,4 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows();
 // Creates the windows and shows the main window centred on the screen.
 std::unique_ptr<TApplicationWindows> StartApplication();
 
-} // namespace fluvara
+}  // namespace fluvara

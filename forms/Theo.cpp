@@ -52,7 +52,7 @@ constexpr const char* TheoLines[] = {
 };
 static_assert(std::size(TheoLines) == 35);
 
-} // namespace
+}  // namespace
 
 TTheoForm::TTheoForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TTheoForm>())
 {
@@ -85,4 +85,4 @@ void TTheoForm::FormCreate()
 // The arrow and page keys scroll the text at once.
 void TTheoForm::FormActivate() { ui->TheoREdit->setFocus(); }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -24,4 +24,4 @@ private:
     std::unique_ptr<Ui::TTheoForm> ui;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -19,7 +19,7 @@ namespace fluvara {
 namespace {
 constexpr int FieldMaxChars = 6;
 const char* const NoFullFlowMessage = "Bitte zuerst die Vollfüllung berechnen";
-} // namespace
+}  // namespace
 
 TVerificationPage::TVerificationPage(QWidget* parent)
     : TCalculationPage(parent), ui(std::make_unique<Ui::TVerificationPage>())
@@ -213,8 +213,8 @@ void TVerificationPage::TakeOverDesign(const QString& qtText, const QString& isT
     ui->IeEdit->setText(isText);
     ui->kbEdit->setText(kbText);
     ui->DNEdit->setText(FromUtf8(Fmt("%-.1f", D)));
-    for (QLabel* label : {ui->DNLabel, ui->IeLabel, ui->kbLabel, ui->QvLabel, ui->VvLabel, ui->QtLabel,
-                          ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel})
+    for (QLabel* label : {ui->DNLabel, ui->IeLabel, ui->kbLabel, ui->QvLabel, ui->VvLabel, ui->QtLabel, ui->QtvLabel,
+                          ui->FhLabel, ui->htvLabel, ui->VtLabel})
         label->clear();
     ui->CBox95->setChecked(false);
     ForgetPipe();
@@ -250,4 +250,4 @@ void TVerificationPage::SpeedButton1Click() { emit KbTableRequested(); }
 
 void TVerificationPage::TheoSBtnClick() { emit ExplanationsRequested(); }
 
-} // namespace fluvara
+}  // namespace fluvara

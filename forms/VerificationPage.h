@@ -89,4 +89,4 @@ private:
     TResultLines lines_ = MakeCircleResultLines();
 };
 
-} // namespace fluvara
+}  // namespace fluvara

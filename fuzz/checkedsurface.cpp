@@ -23,7 +23,7 @@ void CheckColor(TRgb color)
             Finding("colour component " + std::to_string(c));
 }
 
-} // namespace
+}  // namespace
 
 void TCheckedSurface::SetPenColor(TRgb color) { CheckColor(color); }
 void TCheckedSurface::SetBrushColor(TRgb color) { CheckColor(color); }
@@ -52,7 +52,7 @@ void TCheckedSurface::Polygon(std::span<const TPoint> points)
 }
 
 void TCheckedSurface::TextOut(int x, int y, std::string_view) { Check("TextOut", {x, y}); }
-void TCheckedSurface::SetFontName(std::string_view) {}
+void TCheckedSurface::SetFontName(std::string_view) { }
 int TCheckedSurface::TextWidth(std::string_view text) { return static_cast<int>(text.size() % 100000) * 7; }
 
 void TCheckedPage::SetFontSize(int points)
@@ -61,4 +61,4 @@ void TCheckedPage::SetFontSize(int points)
         Finding("font size " + std::to_string(points));
 }
 
-} // namespace fluvara::fuzz
+}  // namespace fluvara::fuzz

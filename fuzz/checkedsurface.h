@@ -30,11 +30,11 @@ public:
 // A page of a 600 dpi A4 printer.
 class TCheckedPage : public TPageSurface {
 public:
-    void SetJobTitle(std::string_view) override {}
+    void SetJobTitle(std::string_view) override { }
     int PageWidth() override { return 4792; }
     int PageHeight() override { return 6851; }
-    void BeginDoc() override {}
-    void EndDoc() override {}
+    void BeginDoc() override { }
+    void EndDoc() override { }
     TDrawSurface& Surface() override { return surface_; }
     void SetFontSize(int points) override;
 
@@ -42,4 +42,4 @@ private:
     TCheckedSurface surface_;
 };
 
-} // namespace fluvara::fuzz
+}  // namespace fluvara::fuzz

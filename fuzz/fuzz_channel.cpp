@@ -34,15 +34,15 @@ double Discharge(const TChannelInput& input, const TChannelResult& r, double h)
     return kst * section.A * std::pow(section.A / section.P, 2.0 / 3.0) * std::sqrt(input.Is * 0.001) * 1000;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider in(data, size);
     const auto& rules = ChannelFieldRules();
     TChannelInput input;
-    double* const fields[] = {&input.Q, &input.Is, &input.kstBottom, &input.kstLeft, &input.kstRight, &input.b,
-                              &input.hp};
+    double* const fields[] = {&input.Q,        &input.Is, &input.kstBottom, &input.kstLeft,
+                              &input.kstRight, &input.b,  &input.hp};
     for (std::size_t i = 0; i < std::size(fields); ++i)
         *fields[i] = Accepted(in, rules[i].lower, rules[i].upper);
     input.left = Bank(in, LeftBankRules());
@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Finding(std::string("an accepted channel ends in: ") + e.what());
         return 0;
     }
-    for (double v : {r.alpha, r.mLeft, r.beta, r.mRight, r.h, r.v, r.kstMean, r.l1, r.l2, r.bWsp, r.bProfil, r.hgr,
-                     r.vgr})
+    for (double v :
+         {r.alpha, r.mLeft, r.beta, r.mRight, r.h, r.v, r.kstMean, r.l1, r.l2, r.bWsp, r.bProfil, r.hgr, r.vgr})
         RequireFinite(v, "a channel result");
     const double kstLow = std::min({input.kstBottom, input.kstLeft, input.kstRight});
     const double kstHigh = std::max({input.kstBottom, input.kstLeft, input.kstRight});

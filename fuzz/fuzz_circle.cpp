@@ -74,7 +74,7 @@ void CheckDesign(FuzzedDataProvider& in)
         Finding("design out of its range");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -20,7 +20,7 @@ bool NotFinite(const std::string& text)
     return std::regex_search(text, word);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

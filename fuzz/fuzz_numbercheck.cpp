@@ -67,7 +67,7 @@ void CheckValue(const std::string& working, double value)
         Finding("the value differs from strtod");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -21,7 +21,7 @@ TResultLines AnyLines(FuzzedDataProvider& in, int count)
     return lines;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -42,10 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else {
         const TChannelSketch sketch = AnyChannelSketch(in);
         const int textWidth = in.ConsumeIntegralInRange(0, 2000);
-        printout = ChannelPrintout(sketch, AnyLines(in, ChannelResultLineCount),
-                                   [textWidth](std::string_view text) {
-                                       return static_cast<int>(text.size() % 1000) * textWidth / 100;
-                                   });
+        printout = ChannelPrintout(sketch, AnyLines(in, ChannelResultLineCount), [textWidth](std::string_view text) {
+            return static_cast<int>(text.size() % 1000) * textWidth / 100;
+        });
     }
     TCheckedPage page;
     PrintReport(page, request, printout);

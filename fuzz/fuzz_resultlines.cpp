@@ -59,7 +59,7 @@ void CheckCopy(const std::string& copy, int lineCount, std::size_t limit)
         Finding("the copy is beyond its size limit");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -76,10 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else {
         TChannelInput input;
         TChannelResult result;
-        for (double* v : {&input.Q, &input.Is, &input.kstBottom, &input.kstLeft, &input.kstRight, &input.b,
-                          &input.hp, &result.alpha, &result.mLeft, &result.beta, &result.mRight, &result.h,
-                          &result.v, &result.kstMean, &result.l1, &result.l2, &result.bWsp, &result.bProfil,
-                          &result.hgr, &result.vgr})
+        for (double* v : {&input.Q,       &input.Is,    &input.kstBottom, &input.kstLeft,  &input.kstRight,
+                          &input.b,       &input.hp,    &result.alpha,    &result.mLeft,   &result.beta,
+                          &result.mRight, &result.h,    &result.v,        &result.kstMean, &result.l1,
+                          &result.l2,     &result.bWsp, &result.bProfil,  &result.hgr,     &result.vgr})
             *v = AnyDouble(in);
         result.regime = static_cast<TFlowRegime>(in.ConsumeIntegralInRange(0, 2));
         TResultLines lines = MakeChannelResultLines();

@@ -14,7 +14,7 @@ namespace {
 constexpr TPoint Centre{632, 328};
 constexpr TRect Bevel{368, 72, 529, 513};
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

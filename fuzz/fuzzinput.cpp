@@ -10,11 +10,30 @@ namespace fluvara::fuzz {
 
 double AnyDouble(FuzzedDataProvider& in)
 {
-    static constexpr double Special[] = {
-        0.0, -0.0, 1.0, -1.0, 0.5, 100, 1e6, -1e6, 1e15, DBL_MAX, -DBL_MAX, DBL_MIN, -DBL_MIN,
-        std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::infinity(),
-        -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e-300, 2147483647.0,
-        2147483648.0, -2147483649.0, 89.999999, 90.000001, 1e308};
+    static constexpr double Special[] = {0.0,
+                                         -0.0,
+                                         1.0,
+                                         -1.0,
+                                         0.5,
+                                         100,
+                                         1e6,
+                                         -1e6,
+                                         1e15,
+                                         DBL_MAX,
+                                         -DBL_MAX,
+                                         DBL_MIN,
+                                         -DBL_MIN,
+                                         std::numeric_limits<double>::denorm_min(),
+                                         std::numeric_limits<double>::infinity(),
+                                         -std::numeric_limits<double>::infinity(),
+                                         std::numeric_limits<double>::quiet_NaN(),
+                                         1e-300,
+                                         2147483647.0,
+                                         2147483648.0,
+                                         -2147483649.0,
+                                         89.999999,
+                                         90.000001,
+                                         1e308};
     switch (in.ConsumeIntegralInRange<int>(0, 3)) {
     case 0:
         return in.PickValueInArray(Special);
@@ -82,4 +101,4 @@ void RequireFinite(double value, const char* name)
         Finding(std::string(name) + " is not finite");
 }
 
-} // namespace fluvara::fuzz
+}  // namespace fluvara::fuzz

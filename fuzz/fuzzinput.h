@@ -32,4 +32,4 @@ TChannelSketch AnyChannelSketch(FuzzedDataProvider& in);
 // Finding unless the value is finite.
 void RequireFinite(double value, const char* name);
 
-} // namespace fluvara::fuzz
+}  // namespace fluvara::fuzz

@@ -11,4 +11,4 @@ void RequireFinite(std::initializer_list<double> values)
             throw CalculationError(NotFiniteMessage);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

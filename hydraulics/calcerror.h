@@ -19,4 +19,4 @@ inline constexpr const char* NotFiniteMessage = "Rechenfehler: Ergebnis ist nich
 // Throws CalculationError unless every value is a finite number.
 void RequireFinite(std::initializer_list<double> values);
 
-} // namespace fluvara
+}  // namespace fluvara

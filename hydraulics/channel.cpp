@@ -12,10 +12,7 @@ namespace {
 
 constexpr double TwoThirds = 2.0 / 3.0;
 
-double Radians(double degrees)
-{
-    return degrees * Pi * OneOver180;
-}
+double Radians(double degrees) { return degrees * Pi * OneOver180; }
 
 // The parts of a section that do not depend on the depth. Computing them once
 // per search gives the same bits as computing them in every pass.
@@ -38,10 +35,7 @@ TShape ShapeOf(double b, double alpha, double beta)
     return s;
 }
 
-double MeanWidth(const TShape& s, double h)
-{
-    return s.cotBeta * (0.5 * h) + (s.cotAlpha * (0.5 * h) + s.bm);
-}
+double MeanWidth(const TShape& s, double h) { return s.cotBeta * (0.5 * h) + (s.cotAlpha * (0.5 * h) + s.bm); }
 
 TChannelSection SectionOf(const TShape& s, double h)
 {
@@ -62,7 +56,7 @@ double Energy(const TShape& s, double Q2, double y, double& A)
     return Q2 / (std::pow(A, 2) * TwoG) + y;
 }
 
-} // namespace
+}  // namespace
 
 const char* RegimeWord(TFlowRegime regime)
 {
@@ -84,10 +78,7 @@ double SlopeFromAngle(double angle)
     return 1 / std::tan(Radians(angle));
 }
 
-double AngleFromSlope(double m)
-{
-    return std::atan(1 / m) * 180 / Pi;
-}
+double AngleFromSlope(double m) { return std::atan(1 / m) * 180 / Pi; }
 
 TChannelSection ChannelSectionAt(double h, double b, double alpha, double beta)
 {
@@ -96,13 +87,13 @@ TChannelSection ChannelSectionAt(double h, double b, double alpha, double beta)
 
 double CompositeKst(const TChannelSection& section, double kstBottom, double kstLeft, double kstRight)
 {
-    const double sum = section.Pb / std::pow(kstBottom, 1.5) + section.Pl / std::pow(kstLeft, 1.5)
-                       + section.Pr / std::pow(kstRight, 1.5);
+    const double sum = section.Pb / std::pow(kstBottom, 1.5) + section.Pl / std::pow(kstLeft, 1.5) +
+        section.Pr / std::pow(kstRight, 1.5);
     return std::pow(section.P, TwoThirds) / std::pow(sum, TwoThirds);
 }
 
-TNormalDepth NormalDepth(double Q, double Is, double kstBottom, double kstLeft, double kstRight, double b,
-                         double alpha, double beta)
+TNormalDepth NormalDepth(double Q, double Is, double kstBottom, double kstLeft, double kstRight, double b, double alpha,
+                         double beta)
 {
     const TShape shape = ShapeOf(b, alpha, beta);
     const double Qm = Q * 0.001;
@@ -110,8 +101,8 @@ TNormalDepth NormalDepth(double Q, double Is, double kstBottom, double kstLeft, 
     TNormalDepth r;
     double hn = 0.1;
     const TSteppingResult found = SteppingSearch(
-        {0, 0.01, 0.0002, 0.0001, NormalDepthPassLimit, NormalDepthNoSolutionMessage},
-        [&](double h) { return hn < h; }, [&](double h) { return hn > h; },
+        {0, 0.01, 0.0002, 0.0001, NormalDepthPassLimit, NormalDepthNoSolutionMessage}, [&](double h) { return hn < h; },
+        [&](double h) { return hn > h; },
         [&](double h) {
             if (h > MaxDepth)
                 throw CalculationError(NormalDepthLimitMessage);
@@ -191,7 +182,7 @@ void ResolveBank(const TBankInclination& bank, double& angle, double& m)
     }
 }
 
-} // namespace
+}  // namespace
 
 TChannelResult CalculateChannel(const TChannelInput& input)
 {
@@ -224,4 +215,4 @@ TChannelResult CalculateChannel(const TChannelInput& input)
     return r;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

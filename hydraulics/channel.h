@@ -44,9 +44,9 @@ enum class TFlowRegime { Subcritical, Supercritical, Overflowing };
 const char* RegimeWord(TFlowRegime regime);
 
 struct TChannelResult {
-    double alpha = 0;   // degrees, left bank
-    double mLeft = 0;   // 1 : m, 0 for a vertical bank
-    double beta = 0;    // degrees, right bank
+    double alpha = 0;  // degrees, left bank
+    double mLeft = 0;  // 1 : m, 0 for a vertical bank
+    double beta = 0;   // degrees, right bank
     double mRight = 0;
     double h = 0;        // cm, normal depth (the stepped depth)
     double v = 0;        // m/s
@@ -90,7 +90,7 @@ TChannelSection ChannelSectionAt(double h, double b, double alpha, double beta);
 double CompositeKst(const TChannelSection& section, double kstBottom, double kstLeft, double kstRight);
 
 struct TNormalDepth {
-    double h = 0;  // m, the stepped depth
+    double h = 0;             // m, the stepped depth
     TChannelSection section;  // at h
     double kstMean = 0;       // at h
     int passes = 0;
@@ -98,8 +98,8 @@ struct TNormalDepth {
 
 // Q l/s, Is per mille, b cm, angles in degrees. Throws CalculationError above
 // MaxDepth, when the search does not settle or a value is not finite.
-TNormalDepth NormalDepth(double Q, double Is, double kstBottom, double kstLeft, double kstRight, double b,
-                         double alpha, double beta);
+TNormalDepth NormalDepth(double Q, double Is, double kstBottom, double kstLeft, double kstRight, double b, double alpha,
+                         double beta);
 
 struct TChannelWidths {
     double l1 = 0;
@@ -127,4 +127,4 @@ TFlowRegime ClassifyRegime(double h, double hgr, double hp);
 // Throws CalculationError (see NormalDepth, CriticalDepth).
 TChannelResult CalculateChannel(const TChannelInput& input);
 
-} // namespace fluvara
+}  // namespace fluvara

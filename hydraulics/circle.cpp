@@ -57,7 +57,7 @@ TSegment Segment(double phi, double dc, double vv)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TCircleFullFlow CircleFullFlow(double d, double kb, double Is, bool reduce95)
 {
@@ -151,4 +151,4 @@ TCircleFilling CircleFillingAt(double phi, double dc)
     return f;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

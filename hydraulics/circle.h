@@ -68,4 +68,4 @@ inline constexpr const char* DesignLimitMessage = "Bemessung: Suche findet keine
 // Throws CalculationError when the search does not settle or a value is not finite.
 TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09);
 
-} // namespace fluvara
+}  // namespace fluvara

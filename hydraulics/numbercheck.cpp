@@ -53,13 +53,14 @@ bool BeyondLargest(std::string_view number)
     return exponent > 0;
 }
 
-} // namespace
+}  // namespace
 
 double ConvertNumberText(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'
-                               || text[i] == '\f' || text[i] == '\v'))
+    while (
+        i < text.size() &&
+        (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' || text[i] == '\f' || text[i] == '\v'))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -101,8 +102,7 @@ std::optional<std::string> FieldError(const TNumberField& field, const TFieldRul
     return rule.rangeMessage;
 }
 
-std::optional<TFieldFailure> ValidateFields(std::span<const TNumberField> fields,
-                                            std::span<const TFieldRule> rules)
+std::optional<TFieldFailure> ValidateFields(std::span<const TNumberField> fields, std::span<const TFieldRule> rules)
 {
     for (std::size_t i = 0; i < fields.size() && i < rules.size(); ++i)
         if (auto message = FieldError(fields[i], rules[i]))
@@ -119,7 +119,7 @@ TFieldRule Rule(double lower, double upper, const std::string& subject, const st
                       subject + " ist ungültig ( " + range + " )"};
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<TFieldRule>& VerificationFieldRules()
 {
@@ -177,4 +177,4 @@ const TBankRules& RightBankRules()
     return rules;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

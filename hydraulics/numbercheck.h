@@ -55,8 +55,7 @@ struct TFieldFailure {
 };
 
 // Validates the fields in order against their rules; the first failure wins.
-std::optional<TFieldFailure> ValidateFields(std::span<const TNumberField> fields,
-                                            std::span<const TFieldRule> rules);
+std::optional<TFieldFailure> ValidateFields(std::span<const TNumberField> fields, std::span<const TFieldRule> rules);
 
 // Field rules of the circular-pipe pages, in validation order.
 const std::vector<TFieldRule>& VerificationFieldRules();  // d, kb, Is
@@ -73,4 +72,4 @@ struct TBankRules {
 const TBankRules& LeftBankRules();
 const TBankRules& RightBankRules();
 
-} // namespace fluvara
+}  // namespace fluvara

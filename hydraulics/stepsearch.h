@@ -61,4 +61,4 @@ TSteppingResult SteppingSearch(const TSteppingStart& start, Above above, Below b
     return r;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -43,7 +43,7 @@ bool SyncToDisk(const QString& path)
 #endif
 }
 
-} // namespace
+}  // namespace
 
 bool IsCompletePdf(const QString& path)
 {
@@ -112,10 +112,9 @@ void TPrintFile::Deliver()
     }
     // The new file gets the old one's permissions, or those of a new file.
     const QFileInfo old(resolved_);
-    const QFile::Permissions permissions =
-        old.exists() ? old.permissions()
-                     : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
-                           | QFile::ReadOther;
+    const QFile::Permissions permissions = old.exists() ? old.permissions()
+                                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
     QFile::setPermissions(written_, permissions);
     std::error_code error;
     std::filesystem::rename(FsPath(written_), FsPath(resolved_), error);
@@ -153,4 +152,4 @@ void TPrintFile::CopyInto(const QString& device) const
         throw Incomplete(target_, false);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

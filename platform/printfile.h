@@ -43,4 +43,4 @@ private:
 // cross-reference table stands at the offset the trailer gives.
 bool IsCompletePdf(const QString& path);
 
-} // namespace fluvara
+}  // namespace fluvara

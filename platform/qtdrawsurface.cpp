@@ -37,9 +37,9 @@ int ArcAngle16(const QRectF& box, int px, int py)
     return static_cast<int>(std::lround(degrees * 16));
 }
 
-} // namespace
+}  // namespace
 
-TQtDrawSurface::TQtDrawSurface(const QFont& initialFont) : font_(initialFont), sansFamily_(initialFont.family()) {}
+TQtDrawSurface::TQtDrawSurface(const QFont& initialFont) : font_(initialFont), sansFamily_(initialFont.family()) { }
 
 QString TQtDrawSurface::Shown(std::string_view text) const
 {
@@ -229,4 +229,4 @@ int TQtDrawSurface::TextHeight()
     return QFontMetrics(font_).height();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -61,4 +61,4 @@ private:
     QPoint current_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

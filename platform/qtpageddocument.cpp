@@ -37,4 +37,4 @@ void TQtPagedDocument::Finish()
         throw std::runtime_error("Das Dokument konnte nicht abgeschlossen werden.");
 }
 
-} // namespace fluvara
+}  // namespace fluvara

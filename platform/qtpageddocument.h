@@ -32,4 +32,4 @@ private:
     TQtDrawSurface surface_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -15,9 +15,9 @@ QFont PageFont()
     return font;
 }
 
-} // namespace
+}  // namespace
 
-TQtPrinterPage::TQtPrinterPage(QPrinter& printer) : printer_(printer), surface_(PageFont()) {}
+TQtPrinterPage::TQtPrinterPage(QPrinter& printer) : printer_(printer), surface_(PageFont()) { }
 
 TQtPrinterPage::~TQtPrinterPage()
 {
@@ -61,4 +61,4 @@ void TQtPrinterPage::EndDoc()
 
 void TQtPrinterPage::SetFontSize(int points) { surface_.SetFontPointSize(points); }
 
-} // namespace fluvara
+}  // namespace fluvara

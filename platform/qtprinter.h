@@ -44,4 +44,4 @@ private:
     TQtDrawSurface surface_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

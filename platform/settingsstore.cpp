@@ -32,7 +32,7 @@ bool UsableStore(const QString& file)
     return file.isEmpty() || !info.exists() || info.isFile();
 }
 
-} // namespace
+}  // namespace
 
 QString CutHeaderLine(const QString& text)
 {
@@ -73,4 +73,4 @@ std::optional<QString> WriteHeaderLine(const QString& text)
     return message + '.';
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -25,4 +25,4 @@ QString ReadHeaderLine(const QString& current);
 // the message for the user when the store could not be written.
 std::optional<QString> WriteHeaderLine(const QString& text);
 
-} // namespace fluvara
+}  // namespace fluvara

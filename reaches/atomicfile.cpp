@@ -22,7 +22,7 @@ std::runtime_error WriteError(const std::filesystem::path& path, int error)
 // The mode the target has, or what a new file would get under the umask.
 mode_t ModeFor(const std::filesystem::path& target)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(target.c_str(), &st) == 0)
         return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -30,7 +30,7 @@ mode_t ModeFor(const std::filesystem::path& target)
     return 0666 & ~mask;
 }
 
-} // namespace
+}  // namespace
 
 TAtomicFile::TAtomicFile(std::filesystem::path target) : target_(std::move(target))
 {
@@ -92,4 +92,4 @@ void WriteFileAtomically(const std::filesystem::path& target, std::string_view c
     file.Commit();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

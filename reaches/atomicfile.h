@@ -32,4 +32,4 @@ private:
 
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 
-} // namespace fluvara
+}  // namespace fluvara

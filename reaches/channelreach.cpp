@@ -42,8 +42,7 @@ TBankCell ReadBankCell(std::string_view text)
 }
 
 // The page's check of the bank in the form given.
-void CheckBank(TRowCheck& check, int field, const TBankCell& cell, const TBankRules& rules,
-               TBankInclination& bank)
+void CheckBank(TRowCheck& check, int field, const TBankCell& cell, const TBankRules& rules, TBankInclination& bank)
 {
     if (cell.form == TBankForm::ByAngle) {
         if (check.Check(field, cell.number, rules.angle))
@@ -58,7 +57,7 @@ void CheckBank(TRowCheck& check, int field, const TBankCell& cell, const TBankRu
         bank = BySlope(cell.number.value);
 }
 
-} // namespace
+}  // namespace
 
 TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
 {
@@ -118,4 +117,4 @@ TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
     return out;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -30,7 +30,7 @@ std::optional<int> NominalSize(const TNominalSeries& series, const std::string& 
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TReachOptions& options)
 {
@@ -88,8 +88,9 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
         }
         const auto size = NominalSize(options.series, out.results[CircleDRequired]);
         if (!size) {
-            check.Fail(-1, Fmt("d erf %s mm liegt über der größten Nennweite %d mm", out.results[CircleDRequired],
-                               options.series.empty() ? 0 : options.series.back()));
+            check.Fail(-1,
+                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm", out.results[CircleDRequired],
+                           options.series.empty() ? 0 : options.series.back()));
             check.Finish(out);
             return out;
         }
@@ -145,4 +146,4 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
     return out;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -25,7 +25,7 @@ char DetectDelimiter(std::string_view text)
     return ';';
 }
 
-} // namespace
+}  // namespace
 
 TCsvReader::TCsvReader(std::istream& in) : in_(in), parser_(std::make_unique<csv_parser>())
 {
@@ -160,4 +160,4 @@ std::vector<TCsvRecord> ReadCsvRecords(std::string_view text)
     return records;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

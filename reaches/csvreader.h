@@ -59,8 +59,8 @@ private:
     std::string raw_;
     std::string text_;
     char delimiter_ = 0;
-    std::size_t line_ = 1;         // line being fed
-    bool inRecord_ = false;        // a record has begun and not ended
+    std::size_t line_ = 1;   // line being fed
+    bool inRecord_ = false;  // a record has begun and not ended
     bool atLineStart_ = true;
     bool finished_ = false;
     std::size_t fieldBytes_ = 0;     // bytes of the current record's fields
@@ -70,4 +70,4 @@ private:
 // The whole text as records, for callers that hold a file in memory.
 std::vector<TCsvRecord> ReadCsvRecords(std::string_view text);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -51,4 +51,4 @@ void AppendCsvResultRow(std::string& out, std::span<const std::string> columns, 
     out += "\r\n";
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -29,4 +29,4 @@ void AppendCsvRecord(std::string& out, std::span<const std::string> fields, cons
 void AppendCsvResultRow(std::string& out, std::span<const std::string> columns, const TReachOutcome& outcome,
                         TReachKind kind, const TCsvStyle& style);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -10,10 +10,10 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Code points of the bytes 0x80 ... 0x9F.
-constexpr std::array<char16_t, 32> Windows1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> Windows1252High{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void AppendCodePoint(char32_t c, std::string& out)
 {
@@ -34,7 +34,7 @@ bool HasHighByte(std::string_view text)
     return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-} // namespace
+}  // namespace
 
 std::size_t ValidUtf8Prefix(std::string_view text, bool& incomplete)
 {
@@ -144,4 +144,4 @@ bool TTextDecoder::Decode(std::string_view bytes, bool last, std::string& out)
     return true;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -35,4 +35,4 @@ bool IsValidUtf8(std::string_view text);
 // control characters of the same number).
 void AppendWindows1252(std::string_view bytes, std::string& out);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -54,7 +54,7 @@ bool IsResultName(TReachKind kind, std::string_view name)
 
 std::string Quoted(std::string_view name) { return Fmt("„%s“", name); }
 
-} // namespace
+}  // namespace
 
 bool SameColumnName(std::string_view a, std::string_view b) { return ColumnKey(a) == ColumnKey(b); }
 
@@ -78,18 +78,21 @@ TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
     const bool circle = HasAny(header, TReachKind::Circle);
     const bool channel = HasAny(header, TReachKind::Channel);
     if (circle && channel)
-        throw TInputError(where + "Die Kopfzeile enthält Spalten der Kreisprofil- und der Gerinneliste; "
-                                  "eine Liste enthält nur eine Art");
+        throw TInputError(where +
+                          "Die Kopfzeile enthält Spalten der Kreisprofil- und der Gerinneliste; "
+                          "eine Liste enthält nur eine Art");
     if (!circle && !channel)
-        throw TInputError(where + "Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; Q …) "
-                                  "noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)");
+        throw TInputError(where +
+                          "Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; Q …) "
+                          "noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)");
     TListLayout layout;
     layout.kind = circle ? TReachKind::Circle : TReachKind::Channel;
     layout.readWidth = header.size();
     for (std::size_t i = 0; i < header.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j)
             if (!TrimBlanks(header[i]).empty() && SameColumnName(header[i], header[j]))
-                throw TInputError(where + "Die Spalte " + Quoted(TrimBlanks(header[i])) + " steht zweimal in der Kopfzeile");
+                throw TInputError(where + "Die Spalte " + Quoted(TrimBlanks(header[i])) +
+                                  " steht zweimal in der Kopfzeile");
         if (IsResultName(layout.kind, header[i]))
             continue;
         layout.keptColumns.push_back(static_cast<int>(i));
@@ -102,12 +105,13 @@ TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
     const auto missing = [&](int field) { return layout.fieldColumn[static_cast<std::size_t>(field)] < 0; };
     const auto require = [&](int field) {
         if (missing(field))
-            throw TInputError(where + "Die Pflichtspalte " + Quoted(names[static_cast<std::size_t>(field)])
-                              + " fehlt in der Kopfzeile");
+            throw TInputError(where + "Die Pflichtspalte " + Quoted(names[static_cast<std::size_t>(field)]) +
+                              " fehlt in der Kopfzeile");
     };
     if (layout.kind == TReachKind::Circle) {
         if (missing(CircleD) && missing(CircleHdPermitted))
-            throw TInputError(where + "Die Pflichtspalte „d“ fehlt in der Kopfzeile (oder „h/d zul“ für eine Bemessung)");
+            throw TInputError(where +
+                              "Die Pflichtspalte „d“ fehlt in der Kopfzeile (oder „h/d zul“ für eine Bemessung)");
         require(CircleKb);
         require(CircleIs);
         if (!missing(CircleHdPermitted))
@@ -155,4 +159,4 @@ std::vector<std::string> OutputHeader(const TListLayout& layout)
     return header;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

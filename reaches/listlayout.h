@@ -51,4 +51,4 @@ bool SameColumnName(std::string_view a, std::string_view b);
 // True when every cell of a row is empty or blank.
 bool BlankRow(std::span<const std::string> row);
 
-} // namespace fluvara
+}  // namespace fluvara

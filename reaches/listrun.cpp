@@ -54,7 +54,7 @@ void WriteBatch(const TListBatch& batch, const TListSink& sink, const TRunOption
         options.progress(summary.calculated + summary.refused);
 }
 
-} // namespace
+}  // namespace
 
 TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSink& sink)
 {
@@ -121,4 +121,4 @@ TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& opti
     return RunList(in, options, sink);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

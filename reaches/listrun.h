@@ -52,4 +52,4 @@ TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSin
 // RunList into CSV text; throws std::runtime_error when out cannot be written.
 TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options);
 
-} // namespace fluvara
+}  // namespace fluvara

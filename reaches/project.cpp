@@ -20,10 +20,7 @@ constexpr const char* ColumnsKey = "spalten";
 constexpr const char* RowsKey = "zeilen";
 constexpr const char* SeriesKey = "nennweiten";
 
-[[noreturn]] void Refuse(const std::string& message)
-{
-    throw TInputError("Projektdatei: " + message);
-}
+[[noreturn]] void Refuse(const std::string& message) { throw TInputError("Projektdatei: " + message); }
 
 std::string Place(const std::string& path) { return "„" + path + "“"; }
 
@@ -90,12 +87,13 @@ TReachList ReadList(const json& root, const char* key, TReachKind kind)
         Refuse(Place(columnsPath) + ": " + e.what());
     }
     if (list.Kind() != kind)
-        Refuse(Place(columnsPath) + (kind == TReachKind::Circle ? " ist die Kopfzeile einer Gerinneliste"
-                                                                : " ist die Kopfzeile einer Kreisprofilliste"));
+        Refuse(Place(columnsPath) +
+               (kind == TReachKind::Circle ? " ist die Kopfzeile einer Gerinneliste"
+                                           : " ist die Kopfzeile einer Kreisprofilliste"));
     return list;
 }
 
-} // namespace
+}  // namespace
 
 TReachOptions TProject::Options() const
 {
@@ -175,4 +173,4 @@ TProject LoadProject(const std::filesystem::path& path)
     return ReadProject(content.str());
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -37,4 +37,4 @@ void SaveProject(const std::filesystem::path& path, const TProject& project);
 // Throws TInputError, also when the file cannot be read.
 TProject LoadProject(const std::filesystem::path& path);
 
-} // namespace fluvara
+}  // namespace fluvara

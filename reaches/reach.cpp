@@ -8,10 +8,10 @@ namespace fluvara {
 
 namespace {
 
-constexpr std::array<std::string_view, CircleFieldCount> CircleFields{
-    "Haltung", "d", "kb", "Is", "Q", "95%", "h/d zul", "Q/0,9"};
-constexpr std::array<std::string_view, CircleResultCount> CircleResults{
-    "lichte Weite", "Qv", "vv", "h", "h/d", "Qt/Qv", "vt", "d erf", "DN"};
+constexpr std::array<std::string_view, CircleFieldCount> CircleFields{"Haltung", "d",   "kb",      "Is",
+                                                                      "Q",       "95%", "h/d zul", "Q/0,9"};
+constexpr std::array<std::string_view, CircleResultCount> CircleResults{"lichte Weite", "Qv", "vv",    "h", "h/d",
+                                                                        "Qt/Qv",        "vt", "d erf", "DN"};
 constexpr std::array<std::string_view, ChannelFieldCount> ChannelFields{
     "Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links", "Ufer rechts"};
 constexpr std::array<std::string_view, ChannelResultCount> ChannelResults{
@@ -21,11 +21,11 @@ char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() &&
+        std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-} // namespace
+}  // namespace
 
 std::span<const std::string_view> FieldNames(TReachKind kind)
 {
@@ -65,8 +65,8 @@ std::optional<TNominalSeries> ParseNominalSeries(std::string_view text)
         int value = 0;
         const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
         const std::size_t next = static_cast<std::size_t>(end - text.data());
-        const bool separated = next == text.size() || text[next] == ' ' || text[next] == '\t' || text[next] == ';'
-                               || text[next] == ',';
+        const bool separated =
+            next == text.size() || text[next] == ' ' || text[next] == '\t' || text[next] == ';' || text[next] == ',';
         if (ec != std::errc() || !separated || value < 1 || value > 10000)
             return std::nullopt;
         series.push_back(value);
@@ -109,4 +109,4 @@ std::optional<bool> ParseYesNo(std::string_view text, bool emptyValue)
     return std::nullopt;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -124,4 +124,4 @@ std::optional<bool> ParseYesNo(std::string_view text, bool emptyValue);
 // Cuts the blanks (and tabs) at both ends.
 std::string_view TrimBlanks(std::string_view text);
 
-} // namespace fluvara
+}  // namespace fluvara

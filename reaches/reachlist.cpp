@@ -116,4 +116,4 @@ TListCount CountList(const TReachList& list, const TReachOptions& options, unsig
     return {list.rows.size() - refused, refused};
 }
 
-} // namespace fluvara
+}  // namespace fluvara

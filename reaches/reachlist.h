@@ -57,4 +57,4 @@ TListCount CountOutcomes(const std::vector<TReachOutcome>& outcomes);
 // Calculates every row and keeps only the counts.
 TListCount CountList(const TReachList& list, const TReachOptions& options, unsigned threads);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -18,8 +18,8 @@ bool TRowCheck::Check(int field, const TNumberField& value, const TFieldRule& ru
 
 void TRowCheck::Fail(int field, std::string message)
 {
-    const bool known = field >= 0 && std::any_of(errors_.begin(), errors_.end(),
-                                                  [field](const TCellError& e) { return e.field == field; });
+    const bool known = field >= 0 &&
+        std::any_of(errors_.begin(), errors_.end(), [field](const TCellError& e) { return e.field == field; });
     if (!known)
         errors_.push_back(TCellError{field, std::move(message)});
 }
@@ -36,9 +36,6 @@ void TRowCheck::Finish(TReachOutcome& outcome)
     errors_.clear();
 }
 
-std::string LabelText(std::string_view format, double value)
-{
-    return std::string(TrimBlanks(Fmt(format, value)));
-}
+std::string LabelText(std::string_view format, double value) { return std::string(TrimBlanks(Fmt(format, value))); }
 
-} // namespace fluvara
+}  // namespace fluvara

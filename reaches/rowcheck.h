@@ -29,4 +29,4 @@ private:
 // both ends cut ("%4.1f " of 5.25 gives "5.2").
 std::string LabelText(std::string_view format, double value);
 
-} // namespace fluvara
+}  // namespace fluvara

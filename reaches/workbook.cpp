@@ -19,17 +19,18 @@ constexpr lxw_row_t MaxRows = 1048576;
 constexpr std::size_t MaxCellChars = 32767;
 constexpr double MaxColumnWidth = 60;
 
-} // namespace
+}  // namespace
 
 struct TWorkbookWriter::TState {
-    explicit TState(const std::filesystem::path& path) : file(path) {}
+    explicit TState(const std::filesystem::path& path) : file(path) { }
 
     lxw_format* Decimals(int decimals)
     {
         auto& format = decimals_[decimals];
         if (!format) {
             format = workbook_add_format(book);
-            const std::string pattern = decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
+            const std::string pattern =
+                decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
             format_set_num_format(format, pattern.c_str());
         }
         return format;
@@ -107,8 +108,8 @@ void TWorkbookWriter::AppendRow(std::span<const std::string> columns, const TRea
 {
     TState& s = *state_;
     if (s.row + 1 >= MaxRows)
-        throw std::runtime_error(Fmt("Die Liste hat mehr Zeilen, als ein Arbeitsblatt fasst (%d)",
-                                     static_cast<long long>(MaxRows - 1)));
+        throw std::runtime_error(
+            Fmt("Die Liste hat mehr Zeilen, als ein Arbeitsblatt fasst (%d)", static_cast<long long>(MaxRows - 1)));
     ++s.row;
     for (std::size_t c = 0; c < columns.size(); ++c)
         s.Write(c, columns[c], static_cast<int>(c) != s.nameColumn);
@@ -184,4 +185,4 @@ TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& 
     return summary;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -57,4 +57,4 @@ struct TRunSummary;
 // A CSV list straight into a workbook of one sheet, in constant memory.
 TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -27,7 +27,7 @@ TAngleMark PaperAngleMark(double vx, int vy, double degrees, int direction)
     return {outer, {T(vx), vy}, {T(vx + direction * 120), vy}, textAt};
 }
 
-} // namespace
+}  // namespace
 
 void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, const TPageRect& box, double UX,
                          const TScreenTextWidth& screenTextWidth)
@@ -57,16 +57,13 @@ void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, co
     // bottom width gives way last and keeps clear of the dimension lines of its rows
     TLabelLayout labels(area, 25);  // half a character
     using enum TMove;
-    const TPoint l1At =
-        labels.PlaceText(surface, {xc - p.tL + 120, yB + 171}, text.l1, {Left}, {Down, Inward});
-    const TPoint l2At = labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 30, yB + 171}, text.l2,
-                                         {Right}, {Down, Inward});
-    const TPoint bProfilAt =
-        labels.PlaceText(surface, {xc - 30, yB + 480}, text.bProfil, {Down}, {Up, Inward});
-    const TPoint bWspAt =
-        labels.PlaceText(surface, {xc - 30, ySurface - 270}, text.bWsp, {Up}, {Down, Inward});
-    const TPoint hpAt = labels.PlaceText(surface, {xc - p.eL - 180, yB - p.yP + p.yP / 2}, text.hp,
-                                         {Down, Up}, {Inward});
+    const TPoint l1At = labels.PlaceText(surface, {xc - p.tL + 120, yB + 171}, text.l1, {Left}, {Down, Inward});
+    const TPoint l2At =
+        labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 30, yB + 171}, text.l2, {Right}, {Down, Inward});
+    const TPoint bProfilAt = labels.PlaceText(surface, {xc - 30, yB + 480}, text.bProfil, {Down}, {Up, Inward});
+    const TPoint bWspAt = labels.PlaceText(surface, {xc - 30, ySurface - 270}, text.bWsp, {Up}, {Down, Inward});
+    const TPoint hpAt =
+        labels.PlaceText(surface, {xc - p.eL - 180, yB - p.yP + p.yP / 2}, text.hp, {Down, Up}, {Inward});
     labels.Reserve({xc - p.tL, yB + 138, xc + p.tR + 1, yB + 163});
     labels.Reserve({xc - p.tL, yB + 438, xc + p.tR + 1, yB + 463});
     const TPoint bAt = labels.PlaceText(surface, {xc - p.hb - g, yB + 171}, text.b, {Down}, {Up, Inward});
@@ -115,8 +112,7 @@ void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, co
     const TAngleMark right = PaperAngleMark(xc + 1.5 * UX + 270, yB + 600, shape->beta, +1);
     DrawAngleMark(surface, PlaceAngleMark(surface, labels, right, text.beta), text.beta);
 
-    const TPoint cmAt =
-        labels.PlaceText(surface, {T(xc + 6 * UX), yB + 600}, "[cm]", {Inward}, {Up, Down});
+    const TPoint cmAt = labels.PlaceText(surface, {T(xc + 6 * UX), yB + 600}, "[cm]", {Inward}, {Up, Down});
     surface.TextOut(cmAt.x, cmAt.y, "[cm]");
 
     // Flow depth, right of whichever reaches further: water surface or ground.
@@ -125,8 +121,7 @@ void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, co
     Line(surface, xh + 18, ySurface, xc + p.wR + 15, ySurface);
     Line(surface, xh + 18, yB, xc + p.hb + 30, yB);
     const int w = screenTextWidth ? screenTextWidth(text.h) : 0;
-    const TPoint hAt = labels.PlaceText(surface, {xh - 18 * w, ySurface + p.yW / 2 - 15}, text.h,
-                                        {Down, Up}, {Inward});
+    const TPoint hAt = labels.PlaceText(surface, {xh - 18 * w, ySurface + p.yW / 2 - 15}, text.h, {Down, Up}, {Inward});
     surface.TextOut(hAt.x, hAt.y, text.h);
 }
 
@@ -136,11 +131,10 @@ TPrintout ChannelPrintout(const TChannelSketch& sketch, const TResultLines& line
     printout.kind = TPrintoutKind::Channel;
     for (int i = 1; i <= 20; ++i)
         printout.rows.push_back(lines.Line(i));
-    printout.drawing = [sketch, width = std::move(screenTextWidth)](TDrawSurface& surface,
-                                                                     const TPageLayout& layout) {
+    printout.drawing = [sketch, width = std::move(screenTextWidth)](TDrawSurface& surface, const TPageLayout& layout) {
         DrawChannelPrintout(surface, sketch, layout.DrawingBox, layout.UX, width);
     };
     return printout;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -19,11 +19,10 @@ using TScreenTextWidth = std::function<int(std::string_view)>;
 // Numbers that give no finite picture print the example channel's shape under
 // their labels, as the window sketch shows them; labels that would cover one
 // another or leave the box move as on the window.
-void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, const TPageRect& drawingBox,
-                         double UX, const TScreenTextWidth& screenTextWidth);
+void DrawChannelPrintout(TDrawSurface& surface, const TChannelSketch& sketch, const TPageRect& drawingBox, double UX,
+                         const TScreenTextWidth& screenTextWidth);
 
 // The page content for PrintReport, from the values at the time of the call.
-TPrintout ChannelPrintout(const TChannelSketch& sketch, const TResultLines& lines,
-                          TScreenTextWidth screenTextWidth);
+TPrintout ChannelPrintout(const TChannelSketch& sketch, const TResultLines& lines, TScreenTextWidth screenTextWidth);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int FullDepth = 480;  // inner diameter on paper
 
-} // namespace
+}  // namespace
 
 void DrawCirclePrintout(TDrawSurface& surface, const TCircleSketch& sketch, const TPageRect& box)
 {
@@ -65,4 +65,4 @@ TPrintout CirclePrintout(const TCircleSketch& sketch, const TResultLines& lines)
     return printout;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

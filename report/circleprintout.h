@@ -15,4 +15,4 @@ void DrawCirclePrintout(TDrawSurface& surface, const TCircleSketch& sketch, cons
 // The page content for PrintReport, from the values at the time of the call.
 TPrintout CirclePrintout(const TCircleSketch& sketch, const TResultLines& lines);
 
-} // namespace fluvara
+}  // namespace fluvara

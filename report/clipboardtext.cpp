@@ -29,4 +29,4 @@ std::string CircleClipboardText(const TResultLines& lines)
 
 std::string ChannelClipboardText(const TResultLines& lines) { return ClipboardText(lines, 22, ChannelCopyLimit); }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -25,4 +25,4 @@ std::string CircleClipboardText(const TResultLines& lines);
 // the closing separator and the flow regime.
 std::string ChannelClipboardText(const TResultLines& lines);
 
-} // namespace fluvara
+}  // namespace fluvara

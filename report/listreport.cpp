@@ -102,7 +102,7 @@ void PrintRow(TDrawSurface& surface, const TListTable& table, const std::vector<
     }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> WrapCell(TDrawSurface& surface, const std::string& text, int width)
 {
@@ -215,8 +215,7 @@ std::size_t PrintListReport(TPagedSurface& pages, const TListReportFrame& frame,
         pages.SetFontSize(10);
         surface.TextOut(f.left, f.titleTop, frame.title);
         surface.TextOut(f.left, f.footerTop, frame.applicationTitle + "  " + DateText(frame.date));
-        const std::string number =
-            "Seite " + std::to_string(p + 1) + " von " + std::to_string(pageCount);
+        const std::string number = "Seite " + std::to_string(p + 1) + " von " + std::to_string(pageCount);
         surface.TextOut(f.right - surface.TextWidth(number), f.footerTop, number);
         Rule(surface, f.left, f.right, f.footerRule);
 
@@ -233,4 +232,4 @@ std::size_t PrintListReport(TPagedSurface& pages, const TListReportFrame& frame,
     return pageCount;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -24,7 +24,6 @@ struct TListReportFrame {
     TCalendarDate date;
 };
 
-
 // Cuts a cell into lines no wider than width: at blanks where it can, inside a word where it must.
 std::vector<std::string> WrapCell(TDrawSurface& surface, const std::string& text, int width);
 
@@ -32,4 +31,4 @@ std::vector<std::string> WrapCell(TDrawSurface& surface, const std::string& text
 // Returns the number of pages.
 std::size_t PrintListReport(TPagedSurface& pages, const TListReportFrame& frame, const TListTable& table);
 
-} // namespace fluvara
+}  // namespace fluvara

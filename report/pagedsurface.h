@@ -19,4 +19,4 @@ public:
     virtual void NewPage() = 0;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

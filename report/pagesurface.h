@@ -28,4 +28,4 @@ public:
     virtual void SetFontSize(int points) = 0;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

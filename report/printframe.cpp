@@ -22,7 +22,7 @@ void Box(TDrawSurface& surface, const TPageRect& r)
     surface.Polygon(corners);
 }
 
-} // namespace
+}  // namespace
 
 TPageLayout ComputePageLayout(TPrintoutKind kind, int W, int H)
 {
@@ -100,8 +100,7 @@ bool PrintReport(TPageSurface& page, const TPrintRequest& request, const TPrinto
     surface.TextOut(textX, T(titleY + layout.LineStep), titles.line2);
     const double rowY = layout.LinesBox.top + 0.015 * H;
     for (std::size_t k = 0; k < printout.rows.size(); ++k)
-        surface.TextOut(layout.LinesBox.left + 100, T(rowY + static_cast<int>(k) * layout.LineStep),
-                        printout.rows[k]);
+        surface.TextOut(layout.LinesBox.left + 100, T(rowY + static_cast<int>(k) * layout.LineStep), printout.rows[k]);
 
     const TPageRect& frame = layout.PageFrame;
     const int pageNumberX = frame.left + (frame.right - frame.left) / 2 - 100;
@@ -117,4 +116,4 @@ bool PrintReport(TPageSurface& page, const TPrintRequest& request, const TPrinto
     return true;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -25,10 +25,10 @@ enum class TPrintoutKind { Circle, Channel };
 
 // Positions on the page of one print job, from its printable size.
 struct TPageLayout {
-    int W = 0;         // page width, device pixels
-    int H = 0;         // page height
-    double UX = 0;     // PageUnitX
-    double UY = 0;     // PageUnitY
+    int W = 0;      // page width, device pixels
+    int H = 0;      // page height
+    double UX = 0;  // PageUnitX
+    double UY = 0;  // PageUnitY
     TPageRect PageFrame;
     TPageRect TitleBox;
     TPageRect LinesBox;
@@ -73,7 +73,7 @@ struct TPrintRequest {
 // The part of the page that differs between the two reports.
 struct TPrintout {
     TPrintoutKind kind = TPrintoutKind::Circle;
-    std::vector<std::string> rows;  // result lines, one per printed row
+    std::vector<std::string> rows;                                   // result lines, one per printed row
     std::function<void(TDrawSurface&, const TPageLayout&)> drawing;  // the cross-section
 };
 
@@ -81,4 +81,4 @@ struct TPrintout {
 // printer dialog is cancelled.
 bool PrintReport(TPageSurface& page, const TPrintRequest& request, const TPrintout& printout);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -12,7 +12,8 @@ constexpr std::size_t MaxNameChars = 120;
 
 bool Refused(unsigned char c)
 {
-    return c < 0x20 || c == 0x7F || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+    return c < 0x20 || c == 0x7F ||
+        std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 // Blanks at both ends dropped, inner runs of blanks made one, refused characters replaced.
@@ -33,7 +34,7 @@ std::string Clean(std::string_view text)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::string ReportFileName(const TPrintTitles& titles, std::string_view fallback)
 {
@@ -49,4 +50,4 @@ std::string ReportFileName(const TPrintTitles& titles, std::string_view fallback
     return name + ".pdf";
 }
 
-} // namespace fluvara
+}  // namespace fluvara

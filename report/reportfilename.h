@@ -13,4 +13,4 @@ namespace fluvara {
 // with ".pdf"; fallback (".pdf" added) when both lines are blank.
 std::string ReportFileName(const TPrintTitles& titles, std::string_view fallback);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -4,7 +4,7 @@
 
 namespace fluvara {
 
-TResultLines::TResultLines(int count) : lines_(static_cast<std::size_t>(count)) {}
+TResultLines::TResultLines(int count) : lines_(static_cast<std::size_t>(count)) { }
 
 void TResultLines::Set(int index, std::string_view text)
 {
@@ -31,8 +31,8 @@ TResultLines MakeChannelResultLines()
     return lines;
 }
 
-void WriteCircleFullFlowLines(TResultLines& lines, double dEntered, double dUsed, double kb, double Is,
-                              double Qv, double vv)
+void WriteCircleFullFlowLines(TResultLines& lines, double dEntered, double dUsed, double kb, double Is, double Qv,
+                              double vv)
 {
     lines.Set(0, Fmt("%s", DashLine));
     lines.Set(1, Fmt(" %s", "Abflußwerte Kreisprofil                     "));
@@ -92,4 +92,4 @@ void WriteChannelResultLines(TResultLines& lines, const TChannelInput& in, const
     lines.Set(24, Fmt("%s", DashLine));
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -35,8 +35,8 @@ TResultLines MakeChannelResultLines();
 
 // Lines 0 to 10 from a full-flow run; lines 11 to 16 are emptied.
 // dEntered is the diameter as typed, dUsed the clear width of the calculation.
-void WriteCircleFullFlowLines(TResultLines& lines, double dEntered, double dUsed, double kb, double Is,
-                              double Qv, double vv);
+void WriteCircleFullFlowLines(TResultLines& lines, double dEntered, double dUsed, double kb, double Is, double Qv,
+                              double vv);
 
 // Lines 11 to 16 from a partial-flow run; lines 0 to 10 stay.
 void WriteCirclePartialFlowLines(TResultLines& lines, double Qt, double h, double hd, double qq, double vt);
@@ -47,4 +47,4 @@ std::string ChannelRegimeText(TFlowRegime regime);
 // All 25 lines of the channel table, from the inputs and the result of one calculation.
 void WriteChannelResultLines(TResultLines& lines, const TChannelInput& input, const TChannelResult& result);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -34,7 +34,7 @@ TAngleMark ScreenAngleMark(TPoint vertex, double degrees, int direction, TPoint 
     return {{vertex.x + direction * run, vertex.y - rise}, vertex, {vertex.x + direction * 40, vertex.y}, textAt};
 }
 
-} // namespace
+}  // namespace
 
 TAngleMark PlaceAngleMark(TDrawSurface& surface, TLabelLayout& labels, const TAngleMark& mark, std::string_view text)
 {
@@ -42,9 +42,8 @@ TAngleMark PlaceAngleMark(TDrawSurface& surface, TLabelLayout& labels, const TAn
                     std::min({mark.outer.y, mark.vertex.y, mark.legEnd.y}),
                     std::max({mark.outer.x, mark.vertex.x, mark.legEnd.x}) + 1,
                     std::max({mark.outer.y, mark.vertex.y, mark.legEnd.y}) + 1};
-    const TPoint by =
-        labels.Place(legs.United(TextBox(surface, mark.textAt.x, mark.textAt.y, text)), {TMove::Inward},
-                     {TMove::Up, TMove::Down});
+    const TPoint by = labels.Place(legs.United(TextBox(surface, mark.textAt.x, mark.textAt.y, text)), {TMove::Inward},
+                                   {TMove::Up, TMove::Down});
     const auto moved = [by](TPoint point) { return TPoint{point.x + by.x, point.y + by.y}; };
     return {moved(mark.outer), moved(mark.vertex), moved(mark.legEnd), moved(mark.textAt)};
 }
@@ -74,15 +73,15 @@ TChannelLabels ChannelLabels(const TChannelSketch& sketch)
         return {" hp ", " b ", "  l1 ", "  l2 ", "  a  ", "  b  ", " h ", " b-wsp ", " b-profil "};
     const auto length = [](double cm) { return Fmt("%4.1f ", cm); };
     const auto angle = [](double degrees) { return Fmt("%4.1f ° ", degrees); };
-    return {length(sketch.hp), length(sketch.b),    length(sketch.l1),   length(sketch.l2),     angle(sketch.alpha),
+    return {length(sketch.hp),  length(sketch.b), length(sketch.l1),   length(sketch.l2),     angle(sketch.alpha),
             angle(sketch.beta), length(sketch.h), length(sketch.bWsp), length(sketch.bProfil)};
 }
 
 std::optional<TChannelPixels> ScaleChannel(const TChannelSketch& c, const TChannelRoom& room)
 {
     // Written so that NaN fails every test.
-    const bool lengthsValid = c.hp > 0 && c.h > 0 && c.b >= 0 && std::isfinite(c.hp) && std::isfinite(c.h)
-                              && std::isfinite(c.b);
+    const bool lengthsValid =
+        c.hp > 0 && c.h > 0 && c.b >= 0 && std::isfinite(c.hp) && std::isfinite(c.h) && std::isfinite(c.b);
     const bool anglesValid = c.alpha > 0 && c.alpha <= 90 && c.beta > 0 && c.beta <= 90;
     if (!lengthsValid || !anglesValid)
         return std::nullopt;
@@ -121,9 +120,9 @@ std::optional<TChannelPixels> ScaleChannel(const TChannelSketch& c, const TChann
 
     const double s = p.s;
     const double k = room.verticalFactor;
-    const std::array<double, 9> lengths{(half + L1 + 10) * s, (half + L2 + 10) * s, (half + L1) * s,
-                                         (half + L2) * s,      half * s,             c.hp * s * k,
-                                         (half + W1) * s,      (half + W2) * s,      c.h * s * k};
+    const std::array<double, 9> lengths{
+        (half + L1 + 10) * s, (half + L2 + 10) * s, (half + L1) * s, (half + L2) * s, half * s,
+        c.hp * s * k,         (half + W1) * s,      (half + W2) * s, c.h * s * k};
     if (!std::all_of(lengths.begin(), lengths.end(), IsPixelLength))
         return std::nullopt;
     p.eL = T(lengths[0]);
@@ -217,19 +216,16 @@ void DrawChannelSketch(TDrawSurface& surface, const TChannelSketch& sketch, TPoi
     // The labels below and beside the channel, in the face the surface brings along.
     TLabelLayout labels(area, 3);  // half a character
     using enum TMove;
-    const TPoint headingAt =
-        labelsOnly ? labels.PlaceText(surface, {xc - p.eL + 20, cy - 160}, " Bezeichnungen ", {Up, Down}, {Inward})
-                   : TPoint{};
-    const TPoint l1At = labels.PlaceText(surface, {xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57}, text.l1,
-                                         {Left}, {Down, Inward});
-    const TPoint l2At = labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57}, text.l2,
-                                         {Right}, {Down, Inward});
-    const TPoint bProfilAt =
-        labels.PlaceText(surface, {xc - 10, cy + 87}, text.bProfil, {Down}, {Up, Inward});
-    const TPoint bWspAt =
-        labels.PlaceText(surface, {xc - 10, ySurface - 60}, text.bWsp, {Up}, {Down, Inward});
-    const TPoint hpAt = labels.PlaceText(surface, {xc - p.eL + 5, cy - p.yP + p.yP / 2}, text.hp,
-                                         {Down, Up}, {Inward});
+    const TPoint headingAt = labelsOnly
+        ? labels.PlaceText(surface, {xc - p.eL + 20, cy - 160}, " Bezeichnungen ", {Up, Down}, {Inward})
+        : TPoint{};
+    const TPoint l1At =
+        labels.PlaceText(surface, {xc - p.tL + (p.tL - p.hb) / 2 - 10, cy + 57}, text.l1, {Left}, {Down, Inward});
+    const TPoint l2At =
+        labels.PlaceText(surface, {xc + p.hb + (p.tR - p.hb) / 2 - 10, cy + 57}, text.l2, {Right}, {Down, Inward});
+    const TPoint bProfilAt = labels.PlaceText(surface, {xc - 10, cy + 87}, text.bProfil, {Down}, {Up, Inward});
+    const TPoint bWspAt = labels.PlaceText(surface, {xc - 10, ySurface - 60}, text.bWsp, {Up}, {Down, Inward});
+    const TPoint hpAt = labels.PlaceText(surface, {xc - p.eL + 5, cy - p.yP + p.yP / 2}, text.hp, {Down, Up}, {Inward});
     // The bottom width gives way last; it keeps clear of the two dimension
     // lines of its rows.
     labels.Reserve({xc - p.tL, cy + 46, xc + p.tR + 1, cy + 55});
@@ -296,8 +292,7 @@ void DrawChannelSketch(TDrawSurface& surface, const TChannelSketch& sketch, TPoi
     surface.SetFontName("Arial");
 
     surface.SetBrushColor(Silver);
-    const TPoint cmAt =
-        labels.PlaceText(surface, {cx - 20, cy + 130}, "[ cm ]", {Inward}, {Down, Up});
+    const TPoint cmAt = labels.PlaceText(surface, {cx - 20, cy + 130}, "[ cm ]", {Inward}, {Down, Up});
     surface.TextOut(cmAt.x, cmAt.y, "[ cm ]");
 
     // Flow depth, right of whichever reaches further: water surface or ground.
@@ -307,9 +302,8 @@ void DrawChannelSketch(TDrawSurface& surface, const TChannelSketch& sketch, TPoi
     Line(surface, xh + 6, ySurface, xc + p.wR + 5, ySurface);
     Line(surface, xh + 6, cy, xc + p.hb + 10, cy);
     surface.SetBrushColor(Yellow);
-    const TPoint hAt =
-        labels.PlaceText(surface, {xh - 35, ySurface + p.yW / 2 - 5}, text.h, {Down, Up}, {Inward});
+    const TPoint hAt = labels.PlaceText(surface, {xh - 35, ySurface + p.yW / 2 - 5}, text.h, {Down, Up}, {Inward});
     surface.TextOut(hAt.x, hAt.y, text.h);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -64,8 +64,8 @@ struct TChannelRoom {
 // The channel's lengths in pixels, measured from its axis (widths) or from
 // its bottom (heights).
 struct TChannelPixels {
-    double s = 0;       // scale in pixels per cm
-    bool wide = false;  // the water surface is the binding width and is centred
+    double s = 0;        // scale in pixels per cm
+    bool wide = false;   // the water surface is the binding width and is centred
     int eL = 0, eR = 0;  // outer ends of the ground's top
     int tL = 0, tR = 0;  // top corners of the channel
     int hb = 0;          // half bottom
@@ -111,7 +111,7 @@ void DrawChannelBody(TDrawSurface& surface, const TChannelPixels& p, int xc, int
 // An angle mark: a leg rising at the bank's angle to its vertex, a
 // horizontal leg pointing away from the channel, and the angle's label.
 struct TAngleMark {
-    TPoint outer;   // the rising leg's outer end
+    TPoint outer;  // the rising leg's outer end
     TPoint vertex;
     TPoint legEnd;  // the horizontal leg's end
     TPoint textAt;
@@ -128,4 +128,4 @@ void DrawAngleMark(TDrawSurface& surface, const TAngleMark& mark, std::string_vi
 // the area move as TLabelLayout places them.
 void DrawChannelSketch(TDrawSurface& surface, const TChannelSketch& sketch, TPoint centre, TRect bevel);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -13,7 +13,7 @@ namespace {
 
 constexpr double k = 0.9;  // the circle is drawn 10 % lower than wide
 
-} // namespace
+}  // namespace
 
 int CircleFillPixels(const TCircleSketch& sketch, int fullPixels)
 {
@@ -116,4 +116,4 @@ void DrawDimArrows(TDrawSurface& surface, char device, int x1, int y1, int x2, i
     }
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -30,4 +30,4 @@ void DrawCircleSketch(TDrawSurface& surface, const TCircleSketch& sketch, TPoint
 // points draws nothing.
 void DrawDimArrows(TDrawSurface& surface, char device, int x1, int y1, int x2, int y2);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -73,4 +73,4 @@ inline void Line(TDrawSurface& surface, int x1, int y1, int x2, int y2)
     surface.LineTo(x2, y2);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

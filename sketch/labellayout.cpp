@@ -19,9 +19,9 @@ TBox TextBox(TDrawSurface& surface, int x, int y, std::string_view text)
 bool TLabelLayout::Free(const TBox& box, int gap) const
 {
     const TBox spaced{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap};
-    return box.Within(area_)
-           && std::none_of(placed_.begin(), placed_.end(), [&](const TBox& other) { return spaced.Overlaps(other); })
-           && std::none_of(reserved_.begin(), reserved_.end(), [&](const TBox& line) { return box.Overlaps(line); });
+    return box.Within(area_) &&
+        std::none_of(placed_.begin(), placed_.end(), [&](const TBox& other) { return spaced.Overlaps(other); }) &&
+        std::none_of(reserved_.begin(), reserved_.end(), [&](const TBox& line) { return box.Overlaps(line); });
 }
 
 std::optional<TPoint> TLabelLayout::Search(const TBox& box, std::initializer_list<TMove> moves) const
@@ -31,11 +31,21 @@ std::optional<TPoint> TLabelLayout::Search(const TBox& box, std::initializer_lis
     for (const TMove move : moves) {
         TPoint step{0, 0};
         switch (move) {
-        case TMove::Left: step.x = -1; break;
-        case TMove::Right: step.x = 1; break;
-        case TMove::Up: step.y = -1; break;
-        case TMove::Down: step.y = 1; break;
-        case TMove::Inward: step.x = box.left + box.right < area_.left + area_.right ? 1 : -1; break;
+        case TMove::Left:
+            step.x = -1;
+            break;
+        case TMove::Right:
+            step.x = 1;
+            break;
+        case TMove::Up:
+            step.y = -1;
+            break;
+        case TMove::Down:
+            step.y = 1;
+            break;
+        case TMove::Inward:
+            step.x = box.left + box.right < area_.left + area_.right ? 1 : -1;
+            break;
         }
         // Along one direction the box comes free where it enters the area or
         // where it has just passed a box placed before; nowhere else.
@@ -54,10 +64,10 @@ std::optional<TPoint> TLabelLayout::Search(const TBox& box, std::initializer_lis
         for (const TBox& line : reserved_)
             distances.push_back(clearing(line));
         const TBox& a = area_;
-        distances.push_back(step.x > 0   ? a.left - box.left
-                            : step.x < 0 ? box.right - a.right
-                            : step.y > 0 ? a.top - box.top
-                                         : box.bottom - a.bottom);
+        distances.push_back(step.x > 0       ? a.left - box.left
+                                : step.x < 0 ? box.right - a.right
+                                : step.y > 0 ? a.top - box.top
+                                             : box.bottom - a.bottom);
         std::sort(distances.begin(), distances.end());
         for (const int d : distances) {
             if (d <= 0 || (best && d >= bestDistance))
@@ -102,4 +112,4 @@ int AxisWithin(int xc, int leftReach, int rightReach, const TBox& area)
     return std::clamp(xc, lowest, highest);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

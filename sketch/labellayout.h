@@ -43,7 +43,7 @@ enum class TMove { Left, Right, Up, Down, Inward };
 class TLabelLayout {
 public:
     // A label that has to move keeps gap pixels from the labels placed before.
-    TLabelLayout(const TBox& area, int gap) : area_(area), gap_(gap) {}
+    TLabelLayout(const TBox& area, int gap) : area_(area), gap_(gap) { }
 
     // The shift that puts box inside the area, clear of every box placed
     // before: none when it already is; otherwise the least distance along one
@@ -76,4 +76,4 @@ private:
 // a picture wider than the area is centred on it.
 int AxisWithin(int xc, int leftReach, int rightReach, const TBox& area);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -39,8 +39,8 @@ std::string FixedText(double value, int precision)
 {
     // A double needs at most 309 integer digits; the precision is small.
     std::vector<char> buffer(340 + static_cast<std::size_t>(precision));
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, precision);
+    auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, precision);
     if (ec != std::errc())
         return "?";
     return std::string(buffer.data(), end);
@@ -50,8 +50,8 @@ std::string IntegerText(long long value, int precision)
 {
     std::array<char, 32> buffer{};
     const bool negative = value < 0;
-    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
-                                            : static_cast<unsigned long long>(value);
+    unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
     std::string digits(buffer.data(), ec == std::errc() ? end : buffer.data());
     if (precision > static_cast<int>(digits.size()))
@@ -59,7 +59,7 @@ std::string IntegerText(long long value, int precision)
     return negative ? "-" + digits : digits;
 }
 
-} // namespace
+}  // namespace
 
 std::size_t Utf8Length(std::string_view text)
 {
@@ -126,8 +126,7 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
             if (const double* v = std::get_if<double>(&value))
                 Pad(out, FixedText(*v, conv.precision < 0 ? 6 : conv.precision), conv, true);
             else if (const long long* n = std::get_if<long long>(&value))
-                Pad(out, FixedText(static_cast<double>(*n), conv.precision < 0 ? 6 : conv.precision),
-                    conv, true);
+                Pad(out, FixedText(static_cast<double>(*n), conv.precision < 0 ? 6 : conv.precision), conv, true);
             else
                 used = false;
             break;
@@ -155,4 +154,4 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
     return out;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -15,12 +15,12 @@ namespace fluvara {
 
 class FormatArg {
 public:
-    FormatArg(double v) : value_(v) {}
-    FormatArg(int v) : value_(static_cast<long long>(v)) {}
-    FormatArg(long long v) : value_(v) {}
-    FormatArg(const char* v) : value_(std::string_view(v)) {}
-    FormatArg(std::string_view v) : value_(v) {}
-    FormatArg(const std::string& v) : value_(std::string_view(v)) {}
+    FormatArg(double v) : value_(v) { }
+    FormatArg(int v) : value_(static_cast<long long>(v)) { }
+    FormatArg(long long v) : value_(v) { }
+    FormatArg(const char* v) : value_(std::string_view(v)) { }
+    FormatArg(std::string_view v) : value_(v) { }
+    FormatArg(const std::string& v) : value_(std::string_view(v)) { }
 
     const std::variant<double, long long, std::string_view>& value() const { return value_; }
 
@@ -46,4 +46,4 @@ std::size_t Utf8Length(std::string_view text);
 // The first maxChars characters of a UTF-8 text.
 std::string Utf8Left(std::string_view text, std::size_t maxChars);
 
-} // namespace fluvara
+}  // namespace fluvara

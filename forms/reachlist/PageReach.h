@@ -14,4 +14,4 @@ struct TPageReach {
     std::vector<std::string> fields;  // one text per input field of the kind, in the core's order
 };
 
-} // namespace fluvara
+}  // namespace fluvara

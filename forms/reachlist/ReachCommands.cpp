@@ -20,8 +20,7 @@ void TEditCellsCommand::undo() { model_.ApplyCells(changes_, false); }
 TInsertRowsCommand::TInsertRowsCommand(TReachTableModel& model, int row, std::vector<TRowTexts> rows,
                                        const QString& text, QUndoCommand* parent)
     : QUndoCommand(text, parent), model_(model), row_(row), rows_(std::move(rows))
-{
-}
+{ }
 
 void TInsertRowsCommand::redo() { model_.InsertRows(row_, rows_); }
 
@@ -58,8 +57,9 @@ void TRemoveRowsCommand::undo()
         std::size_t end = begin + 1;
         while (end < rows_.size() && rows_[end - 1] + 1 == rows_[end])
             ++end;
-        model_.InsertRows(rows_[begin], {texts_.begin() + static_cast<std::ptrdiff_t>(begin),
-                                         texts_.begin() + static_cast<std::ptrdiff_t>(end)});
+        model_.InsertRows(
+            rows_[begin],
+            {texts_.begin() + static_cast<std::ptrdiff_t>(begin), texts_.begin() + static_cast<std::ptrdiff_t>(end)});
         begin = end;
     }
 }
@@ -70,8 +70,7 @@ TMoveRowsCommand::TMoveRowsCommand(TReachTableModel& model, int first, int count
       first_(first),
       count_(count),
       delta_(delta)
-{
-}
+{ }
 
 void TMoveRowsCommand::redo() { model_.MoveRows(first_, count_, delta_); }
 
@@ -80,8 +79,7 @@ void TMoveRowsCommand::undo() { model_.MoveRows(first_ + delta_, count_, -delta_
 TReplaceListCommand::TReplaceListCommand(TReachTableModel& model, TReachList list, const QString& text,
                                          QUndoCommand* parent)
     : QUndoCommand(text, parent), model_(model), other_(std::move(list))
-{
-}
+{ }
 
 void TReplaceListCommand::redo()
 {
@@ -92,4 +90,4 @@ void TReplaceListCommand::redo()
 
 void TReplaceListCommand::undo() { redo(); }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -63,8 +63,7 @@ private:
 
 class TReplaceListCommand : public QUndoCommand {
 public:
-    TReplaceListCommand(TReachTableModel& model, TReachList list, const QString& text,
-                        QUndoCommand* parent = nullptr);
+    TReplaceListCommand(TReachTableModel& model, TReachList list, const QString& text, QUndoCommand* parent = nullptr);
     void redo() override;
     void undo() override;
 
@@ -73,4 +72,4 @@ private:
     TReachList other_;  // the list not shown at present
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -41,4 +41,4 @@ bool TReachFilterModel::lessThan(const QModelIndex& left, const QModelIndex& rig
     return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

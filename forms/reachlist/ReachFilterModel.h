@@ -22,4 +22,4 @@ private:
     bool problemsOnly_ = false;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

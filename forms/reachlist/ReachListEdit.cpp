@@ -78,8 +78,8 @@ void TReachListWindow::CopyCells()
         const QModelIndex source = Filter(kind).mapToSource(index);
         std::string text = model.CellText(source.row(), source.column());
         // Results carry decimal points; the spreadsheets read decimal commas.
-        if (!model.IsInputColumn(source.column()) && source.column() != model.StatusColumn()
-            && !IsWordResult(kind, source.column() - model.InputColumnCount()))
+        if (!model.IsInputColumn(source.column()) && source.column() != model.StatusColumn() &&
+            !IsWordResult(kind, source.column() - model.InputColumnCount()))
             text = WithDecimalComma(std::move(text));
         block[static_cast<std::size_t>(index.row() - top)][static_cast<std::size_t>(index.column() - left)] =
             std::move(text);
@@ -251,8 +251,8 @@ void TReachListWindow::ToPage()
     TPageReach reach{model.Kind(), model.List().Fields(static_cast<std::size_t>(row))};
     // A designed reach goes to the verification page with its nominal size.
     const TReachOutcome& outcome = model.Outcome(row);
-    if (reach.kind == TReachKind::Circle && TrimBlanks(reach.fields[CircleD]).empty()
-        && CircleDN < static_cast<int>(outcome.results.size()))
+    if (reach.kind == TReachKind::Circle && TrimBlanks(reach.fields[CircleD]).empty() &&
+        CircleDN < static_cast<int>(outcome.results.size()))
         reach.fields[CircleD] = outcome.results[CircleDN];
     emit ReachToPage(reach);
 }
@@ -284,4 +284,4 @@ void TReachListWindow::AddReach(const TPageReach& reach)
     SelectRows(at, 1);
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -74,15 +74,15 @@ std::string ReadWhole(const QString& path)
 void WriteWhole(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
-        || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !file.commit())
         throw std::runtime_error("Die Datei kann nicht geschrieben werden: " + file.errorString().toStdString());
 }
 
 QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
-} // namespace
+}  // namespace
 
 QString TReachListWindow::RecoveryPath()
 {
@@ -190,7 +190,8 @@ bool TReachListWindow::SaveProject(const QString& path)
     try {
         WriteWhole(path, ProjectText(Project()));
     } catch (const std::exception& e) {
-        Warn(QString("Das Projekt „%1“ kann nicht gespeichert werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
+        Warn(QString("Das Projekt „%1“ kann nicht gespeichert werden:\n%2")
+                 .arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
@@ -438,4 +439,4 @@ bool TReachListWindow::OfferRecoveryCopy()
     return true;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -34,8 +34,8 @@ QTableView* MakeView(const char* name, QAbstractItemModel* model, QWidget* paren
     // Fixed row heights: the view never measures the rows, however many there are.
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                          | QAbstractItemView::AnyKeyPressed);
+    view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setTabKeyNavigation(false);
     view->setWordWrap(false);
@@ -49,12 +49,12 @@ void SizeColumns(QTableView* view, const TReachTableModel& model)
     for (int c = 0; c < model.columnCount(); ++c) {
         const QString name = model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         const int chars = c == model.StatusColumn() ? 34 : (c == model.FieldColumn(NameField(model.Kind())) ? 12 : 7);
-        view->setColumnWidth(c, std::max(metrics.horizontalAdvance(name) + 24,
-                                         metrics.horizontalAdvance(QString(chars, QChar('0')))));
+        view->setColumnWidth(
+            c, std::max(metrics.horizontalAdvance(name) + 24, metrics.horizontalAdvance(QString(chars, QChar('0')))));
     }
 }
 
-} // namespace
+}  // namespace
 
 TReachListWindow::TReachListWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -96,12 +96,9 @@ TReachListWindow::TReachListWindow(QWidget* parent)
 
     for (TReachKind kind : {TReachKind::Circle, TReachKind::Channel}) {
         QTableView* view = View(kind);
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                &TReachListWindow::ShowCellMessage);
-        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                &TReachListWindow::UpdateActions);
-        connect(view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-                &TReachListWindow::UpdateActions);
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, &TReachListWindow::ShowCellMessage);
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TReachListWindow::UpdateActions);
+        connect(view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &TReachListWindow::UpdateActions);
         connect(&Model(kind), &TReachTableModel::RowRecalculated, this,
                 [this, kind](int row) { RowRecalculated(kind, row); });
         for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
@@ -178,8 +175,7 @@ void TReachListWindow::CreateActions()
     connect(Action("SaveAction", "&Speichern", QKeySequence::Save), &QAction::triggered, this, &TReachListWindow::Save);
     connect(Action("SaveAsAction", "Speichern &unter…", QKeySequence("Ctrl+Shift+S")), &QAction::triggered, this,
             &TReachListWindow::SaveAs);
-    connect(Action("ImportCsvAction", "CSV &importieren…"), &QAction::triggered, this,
-            &TReachListWindow::ImportChosen);
+    connect(Action("ImportCsvAction", "CSV &importieren…"), &QAction::triggered, this, &TReachListWindow::ImportChosen);
     connect(Action("ExportCsvAction", "CSV &exportieren…"), &QAction::triggered, this,
             &TReachListWindow::ExportCsvChosen);
     connect(Action("ExportXlsxAction", "E&xcel-Datei exportieren…"), &QAction::triggered, this,
@@ -187,8 +183,7 @@ void TReachListWindow::CreateActions()
     connect(Action("PrintAction", "&Drucken…", QKeySequence::Print), &QAction::triggered, this,
             &TReachListWindow::PrintList);
     connect(Action("PdfAction", "Als &PDF speichern…"), &QAction::triggered, this, &TReachListWindow::PdfChosen);
-    connect(Action("CloseAction", "S&chließen", QKeySequence("Ctrl+W")), &QAction::triggered, this,
-            &QWidget::close);
+    connect(Action("CloseAction", "S&chließen", QKeySequence("Ctrl+W")), &QAction::triggered, this, &QWidget::close);
 
     QAction* undo = undo_.createUndoAction(this, "&Rückgängig");
     undo->setObjectName("UndoAction");
@@ -238,14 +233,14 @@ void TReachListWindow::CreateMenus()
     recentMenu_ = file->addMenu("&Zuletzt geöffnet");
     recentMenu_->setObjectName("RecentMenu");
     connect(recentMenu_, &QMenu::aboutToShow, this, &TReachListWindow::FillRecentMenu);
-    for (const char* name : {"SaveAction", "SaveAsAction", "", "ImportCsvAction", "ExportCsvAction",
-                             "ExportXlsxAction", "", "PrintAction", "PdfAction", "", "CloseAction"})
+    for (const char* name : {"SaveAction", "SaveAsAction", "", "ImportCsvAction", "ExportCsvAction", "ExportXlsxAction",
+                             "", "PrintAction", "PdfAction", "", "CloseAction"})
         *name ? static_cast<void>(file->addAction(find(name))) : static_cast<void>(file->addSeparator());
 
     QMenu* edit = menuBar()->addMenu("&Bearbeiten");
-    for (const char* name : {"UndoAction", "RedoAction", "", "CopyAction", "PasteAction", "ClearCellsAction", "",
-                             "AppendRowAction", "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction",
-                             "MoveUpAction", "MoveDownAction"})
+    for (const char* name :
+         {"UndoAction", "RedoAction", "", "CopyAction", "PasteAction", "ClearCellsAction", "", "AppendRowAction",
+          "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction", "MoveUpAction", "MoveDownAction"})
         *name ? static_cast<void>(edit->addAction(find(name))) : static_cast<void>(edit->addSeparator());
 
     QMenu* view = menuBar()->addMenu("&Ansicht");
@@ -259,9 +254,9 @@ void TReachListWindow::CreateMenus()
     QToolBar* bar = addToolBar("Zeilen");
     bar->setObjectName("ListToolBar");
     bar->setMovable(false);
-    for (const char* name : {"AppendRowAction", "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction",
-                             "MoveUpAction", "MoveDownAction", "", "ProblemsOnlyAction", "", "ToPageAction",
-                             "FromPageAction"})
+    for (const char* name :
+         {"AppendRowAction", "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction", "MoveUpAction",
+          "MoveDownAction", "", "ProblemsOnlyAction", "", "ToPageAction", "FromPageAction"})
         *name ? static_cast<void>(bar->addAction(find(name))) : static_cast<void>(bar->addSeparator());
 }
 
@@ -281,8 +276,8 @@ void TReachListWindow::UpdateTitle()
 void TReachListWindow::UpdateActions()
 {
     const TReachKind kind = CurrentKind();
-    const bool sorted = View(kind)->horizontalHeader()->sortIndicatorSection() >= 0
-                        && View(kind)->horizontalHeader()->sortIndicatorSection() < Model(kind).columnCount();
+    const bool sorted = View(kind)->horizontalHeader()->sortIndicatorSection() >= 0 &&
+        View(kind)->horizontalHeader()->sortIndicatorSection() < Model(kind).columnCount();
     const bool rows = !SelectedRows().empty();
     const bool moveable = rows && !sorted && !Filter(kind).ProblemsOnly();
     findChild<QAction*>("DeleteRowsAction")->setEnabled(rows);
@@ -345,4 +340,4 @@ void TReachListWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -152,4 +152,4 @@ private:
     std::unique_ptr<QPrinter> printer_;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -18,7 +18,7 @@ const QColor ResultColour(242, 242, 242);
 
 QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-} // namespace
+}  // namespace
 
 std::optional<double> NumberOfText(std::string_view text)
 {
@@ -38,8 +38,7 @@ std::optional<double> NumberOfText(std::string_view text)
 
 TReachTableModel::TReachTableModel(TReachKind kind, QObject* parent)
     : QAbstractTableModel(parent), list_(EmptyList(kind))
-{
-}
+{ }
 
 TRowState TReachTableModel::State(int row) const
 {
@@ -55,7 +54,7 @@ int TReachTableModel::FieldColumn(int field) const
 {
     const auto& columns = list_.layout.fieldColumn;
     return field >= 0 && static_cast<std::size_t>(field) < columns.size() ? columns[static_cast<std::size_t>(field)]
-                                                                            : -1;
+                                                                          : -1;
 }
 
 int TReachTableModel::ErrorField(int column) const
@@ -70,8 +69,7 @@ int TReachTableModel::ErrorField(int column) const
 bool TReachTableModel::IsNumericColumn(int column) const
 {
     if (!IsInputColumn(column))
-        return column != StatusColumn()
-               && !IsWordResult(Kind(), column - InputColumnCount());
+        return column != StatusColumn() && !IsWordResult(Kind(), column - InputColumnCount());
     const int field = ErrorField(column);
     return field >= 0 && field != NameField(Kind());
 }
@@ -268,4 +266,4 @@ bool TReachTableModel::setData(const QModelIndex& index, const QVariant& value, 
     return true;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

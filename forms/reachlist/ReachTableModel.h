@@ -95,4 +95,4 @@ private:
 // A text typed with a comma or a point as a number; nothing for other texts.
 std::optional<double> NumberOfText(std::string_view text);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -91,4 +91,4 @@ std::string WithDecimalComma(std::string text)
     return text;
 }
 
-} // namespace fluvara
+}  // namespace fluvara

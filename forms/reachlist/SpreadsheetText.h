@@ -20,4 +20,4 @@ std::string SpreadsheetText(const TCellBlock& block);
 // A number with a decimal point as German spreadsheets read it: "12.5" → "12,5".
 std::string WithDecimalComma(std::string text);
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -34,10 +34,10 @@ void ProgramIconTest::showsThePartlyFilledPipe()
 {
     // Down the vertical centre line: wall, empty bore, water below 0.6 of the bore.
     const QImage image = QImage(":/icon/256.png").convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(image.pixelColor(2, 2).alpha(), 0);                     // outside the pipe
-    QCOMPARE(image.pixelColor(128, 24).name(), QString("#aaa091"));  // concrete wall
-    QCOMPARE(image.pixelColor(128, 80).name(), QString("#ffffff"));  // air in the bore
-    QCOMPARE(image.pixelColor(128, 160).name(), QString("#3c82dc")); // water
+    QCOMPARE(image.pixelColor(2, 2).alpha(), 0);                      // outside the pipe
+    QCOMPARE(image.pixelColor(128, 24).name(), QString("#aaa091"));   // concrete wall
+    QCOMPARE(image.pixelColor(128, 80).name(), QString("#ffffff"));   // air in the bore
+    QCOMPARE(image.pixelColor(128, 160).name(), QString("#3c82dc"));  // water
     // The water surface lies at 13.9 of 32 units, the bore from 5.5 to 26.5.
     QCOMPARE(image.pixelColor(128, 13.9 * 8 - 10).name(), QString("#ffffff"));
     QCOMPARE(image.pixelColor(128, 13.9 * 8 + 10).name(), QString("#3c82dc"));

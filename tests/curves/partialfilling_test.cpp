@@ -17,7 +17,7 @@ struct PipeCase {
     double Qt;  // l/s; < 0: the full-flow discharge itself
 };
 
-class FillingCurveThroughResult : public ::testing::TestWithParam<PipeCase> {};
+class FillingCurveThroughResult : public ::testing::TestWithParam<PipeCase> { };
 
 // The page's partial-flow result is a point of the curve: same angle, same
 // h/d and vt to the bit, Qt/Qv within the search's tolerance of 0.0001 l/s.
@@ -42,13 +42,13 @@ TEST_P(FillingCurveThroughResult, SamePointAsThePartialFlowSearch)
     EXPECT_LT(at->phi, curve.maximum.phi);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pipes, FillingCurveThroughResult,
-    ::testing::Values(PipeCase{300, 1.5, 5, false, 40}, PipeCase{300, 1.5, 5, false, -1},
-                      PipeCase{300, 1.5, 5, true, 12.5}, PipeCase{1000, 0.75, 2, false, 1},
-                      PipeCase{1000, 0.75, 2, false, 1138.86}, PipeCase{3000, 0.25, 500, false, 1},
-                      PipeCase{3000, 0.25, 500, false, -1}, PipeCase{3000, 1.5, 500, false, 296784.21},
-                      PipeCase{150, 0.25, 40, true, 20}, PipeCase{800, 1.5, 0.1, false, 100}));
+INSTANTIATE_TEST_SUITE_P(Pipes, FillingCurveThroughResult,
+                         ::testing::Values(PipeCase{300, 1.5, 5, false, 40}, PipeCase{300, 1.5, 5, false, -1},
+                                           PipeCase{300, 1.5, 5, true, 12.5}, PipeCase{1000, 0.75, 2, false, 1},
+                                           PipeCase{1000, 0.75, 2, false, 1138.86}, PipeCase{3000, 0.25, 500, false, 1},
+                                           PipeCase{3000, 0.25, 500, false, -1},
+                                           PipeCase{3000, 1.5, 500, false, 296784.21},
+                                           PipeCase{150, 0.25, 40, true, 20}, PipeCase{800, 1.5, 0.1, false, 100}));
 
 // Read the other way round: the search for the discharge of a curve point
 // ends at that point's filling.
@@ -103,7 +103,7 @@ double AngleOfTheMaximum()
     return 0.5 * (lo + hi) * 180 / Pi;
 }
 
-class FillingCurveMaximum : public ::testing::TestWithParam<PipeCase> {};
+class FillingCurveMaximum : public ::testing::TestWithParam<PipeCase> { };
 
 TEST_P(FillingCurveMaximum, WhereTheSegmentFormulasPutIt)
 {
@@ -134,5 +134,5 @@ TEST(FillingCurve, AngleOfFillingInvertsTheFillingHeight)
     EXPECT_NEAR(AngleOfFilling(100), 360, 1e-9);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

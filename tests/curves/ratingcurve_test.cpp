@@ -26,12 +26,12 @@ const ChannelCase Channels[] = {
     {"River", {99000, 0.5, 30, 25, 25, 2000, 900, BySlope(2), BySlope(2)}},
 };
 
-class RatingCurveTest : public ::testing::TestWithParam<ChannelCase> {};
+class RatingCurveTest : public ::testing::TestWithParam<ChannelCase> { };
 
 const TRatingPoint& PointAt(const TRatingCurve& curve, double Q)
 {
-    const auto at = std::find_if(curve.points.begin(), curve.points.end(),
-                                 [&](const TRatingPoint& p) { return p.Q == Q; });
+    const auto at =
+        std::find_if(curve.points.begin(), curve.points.end(), [&](const TRatingPoint& p) { return p.Q == Q; });
     if (at == curve.points.end())
         throw std::runtime_error("no point at Q " + std::to_string(Q));
     return *at;
@@ -135,5 +135,5 @@ TEST(BankfullDischarge, ManningStricklerAtTheProfileHeight)
     EXPECT_NEAR(Q, 30 * std::pow(1.0 / 3, 2.0 / 3) * std::sqrt(0.001) * 1000, 1e-9);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

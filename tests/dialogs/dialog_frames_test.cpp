@@ -41,14 +41,10 @@ struct TFrame {
 };
 
 const TFrame Frames[] = {
-    {"AboutForm", "Info", 362, 254},
-    {"ClipForm", "  Inhalt der Zwischenablage", 553, 447},
-    {"GBemForm", "  Gerinne", 453, 263},
-    {"HeadLineForm", "  Kopfzeile", 563, 179},
-    {"kbForm", "  kb-Werte", 492, 419},
-    {"kstForm", "  kst-Werte  ", 531, 470},
-    {"NBemForm", "  Kreisprofil", 452, 212},
-    {"TheoForm", " Erläuterungen", 654, 493},
+    {"AboutForm", "Info", 362, 254},         {"ClipForm", "  Inhalt der Zwischenablage", 553, 447},
+    {"GBemForm", "  Gerinne", 453, 263},     {"HeadLineForm", "  Kopfzeile", 563, 179},
+    {"kbForm", "  kb-Werte", 492, 419},      {"kstForm", "  kst-Werte  ", 531, 470},
+    {"NBemForm", "  Kreisprofil", 452, 212}, {"TheoForm", " Erläuterungen", 654, 493},
 };
 
 // Width and height -1: only the position is fixed, the size follows the text.
@@ -71,7 +67,9 @@ const TControl Controls[] = {
     {"TheoForm", "TheoREdit", {16, 16, 617, 409}, nullptr},
     {"TheoForm", "TheoBtn", {288, 448, 96, 25}, "&Schließen"},
     {"HeadLineForm", "Bevel1", {8, 8, 545, 105}, nullptr},
-    {"HeadLineForm", "StaticText1", {32, 16, -1, -1},
+    {"HeadLineForm",
+     "StaticText1",
+     {32, 16, -1, -1},
      "Hier können Sie z.B. Ihre Firmenbezeichnung eingeben, ändern oder löschen "},
     {"HeadLineForm", "HLineEdit", {24, 48, 513, 24}, nullptr},
     {"HeadLineForm", "StaticText2", {32, 80, -1, -1}, "Sie erscheint als Kopfzeile im Ausdruck "},
@@ -155,7 +153,7 @@ bool Centred(const QRect& window, const QRect& screen)
     return std::abs(left - right) <= 1 && std::abs(top - bottom) <= 1;
 }
 
-} // namespace
+}  // namespace
 
 class DialogFramesTest : public QObject {
     Q_OBJECT
@@ -226,8 +224,11 @@ private slots:
             QCOMPARE(widget->palette().color(QPalette::Base), QColor(192, 192, 192));
             QCOMPARE(widget->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
         }
-        for (const auto& [dialog, field] : {std::pair{"HeadLineForm", "HLineEdit"}, {"NBemForm", "NBemEdit1"},
-                                            {"NBemForm", "NSEdit"}, {"GBemForm", "GBemEdit1"}, {"GBemForm", "GSEdit"}}) {
+        for (const auto& [dialog, field] : {std::pair{"HeadLineForm", "HLineEdit"},
+                                            {"NBemForm", "NBemEdit1"},
+                                            {"NBemForm", "NSEdit"},
+                                            {"GBemForm", "GBemEdit1"},
+                                            {"GBemForm", "GSEdit"}}) {
             const QPalette palette = Find<QWidget>(DialogNamed(dialog), field)->palette();
             QCOMPARE(palette.color(QPalette::Base), QColor(Qt::white));
             QCOMPARE(palette.color(QPalette::Text), QColor(Qt::black));

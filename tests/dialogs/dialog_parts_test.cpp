@@ -53,7 +53,7 @@ QString Rows(const QTableWidget& grid)
     return rows.join('|');
 }
 
-} // namespace
+}  // namespace
 
 class DialogPartsTest : public QObject {
     Q_OBJECT
@@ -70,7 +70,8 @@ private slots:
         QCOMPARE(dialog.font().pixelSize(), 13);
         const QRect screen = dialog.screen()->availableGeometry();
         // Half the screen less half the dialog, each half rounded down.
-        const QRect expected(screen.left() + screen.width() / 2 - 150, screen.top() + screen.height() / 2 - 99, 301, 199);
+        const QRect expected(screen.left() + screen.width() / 2 - 150, screen.top() + screen.height() / 2 - 99, 301,
+                             199);
         QCOMPARE(dialog.geometry(), expected);
         QVERIFY(Activate(&dialog));
         QCOMPARE(dialog.geometry(), expected);
@@ -100,7 +101,8 @@ private slots:
         grid.setEnabled(false);
         const int widths[] = {64, 287, 78};
         SetUpTableGrid(&grid, widths);
-        QCOMPARE((QList<int>{grid.columnWidth(0), grid.columnWidth(1), grid.columnWidth(2)}), (QList<int>{64, 287, 78}));
+        QCOMPARE((QList<int>{grid.columnWidth(0), grid.columnWidth(1), grid.columnWidth(2)}),
+                 (QList<int>{64, 287, 78}));
         QCOMPARE(grid.palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
         QCOMPARE(grid.palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
     }

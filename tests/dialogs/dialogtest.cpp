@@ -47,4 +47,4 @@ QString Cell(const QTableWidget* grid, int row, int column)
     return item ? item->text() : QStringLiteral("<none>");
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -23,4 +23,4 @@ QString AnyText(const QObject* root, const QString& name);
 // Cell text; "<none>" for a cell that was never filled.
 QString Cell(const QTableWidget* grid, int row, int column);
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -67,7 +67,7 @@ void AnswerMessageBox(QString& text)
     });
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(TBrokenStore)
 

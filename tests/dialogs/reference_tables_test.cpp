@@ -31,7 +31,8 @@ void CheckColumnWidths(const QTableWidget* grid, int column, const std::vector<i
 {
     for (int r = 0; r < int(widthOfRow.size()); ++r)
         QVERIFY2(Cell(grid, r, column).size() == widthOfRow[r],
-                 qPrintable("row " + QString::number(r) + " column " + QString::number(column) + ": '" + Cell(grid, r, column) + "'"));
+                 qPrintable("row " + QString::number(r) + " column " + QString::number(column) + ": '" +
+                            Cell(grid, r, column) + "'"));
 }
 
 struct TKstGroup {
@@ -49,7 +50,7 @@ const TKstGroup KstGroups[] = {
 
 const QString Footnote = QString::fromUtf8(" * = kst-Wert enthält Unregelmäßigkeits-Einflüsse!");
 
-} // namespace
+}  // namespace
 
 class ReferenceTablesTest : public QObject {
     Q_OBJECT
@@ -270,12 +271,14 @@ private slots:
         const std::pair<int, const char*> lines[] = {
             {2, "  Nachweis und Bemessung von Kreisprofilrohren"},
             {4, "  Bei Verwendung des Pauschalkonzeptes ( mit betrieblicher Rauheit kb ) ist folgendes zu beachten :"},
-            {8, "  Der Bemessungsabfluß soll das Abflußvermögen des Kanals nur zu 90 % ausschöpfen "
-                "( Q,Bem =  Q,vorh / 0,9 )."},
+            {8,
+             "  Der Bemessungsabfluß soll das Abflußvermögen des Kanals nur zu 90 % ausschöpfen "
+             "( Q,Bem =  Q,vorh / 0,9 )."},
             {18, "       wenn entweder "},
             {21, "       - die Auslastung des abgehenden Kanals nur 85% des Abflußvermögens beträgt"},
-            {29, "  von h/d = 0,827 ), da bei h/d > 0,827 z.B. durch Zuschlagen der Kanäle infolge mangelnder "
-                 "Belüftung oder"},
+            {29,
+             "  von h/d = 0,827 ), da bei h/d > 0,827 z.B. durch Zuschlagen der Kanäle infolge mangelnder "
+             "Belüftung oder"},
             {34, "  Näheres dazu kann im Arbeitsblatt A110 der ATV nachgelesen werden."},
         };
         for (const auto& [line, expected] : lines)

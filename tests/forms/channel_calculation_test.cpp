@@ -61,10 +61,11 @@ void ChannelCalculationTest::example()
     QVERIFY(sketch.h > 52.2 && sketch.h < 52.3);
     // the labels the sketch writes for these numbers
     const TChannelLabels labels = ChannelLabels(sketch);
-    const std::vector<std::string> texts = {labels.h,    labels.b,  labels.hp,   labels.alpha,  labels.beta,
-                                            labels.l1,   labels.l2, labels.bWsp, labels.bProfil};
-    QCOMPARE(texts, (std::vector<std::string>{"52.2 ", "100.0 ", "100.0 ", "45.0 ° ", "45.0 ° ", "100.0 ", "100.0 ",
-                                              "204.5 ", "300.0 "}));
+    const std::vector<std::string> texts = {labels.h,  labels.b,  labels.hp,   labels.alpha,  labels.beta,
+                                            labels.l1, labels.l2, labels.bWsp, labels.bProfil};
+    QCOMPARE(texts,
+             (std::vector<std::string>{"52.2 ", "100.0 ", "100.0 ", "45.0 ° ", "45.0 ° ", "100.0 ", "100.0 ", "204.5 ",
+                                       "300.0 "}));
 }
 
 void ChannelCalculationTest::channels_data()
@@ -73,25 +74,26 @@ void ChannelCalculationTest::channels_data()
     QTest::addColumn<QStringList>("expected");  // "label=text" or "sketch field=text"
     QTest::newRow("slopes 1:1.5 and 1:2")
         << Entry({"10", "1", "30", "30", "30", "50", "50", "1,5", "2"}, true, true)
-        << QStringList{"GaLabel=33.7 ", "GBSLabel=1.5 ", "GbetaLabel=26.6 ", "GBS2Label=2 ", "GFtLabel= 9.3 ",
-                       "GvLabel=0.16 ", "GhgrLabel= 3.4 ", "GAbfLabel= strömend", "l1Text=75.0 ", "l2Text=100.0 ",
-                       "bProfilText=225.0 ", "bWspText=82.6 ", "GaEdit=", "GbetaEdit="};
-    QTest::newRow("60 and vertical")
-        << Entry({"1000", "1", "40", "25", "25", "200", "80", "60", "90"})
-        << QStringList{"GBSLabel=0.58 ", "GBS2Label=  ", "GFtLabel=76.4 ", "GvLabel=0.59 ", "GkstDLabel=31.0 ",
-                       "GhgrLabel=29.1 ", "GvgrLabel=1.65 ", "GAbfLabel= strömend", "bProfilText=246.2 ",
-                       "l2Text= 0.0 "};
+        << QStringList{"GaLabel=33.7 ",  "GBSLabel=1.5 ", "GbetaLabel=26.6 ",   "GBS2Label=2 ",
+                       "GFtLabel= 9.3 ", "GvLabel=0.16 ", "GhgrLabel= 3.4 ",    "GAbfLabel= strömend",
+                       "l1Text=75.0 ",   "l2Text=100.0 ", "bProfilText=225.0 ", "bWspText=82.6 ",
+                       "GaEdit=",        "GbetaEdit="};
+    QTest::newRow("60 and vertical") << Entry({"1000", "1", "40", "25", "25", "200", "80", "60", "90"})
+                                     << QStringList{"GBSLabel=0.58 ",  "GBS2Label=  ",        "GFtLabel=76.4 ",
+                                                    "GvLabel=0.59 ",   "GkstDLabel=31.0 ",    "GhgrLabel=29.1 ",
+                                                    "GvgrLabel=1.65 ", "GAbfLabel= strömend", "bProfilText=246.2 ",
+                                                    "l2Text= 0.0 "};
     QTest::newRow("two vertical banks overflowing")
         << Entry({"2000", "5", "60", "60", "60", "150", "50", "90", "90"})
-        << QStringList{"GFtLabel=63.9 ", "GAbfLabel= läuft über", "bWspText=150.0 ", "bProfilText=150.0 ",
-                       "GBSLabel=  ", "GBS2Label=  "};
+        << QStringList{"GFtLabel=63.9 ",     "GAbfLabel= läuft über", "bWspText=150.0 ",
+                       "bProfilText=150.0 ", "GBSLabel=  ",           "GBS2Label=  "};
     QTest::newRow("angle and slope, supercritical")
         << Entry({"200", "20", "70", "30", "30", "50", "60", "30", "3"}, false, true)
-        << QStringList{"GbetaLabel=18.4 ", "GBS2Label=3 ", "GFtLabel=17.8 ", "GvLabel=1.22 ", "GkstDLabel=36.5 ",
-                       "GhgrLabel=19.0 ", "GAbfLabel= schießend", "betaText=18.4 ° "};
-    QTest::newRow("smallest depth")
-        << Entry({"1", "500", "100", "100", "100", "3000", "10", "10", "10"})
-        << QStringList{"GFtLabel= 0.0 ", "GhgrLabel= 0.2 ", "GAbfLabel= schießend", "hText= 0.0 "};
+        << QStringList{"GbetaLabel=18.4 ", "GBS2Label=3 ",    "GFtLabel=17.8 ",       "GvLabel=1.22 ",
+                       "GkstDLabel=36.5 ", "GhgrLabel=19.0 ", "GAbfLabel= schießend", "betaText=18.4 ° "};
+    QTest::newRow("smallest depth") << Entry({"1", "500", "100", "100", "100", "3000", "10", "10", "10"})
+                                    << QStringList{"GFtLabel= 0.0 ", "GhgrLabel= 0.2 ", "GAbfLabel= schießend",
+                                                   "hText= 0.0 "};
 }
 
 void ChannelCalculationTest::channels()
@@ -112,8 +114,8 @@ void ChannelCalculationTest::channels()
         const QString text = item.section('=', 1);
         const auto inSketch = std::find_if(std::begin(sketchTexts), std::end(sketchTexts),
                                            [&](const auto& s) { return name == s.first; });
-        const QString shown = inSketch != std::end(sketchTexts) ? QString::fromStdString(*inSketch->second)
-                                                                 : Text(page, name);
+        const QString shown =
+            inSketch != std::end(sketchTexts) ? QString::fromStdString(*inSketch->second) : Text(page, name);
         QVERIFY2(shown == text, qPrintable(name + ": '" + shown + "' instead of '" + text + "'"));
     }
 }
@@ -226,23 +228,23 @@ void ChannelCalculationTest::firstInvalidFieldWins()
 void ChannelCalculationTest::leftBank_data()
 {
     QTest::addColumn<TChannelEntry>("entry");
-    QTest::addColumn<QStringList>("echo");  // GaLabel, GBSLabel, GaEdit, GBSEdit
-    QTest::addColumn<QStringList>("lines"); // result lines 11 and 12
+    QTest::addColumn<QStringList>("echo");   // GaLabel, GBSLabel, GaEdit, GBSEdit
+    QTest::addColumn<QStringList>("lines");  // result lines 11 and 12
     QTest::addColumn<double>("alpha");
     QTest::addColumn<QStringList>("sketchTexts");  // alphaText, l1Text
     TChannelEntry vertical;
     vertical.left = "90";
-    QTest::newRow("vertical by angle")
-        << vertical << QStringList{"90 ", "  ", "90", ""}
-        << QStringList{"Profilwinkel         alpha =    90.00 °      ", "Profilsteigung li      m   = 1:  0.00      "}
-        << 90.0 << QStringList{"90.0 ° ", " 0.0 "};
+    QTest::newRow("vertical by angle") << vertical << QStringList{"90 ", "  ", "90", ""}
+                                       << QStringList{"Profilwinkel         alpha =    90.00 °      ",
+                                                      "Profilsteigung li      m   = 1:  0.00      "}
+                                       << 90.0 << QStringList{"90.0 ° ", " 0.0 "};
     TChannelEntry slope;
     slope.left = "2";
     slope.leftSlope = true;
-    QTest::newRow("slope 1:2")
-        << slope << QStringList{"26.6 ", "2 ", "", "2"}
-        << QStringList{"Profilwinkel         alpha =    26.57 °      ", "Profilsteigung li      m   = 1:  2.00      "}
-        << 26.5651 << QStringList{"26.6 ° ", "200.0 "};
+    QTest::newRow("slope 1:2") << slope << QStringList{"26.6 ", "2 ", "", "2"}
+                               << QStringList{"Profilwinkel         alpha =    26.57 °      ",
+                                              "Profilsteigung li      m   = 1:  2.00      "}
+                               << 26.5651 << QStringList{"26.6 ° ", "200.0 "};
 }
 
 void ChannelCalculationTest::leftBank()

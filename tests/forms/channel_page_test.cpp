@@ -46,16 +46,16 @@ void ChannelPageTest::layout()
         const char* name;
         QRect geometry;
     } controls[] = {
-        {"RadiBtn3", {8, 4, 36, 36}},      {"SpeedButton3", {44, 4, 36, 36}},  {"GClipBtn", {80, 4, 36, 36}},
-        {"GDruSBtn", {116, 4, 36, 36}},    {"GQEdit", {212, 56, 48, 17}},      {"GIeEdit", {212, 76, 48, 17}},
-        {"GkstSEdit", {212, 96, 48, 17}},  {"GkstUEdit", {212, 116, 48, 17}},  {"GkstU2Edit", {212, 136, 48, 17}},
-        {"GbEdit", {212, 156, 48, 17}},    {"GhEdit", {212, 176, 48, 17}},     {"GaEdit", {212, 196, 48, 17}},
-        {"GBSEdit", {212, 216, 48, 17}},   {"GbetaEdit", {212, 236, 48, 17}},  {"GBS2Edit", {212, 256, 48, 17}},
-        {"GFtBtn", {40, 290, 257, 25}},    {"GQLabel", {48, 328, 52, 17}},     {"GIeLabel", {48, 352, 52, 17}},
-        {"GkstDLabel", {48, 376, 52, 17}}, {"GbLabel", {48, 400, 52, 17}},     {"GhLabel", {48, 424, 52, 16}},
-        {"GaLabel", {48, 448, 52, 17}},    {"GBSLabel", {128, 448, 52, 17}},   {"GbetaLabel", {48, 472, 52, 17}},
-        {"GBS2Label", {128, 472, 52, 17}}, {"GFtLabel", {228, 328, 48, 17}},   {"GhgrLabel", {228, 352, 48, 17}},
-        {"GvLabel", {228, 376, 48, 17}},   {"GvgrLabel", {228, 400, 48, 17}},  {"GAbfLabel", {228, 424, 77, 17}},
+        {"RadiBtn3", {8, 4, 36, 36}},      {"SpeedButton3", {44, 4, 36, 36}}, {"GClipBtn", {80, 4, 36, 36}},
+        {"GDruSBtn", {116, 4, 36, 36}},    {"GQEdit", {212, 56, 48, 17}},     {"GIeEdit", {212, 76, 48, 17}},
+        {"GkstSEdit", {212, 96, 48, 17}},  {"GkstUEdit", {212, 116, 48, 17}}, {"GkstU2Edit", {212, 136, 48, 17}},
+        {"GbEdit", {212, 156, 48, 17}},    {"GhEdit", {212, 176, 48, 17}},    {"GaEdit", {212, 196, 48, 17}},
+        {"GBSEdit", {212, 216, 48, 17}},   {"GbetaEdit", {212, 236, 48, 17}}, {"GBS2Edit", {212, 256, 48, 17}},
+        {"GFtBtn", {40, 290, 257, 25}},    {"GQLabel", {48, 328, 52, 17}},    {"GIeLabel", {48, 352, 52, 17}},
+        {"GkstDLabel", {48, 376, 52, 17}}, {"GbLabel", {48, 400, 52, 17}},    {"GhLabel", {48, 424, 52, 16}},
+        {"GaLabel", {48, 448, 52, 17}},    {"GBSLabel", {128, 448, 52, 17}},  {"GbetaLabel", {48, 472, 52, 17}},
+        {"GBS2Label", {128, 472, 52, 17}}, {"GFtLabel", {228, 328, 48, 17}},  {"GhgrLabel", {228, 352, 48, 17}},
+        {"GvLabel", {228, 376, 48, 17}},   {"GvgrLabel", {228, 400, 48, 17}}, {"GAbfLabel", {228, 424, 77, 17}},
         {"GErrLabel", {16, 514, 305, 17}},
     };
     for (const auto& c : controls)
@@ -112,8 +112,8 @@ void ChannelPageTest::layout()
     for (const auto& h : hints)
         QCOMPARE(Find<QWidget>(page, h.name)->toolTip(), QString::fromUtf8(h.text));
 
-    for (const char* name : {"GQLabel", "GIeLabel", "GkstDLabel", "GbLabel", "GhLabel", "GaLabel", "GBSLabel",
-                             "GbetaLabel", "GBS2Label"})
+    for (const char* name :
+         {"GQLabel", "GIeLabel", "GkstDLabel", "GbLabel", "GhLabel", "GaLabel", "GBSLabel", "GbetaLabel", "GBS2Label"})
         QCOMPARE(Find<QWidget>(page, name)->palette().color(QPalette::Window), QColor(255, 255, 183));
     for (const char* name : {"GFtLabel", "GhgrLabel", "GvLabel", "GvgrLabel", "GAbfLabel"})
         QCOMPARE(Find<QWidget>(page, name)->palette().color(QPalette::Window), QColor(255, 255, 0));
@@ -171,16 +171,17 @@ void ChannelPageTest::tabOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << FocusName();
     }
-    QCOMPARE(visited, (QStringList{"GQEdit", "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit", "GhEdit",
-                                   "GaEdit", "GbetaEdit", "GFtBtn", "RadioBtnGa"}));
+    QCOMPARE(visited,
+             (QStringList{"GQEdit", "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit", "GhEdit", "GaEdit",
+                          "GbetaEdit", "GFtBtn", "RadioBtnGa"}));
 }
 
 void ChannelPageTest::typingIsLimitedToSixCharacters()
 {
     TRunningProgram program;
     const QObject* page = ShowChannelPage(program);
-    for (const char* name : {"GQEdit", "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit", "GhEdit",
-                             "GaEdit", "GbetaEdit"}) {
+    for (const char* name :
+         {"GQEdit", "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit", "GhEdit", "GaEdit", "GbetaEdit"}) {
         TypeInto(page, name, "1234567");
         QCOMPARE(Text(page, name), QString("123456"));
     }

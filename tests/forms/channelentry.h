@@ -18,11 +18,11 @@
 
 namespace fluvara::test {
 
-inline const char* const InputFields[] = {"GQEdit",    "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit",
-                                          "GhEdit",    "GaEdit",  "GBSEdit",   "GbetaEdit", "GBS2Edit"};
-inline const char* const ResultLabels[] = {"GQLabel",   "GIeLabel",  "GkstDLabel", "GbLabel",   "GhLabel",
-                                           "GaLabel",   "GBSLabel",  "GbetaLabel", "GBS2Label", "GFtLabel",
-                                           "GhgrLabel", "GvLabel",   "GvgrLabel",  "GAbfLabel"};
+inline const char* const InputFields[] = {"GQEdit", "GIeEdit", "GkstSEdit", "GkstUEdit", "GkstU2Edit", "GbEdit",
+                                          "GhEdit", "GaEdit",  "GBSEdit",   "GbetaEdit", "GBS2Edit"};
+inline const char* const ResultLabels[] = {"GQLabel",   "GIeLabel", "GkstDLabel", "GbLabel",   "GhLabel",
+                                           "GaLabel",   "GBSLabel", "GbetaLabel", "GBS2Label", "GFtLabel",
+                                           "GhgrLabel", "GvLabel",  "GvgrLabel",  "GAbfLabel"};
 
 // One set of inputs; a bank given by its slope fills the slope field.
 struct TChannelEntry {
@@ -122,12 +122,12 @@ inline std::vector<std::string> ResultLines(const TRunningProgram& program)
 }
 
 // The labels of the first example: Q 500, Is 2, kst 30, b 100, hp 100, both banks at 45°.
-inline const QStringList ExampleLabels = {"500 ",  "2 ",    "30.0 ", "100 ",  "100 ",  "45 ",  "1.00 ",
-                                          "45 ",   "1.00 ", "52.2 ", "26.9 ", "0.63 ", "1.46 ",
-                                          QString::fromUtf8(" strömend")};
+inline const QStringList ExampleLabels = {
+    "500 ", "2 ",    "30.0 ", "100 ",  "100 ",  "45 ",   "1.00 ",
+    "45 ",  "1.00 ", "52.2 ", "26.9 ", "0.63 ", "1.46 ", QString::fromUtf8(" strömend")};
 
 inline const std::vector<std::string>& ExampleLines = FirstChannelExampleLines();
 
-} // namespace fluvara::test
+}  // namespace fluvara::test
 
 Q_DECLARE_METATYPE(fluvara::test::TChannelEntry)

@@ -97,7 +97,7 @@ QByteArray FileStart(const QString& path, int bytes)
     return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
 }
 
-} // namespace
+}  // namespace
 
 class CurveWindowsTest : public QObject {
     Q_OBJECT
@@ -134,8 +134,9 @@ void CurveWindowsTest::partialFillingCurvesAndMarks()
     const TFullFlowPipe pipe = Pipe300();
     const TPartialFlowMark mark = Mark(pipe, 40);
     window.ShowPipe(pipe, mark);
-    QCOMPARE(ChartOf(&window)->title(), QString::fromUtf8("Teilfüllungskurven  Kreisprofil l.W. = 300.00 mm, "
-                                                          "Qv = 69.12 l/s, vv = 0.98 m/s"));
+    QCOMPARE(ChartOf(&window)->title(),
+             QString::fromUtf8("Teilfüllungskurven  Kreisprofil l.W. = 300.00 mm, "
+                               "Qv = 69.12 l/s, vv = 0.98 m/s"));
     // 201 steps of h/d, the maximum and the partial-flow point
     QCOMPARE(Series(&window, "Qt/Qv")->count(), 203);
     QCOMPARE(Series(&window, "vt/vv")->count(), 203);
@@ -145,9 +146,10 @@ void CurveWindowsTest::partialFillingCurvesAndMarks()
     QVERIFY(Series(&window, "Qt/Qv")->points().contains(marked->at(0)));
     QVERIFY(Series(&window, "vt/vv")->points().contains(marked->at(1)));
     QCOMPARE(Series(&window, "größter Abfluss")->count(), 1);
-    QCOMPARE(Notes(&window), (QStringList{"Qt = 40.00 l/s\nh/d = 54.7 %\nQt/Qv = 57.9 %",
-                                          QString::fromUtf8("größter Abfluss\nQt/Qv = 106.9 %\nh/d = 94.1 %"),
-                                          "vt = 1.01 m/s\nvt/vv = 103.5 %"}));
+    QCOMPARE(Notes(&window),
+             (QStringList{"Qt = 40.00 l/s\nh/d = 54.7 %\nQt/Qv = 57.9 %",
+                          QString::fromUtf8("größter Abfluss\nQt/Qv = 106.9 %\nh/d = 94.1 %"),
+                          "vt = 1.01 m/s\nvt/vv = 103.5 %"}));
 }
 
 void CurveWindowsTest::partialFillingCursorReadout()
@@ -216,8 +218,9 @@ void CurveWindowsTest::ratingCurveAndMark()
     QCOMPARE(Series(&window, "Berechnung")->count(), 2);
     QVERIFY(h->points().contains(QPointF(500, CalculateChannel(Ditch).h)));
     QCOMPARE(Series(&window, "Profilhöhe hp")->at(0).y(), 100.0);
-    QCOMPARE(Notes(&window), (QStringList{QString::fromUtf8("Q = 500.00 l/s\nh = 52.2 cm\nhgr = 26.9 cm\nströmend"),
-                                          "hp = 100.0 cm\nbordvoll bei Q = 1740 l/s"}));
+    QCOMPARE(Notes(&window),
+             (QStringList{QString::fromUtf8("Q = 500.00 l/s\nh = 52.2 cm\nhgr = 26.9 cm\nströmend"),
+                          "hp = 100.0 cm\nbordvoll bei Q = 1740 l/s"}));
     // both regions are named in the legend
     QStringList names;
     for (QAbstractSeries* series : ChartOf(&window)->series())
@@ -339,8 +342,7 @@ void CurveWindowsTest::printUnderTheHeaderLine()
     const qsizetype header = text.indexOf(QString::fromUtf8("Ingenieurbüro Muster"));
     const qsizetype axis = text.indexOf("Abfluss Q [l/s]");
     QVERIFY2(header >= 0 && axis > header, qPrintable(text));
-    QVERIFY2(text.contains("FLUVARA") && text.contains(QDate::currentDate().toString("dd.MM.yyyy")),
-             qPrintable(text));
+    QVERIFY2(text.contains("FLUVARA") && text.contains(QDate::currentDate().toString("dd.MM.yyyy")), qPrintable(text));
 
     // cancelled: nothing printed
     QFile::remove(path);

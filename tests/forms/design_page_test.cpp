@@ -36,7 +36,7 @@ void Design(const QObject* page, const QString& q, const QString& hd, const QStr
     Click(page, "BemTeilBtn");
 }
 
-} // namespace
+}  // namespace
 
 class DesignPageTest : public QObject {
     Q_OBJECT
@@ -65,13 +65,13 @@ void DesignPageTest::layout()
         const char* name;
         QRect geometry;
     } controls[] = {
-        {"RadiBtn2", {8, 4, 36, 36}},     {"SpeedButton2", {44, 4, 36, 36}},  {"NachBemBtn", {80, 4, 82, 36}},
-        {"TheoSBtn2", {162, 4, 36, 36}},  {"BQtEdit", {192, 64, 48, 17}},     {"CBox0_9", {192, 88, 129, 17}},
-        {"BhdEdit", {192, 120, 48, 17}},  {"BkbEdit", {192, 144, 48, 17}},    {"BIeEdit", {192, 168, 48, 17}},
-        {"BemTeilBtn", {40, 248, 257, 25}}, {"BQtLabel", {64, 288, 48, 17}},  {"BhdLabel", {64, 312, 48, 17}},
-        {"BkbLabel", {64, 336, 48, 17}},  {"BIeLabel", {64, 360, 48, 17}},    {"BDNLabel", {192, 288, 48, 17}},
-        {"BFhLabel", {192, 312, 48, 17}}, {"BVtLabel", {192, 336, 48, 17}},   {"BQvLabel", {192, 360, 48, 17}},
-        {"BVvLabel", {192, 384, 48, 17}}, {"BVQLabel", {192, 408, 48, 17}},   {"BErrLabel", {16, 464, 305, 16}},
+        {"RadiBtn2", {8, 4, 36, 36}},       {"SpeedButton2", {44, 4, 36, 36}}, {"NachBemBtn", {80, 4, 82, 36}},
+        {"TheoSBtn2", {162, 4, 36, 36}},    {"BQtEdit", {192, 64, 48, 17}},    {"CBox0_9", {192, 88, 129, 17}},
+        {"BhdEdit", {192, 120, 48, 17}},    {"BkbEdit", {192, 144, 48, 17}},   {"BIeEdit", {192, 168, 48, 17}},
+        {"BemTeilBtn", {40, 248, 257, 25}}, {"BQtLabel", {64, 288, 48, 17}},   {"BhdLabel", {64, 312, 48, 17}},
+        {"BkbLabel", {64, 336, 48, 17}},    {"BIeLabel", {64, 360, 48, 17}},   {"BDNLabel", {192, 288, 48, 17}},
+        {"BFhLabel", {192, 312, 48, 17}},   {"BVtLabel", {192, 336, 48, 17}},  {"BQvLabel", {192, 360, 48, 17}},
+        {"BVvLabel", {192, 384, 48, 17}},   {"BVQLabel", {192, 408, 48, 17}},  {"BErrLabel", {16, 464, 305, 16}},
     };
     for (const auto& c : controls)
         QCOMPARE(Find<QWidget>(page, c.name)->geometry(), c.geometry);
@@ -103,18 +103,26 @@ void DesignPageTest::design_data()
     QTest::addColumn<QString>("is");
     QTest::addColumn<bool>("use09");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("with 0.9") << "100" << "82,7" << "1,5" << "5" << true
-                              << QStringList{"111.11 ", "82.7 ", "1.5 ", "5 ", " 358.8 ", "  29.7 ", "  1.24 ",
-                                             " 111.1 ", "  1.10 ", " 100.0 "};
-    QTest::newRow("without 0.9") << "100" << "82,7" << "1,5" << "5" << false
-                                 << QStringList{"100 ", "82.7 ", "1.5 ", "5 ", " 344.8 ", "  28.5 ", "  1.21 ",
-                                                " 100.0 ", "  1.07 ", " 100.0 "};
-    QTest::newRow("half full") << "100" << "50" << "1,5" << "5" << true
-                               << QStringList{"111.11 ", "50 ", "1.5 ", "5 ", " 466.1 ", "  23.3 ", "  1.30 ",
-                                              " 222.2 ", "  1.30 ", "  50.0 "};
-    QTest::newRow("largest") << "5000" << "10" << "1,5" << "0,1" << true
-                             << QStringList{"5555.56 ", "10 ", "1.5 ", "0.1 ", "14472.5 ", " 144.7 ", "  0.65 ",
-                                            "251333.1 ", "  1.53 ", "   2.2 "};
+    QTest::newRow("with 0.9") << "100"
+                              << "82,7"
+                              << "1,5"
+                              << "5" << true << QStringList{"111.11 ", "82.7 ",   "1.5 ",    "5 ",      " 358.8 ",
+                                                            "  29.7 ", "  1.24 ", " 111.1 ", "  1.10 ", " 100.0 "};
+    QTest::newRow("without 0.9") << "100"
+                                 << "82,7"
+                                 << "1,5"
+                                 << "5" << false << QStringList{"100 ",    "82.7 ",   "1.5 ",    "5 ",      " 344.8 ",
+                                                                "  28.5 ", "  1.21 ", " 100.0 ", "  1.07 ", " 100.0 "};
+    QTest::newRow("half full") << "100"
+                               << "50"
+                               << "1,5"
+                               << "5" << true << QStringList{"111.11 ", "50 ",     "1.5 ",    "5 ",      " 466.1 ",
+                                                             "  23.3 ", "  1.30 ", " 222.2 ", "  1.30 ", "  50.0 "};
+    QTest::newRow("largest") << "5000"
+                             << "10"
+                             << "1,5"
+                             << "0,1" << true << QStringList{"5555.56 ", "10 ",     "1.5 ",      "0.1 ",    "14472.5 ",
+                                                             " 144.7 ",  "  0.65 ", "251333.1 ", "  1.53 ", "   2.2 "};
 }
 
 void DesignPageTest::design()
@@ -154,9 +162,9 @@ void DesignPageTest::errors_data()
                         << QString::fromUtf8("kb-Wert ist ungültig ( >=0.25 und <=1.5 )") << "BkbEdit";
     QTest::newRow("Is") << QStringList{"100", "82,7", "1,5", "0"}
                         << QString::fromUtf8("Is-Wert ist ungültig ( >=0.1 und <=500 )") << "BIeEdit";
-    QTest::newRow("Q above 5000 though Q/0.9 is checked later") << QStringList{"5001", "82,7", "1,5", "5"}
-                                                                << QString::fromUtf8("Q-Wert ist ungültig ( >=1 und <=5000 )")
-                                                                << "BQtEdit";
+    QTest::newRow("Q above 5000 though Q/0.9 is checked later")
+        << QStringList{"5001", "82,7", "1,5", "5"} << QString::fromUtf8("Q-Wert ist ungültig ( >=1 und <=5000 )")
+        << "BQtEdit";
 }
 
 void DesignPageTest::errors()

@@ -58,7 +58,7 @@ void ShowPage(TRunningProgram& program, int index)
     Find<QTabWidget>(&program.Main(), "PageControl1")->setCurrentIndex(index);
 }
 
-} // namespace
+}  // namespace
 
 class ExtrasTest : public QObject {
     Q_OBJECT
@@ -86,8 +86,10 @@ void ExtrasTest::menuEntries()
     QStringList entries;
     for (QAction* action : program.Main().ExtrasMenu().actions())
         entries << action->text();
-    QCOMPARE(entries, (QStringList{QString::fromUtf8("&Haltungsliste…"), QString::fromUtf8("&Teilfüllungskurven…"), QString::fromUtf8("&Abflusskurve…"),
-                                   QString::fromUtf8("&Druckvorschau…"), QString::fromUtf8("Als &PDF speichern…")}));
+    QCOMPARE(entries,
+             (QStringList{QString::fromUtf8("&Haltungsliste…"), QString::fromUtf8("&Teilfüllungskurven…"),
+                          QString::fromUtf8("&Abflusskurve…"), QString::fromUtf8("&Druckvorschau…"),
+                          QString::fromUtf8("Als &PDF speichern…")}));
 }
 
 void ExtrasTest::curvesNeedACalculation_data()
@@ -95,7 +97,8 @@ void ExtrasTest::curvesNeedACalculation_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("message");
     QTest::newRow("partial filling") << "CurvesItem"
-                                     << QString::fromUtf8("Teilfüllungskurven: bitte zuerst die Vollfüllung berechnen.");
+                                     << QString::fromUtf8(
+                                            "Teilfüllungskurven: bitte zuerst die Vollfüllung berechnen.");
     QTest::newRow("rating curve") << "RatingCurveItem"
                                   << QString::fromUtf8("Abflusskurve: bitte zuerst das Gerinne berechnen.");
     QTest::newRow("preview") << "PreviewItem" << QString::fromUtf8("Noch kein Bericht: bitte zuerst berechnen.");

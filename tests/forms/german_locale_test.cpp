@@ -45,7 +45,8 @@ void GermanLocaleTest::labelsAndReportUseThePoint()
     QCOMPARE(Text(page, "QvLabel"), QString("69.12 "));
     QCOMPARE(Text(page, "VvLabel"), QString("0.98 "));
     QCOMPARE(Text(page, "kbLabel"), QString("1.5 "));
-    QCOMPARE(program.VerificationPage().ResultLines().Line(5), std::string(" Betriebsrauhigkeit     kb  =    1.50 mm     "));
+    QCOMPARE(program.VerificationPage().ResultLines().Line(5),
+             std::string(" Betriebsrauhigkeit     kb  =    1.50 mm     "));
     TypeInto(page, "QtEdit", "40,0");
     Click(page, "OKBtn2");
     QCOMPARE(Text(page, "FhLabel"), QString("16.4 "));

@@ -136,8 +136,8 @@ void MainWindowTest::startUpCreatesEveryWindowOnce()
 {
     TRunningProgram program;
     TApplicationWindows& w = program.Windows();
-    QVERIFY(w.mainForm && w.aboutForm && w.clipForm && w.gBemForm && w.headLineForm && w.kbForm && w.kstForm
-            && w.nBemForm && w.theoForm);
+    QVERIFY(w.mainForm && w.aboutForm && w.clipForm && w.gBemForm && w.headLineForm && w.kbForm && w.kstForm &&
+            w.nBemForm && w.theoForm);
     QVERIFY(w.headerLine && w.output);
     // dialogs stay hidden until asked for
     QVERIFY(!w.aboutForm->isVisible());
@@ -171,7 +171,8 @@ void MainWindowTest::headerLine_data()
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QString>("expected");
     QTest::newRow("missing") << QVariant() << QString();
-    QTest::newRow("text") << QVariant(QString::fromUtf8("Ingenieurbüro Müller")) << QString::fromUtf8("Ingenieurbüro Müller");
+    QTest::newRow("text") << QVariant(QString::fromUtf8("Ingenieurbüro Müller"))
+                          << QString::fromUtf8("Ingenieurbüro Müller");
     QTest::newRow("empty text") << QVariant(QString()) << QString();
     QTest::newRow("list") << QVariant(QStringList{"a", "b"}) << QString("FLUVARA 5.0");
     QTest::newRow("binary") << QVariant(QByteArray("\x01\x02", 2)) << QString("FLUVARA 5.0");
@@ -287,7 +288,7 @@ QColor SketchPixel(TMainForm& main, TPoint at)
 
 QColor Colour(TRgb c) { return QColor(c.r, c.g, c.b); }
 
-} // namespace
+}  // namespace
 
 // Each page paints its own picture about the sketch centre: the pipe wall, the
 // water and the dry inside where the page's record puts them, or the ground
@@ -325,7 +326,7 @@ void MainWindowTest::sketchAreaShowsThePictureOfThePageInFront()
     QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 30}), Colour(LightBlue));
 
     pages->setCurrentIndex(2);
-    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 10}), Colour(Orange));  // ground below the bottom
+    QCOMPARE(SketchPixel(main, TPoint{c.x, c.y + 10}), Colour(Orange));     // ground below the bottom
     QCOMPARE(SketchPixel(main, TPoint{c.x, c.y - 10}), Colour(LightBlue));  // water above it
     QVERIFY(SketchPixel(main, wall) != Colour(Grey));
 

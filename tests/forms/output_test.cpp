@@ -50,7 +50,12 @@ const QString FullFlowCopy = Lines({
     " Abflußmenge Vollfüll.  Qv  =   69.12 l/s    ",
     " Geschwindig.Vollfüll.  Vv  =    0.98 m/s    ",
     "------------------------------------------- ",
-    "", "", "", "", "", "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
 });
 
 const char* const HeaderLine = "Ingenieurbüro Muster";
@@ -74,7 +79,7 @@ QString AnswerMessageBox()
     return text;
 }
 
-} // namespace
+}  // namespace
 
 class OutputTest : public QObject {
     Q_OBJECT
@@ -191,9 +196,9 @@ void OutputTest::printChannelReport()
     const QString text = PdfText(path);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed; the report's text is not checked");
-    for (const char* expected : {"Ingenieurbüro Muster Graben West Abschnitt 3 Abflußwerte Gerinne",
-                                 "Durchflußmenge Q = 500.00 l/s", "Fließtiefe h = 52.2",
-                                 "Wasserspiegelbreite b-wsp", "[cm]", "12"})
+    for (const char* expected :
+         {"Ingenieurbüro Muster Graben West Abschnitt 3 Abflußwerte Gerinne", "Durchflußmenge Q = 500.00 l/s",
+          "Fließtiefe h = 52.2", "Wasserspiegelbreite b-wsp", "[cm]", "12"})
         QVERIFY2(Printed(text, expected), qPrintable(text));
     // line 21 and the regime are not printed
     QVERIFY(!text.contains("Profilbreite gesamt"));
@@ -360,8 +365,9 @@ void OutputTest::renderPrintsWithoutAsking()
     const QString text = PdfText(path);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed; the page's text is not checked");
-    QVERIFY2(Printed(text, "Ingenieurbüro Muster Kanal Nord Haltung 12 "
-                           "------------------------------------------- Abflußwerte Kreisprofil"),
+    QVERIFY2(Printed(text,
+                     "Ingenieurbüro Muster Kanal Nord Haltung 12 "
+                     "------------------------------------------- Abflußwerte Kreisprofil"),
              qPrintable(text));
     QVERIFY2(text.endsWith(Today() + " 3"), qPrintable(text));
 }

@@ -51,10 +51,36 @@ unsigned long long EnvNumber(const char* name, unsigned long long fallback)
 // Texts a user might type or paste, the awkward ones among them.
 QString SomeText(std::mt19937_64& rng)
 {
-    static const QStringList texts{
-        "300", "1,5", "5", "0", "-1", "1e999", "0." + QString(400, '0') + "1", "99999", "abc", "", "82,7",
-        "45", "1,2,3", ".", ",", " ", "100", "3000", "0,25", "500", "2", "10", "90", "1", "99000", "900",
-        QString::fromUtf8("Ingenieurbüro Ä"), QString::fromUtf8("\xF0\x9F\x8C\x8A"), QString(80, '7'), "%s%n"};
+    static const QStringList texts{"300",
+                                   "1,5",
+                                   "5",
+                                   "0",
+                                   "-1",
+                                   "1e999",
+                                   "0." + QString(400, '0') + "1",
+                                   "99999",
+                                   "abc",
+                                   "",
+                                   "82,7",
+                                   "45",
+                                   "1,2,3",
+                                   ".",
+                                   ",",
+                                   " ",
+                                   "100",
+                                   "3000",
+                                   "0,25",
+                                   "500",
+                                   "2",
+                                   "10",
+                                   "90",
+                                   "1",
+                                   "99000",
+                                   "900",
+                                   QString::fromUtf8("Ingenieurbüro Ä"),
+                                   QString::fromUtf8("\xF0\x9F\x8C\x8A"),
+                                   QString(80, '7'),
+                                   "%s%n"};
     if (rng() % 3 == 0) {
         QString digits;
         const int length = static_cast<int>(rng() % 8);
@@ -65,9 +91,9 @@ QString SomeText(std::mt19937_64& rng)
     return texts[static_cast<int>(rng() % texts.size())];
 }
 
-const Qt::Key Keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Escape,
-                        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
-                        Qt::Key_End,   Qt::Key_Up,    Qt::Key_Down, Qt::Key_Space, Qt::Key_F1};
+const Qt::Key Keys[] = {Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Escape,
+                        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right,   Qt::Key_Home,
+                        Qt::Key_End,       Qt::Key_Up,     Qt::Key_Down, Qt::Key_Space,   Qt::Key_F1};
 
 template <typename T>
 QList<T*> Usable(const QWidget* root)
@@ -82,7 +108,7 @@ QList<T*> Usable(const QWidget* root)
 // Ends the process when no action has finished for a while.
 class TWatchdog {
 public:
-    TWatchdog(unsigned long long seed, int seconds) : seed_(seed), seconds_(seconds), thread_([this] { Watch(); }) {}
+    TWatchdog(unsigned long long seed, int seconds) : seed_(seed), seconds_(seconds), thread_([this] { Watch(); }) { }
     ~TWatchdog()
     {
         {
@@ -126,7 +152,7 @@ private:
     std::thread thread_;
 };
 
-} // namespace
+}  // namespace
 
 class RandomActionsTest : public QObject {
     Q_OBJECT
@@ -323,16 +349,15 @@ void RandomActionsTest::CheckLabels()
                                               QRegularExpression::CaseInsensitiveOption);
     for (QLabel* label : program_->Main().findChildren<QLabel*>())
         if (notFinite.match(label->text()).hasMatch())
-            failures_.append(QString("%1 shows \"%2\" after action %3")
-                                 .arg(label->objectName(), label->text(), lastAction_));
+            failures_.append(
+                QString("%1 shows \"%2\" after action %3").arg(label->objectName(), label->text(), lastAction_));
 }
 
 void RandomActionsTest::randomActions()
 {
     const unsigned long long seed = EnvNumber("FLUVARA_RANDOM_SEED", std::random_device{}());
     const int count = static_cast<int>(EnvNumber("FLUVARA_RANDOM_ACTIONS", 300));
-    std::fprintf(stderr, "random actions: %d, seed %llu (replay with FLUVARA_RANDOM_SEED=%llu)\n", count, seed,
-                 seed);
+    std::fprintf(stderr, "random actions: %d, seed %llu (replay with FLUVARA_RANDOM_SEED=%llu)\n", count, seed, seed);
     std::fflush(stderr);
     rng_.seed(seed);
     watchdog_ = std::make_unique<TWatchdog>(seed, static_cast<int>(EnvNumber("FLUVARA_HANG_SECONDS", 120)));

@@ -45,7 +45,7 @@ void ExpectShown(const char* format, double value, const char* expected, const c
     }
 }
 
-class ChannelExampleTest : public ::testing::TestWithParam<ExampleCase> {};
+class ChannelExampleTest : public ::testing::TestWithParam<ExampleCase> { };
 
 TEST_P(ChannelExampleTest, ShownDigits)
 {
@@ -71,28 +71,116 @@ TEST_P(ChannelExampleTest, ShownDigits)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, ChannelExampleTest,
-    ::testing::Values(
-        ExampleCase{"Symmetric45", {500, 2, 30, 30, 30, 100, 100, ByAngle(45), ByAngle(45)},
-                    "45.0", "1.00", "45.0", "1.00", "52.2", "   52.23", "0.63", "30.0", "", "",
-                    "  204.46", "  300.00", "26.9", "1.46", TFlowRegime::Subcritical, 24},
-        ExampleCase{"BanksBySlope", {10, 1, 30, 30, 30, 50, 50, BySlope(1.5), BySlope(2)},
-                    "33.7", "1.50", "26.6", "2.00", " 9.3", "", "0.16", "", "75.0", "100.0",
-                    "   82.62", "  225.00", " 3.4", "", TFlowRegime::Subcritical, -1},
-        ExampleCase{"RightBankVertical", {1000, 1, 40, 25, 25, 200, 80, ByAngle(60), ByAngle(90)},
-                    "60.0", "0.58", "90.0", "0.00", "76.4", "", "0.59", "31.0", "", "", "",
-                    "  246.19", "29.1", "1.65", TFlowRegime::Subcritical, -1},
-        ExampleCase{"OverflowingBetweenWalls", {2000, 5, 60, 60, 60, 150, 50, ByAngle(90), ByAngle(90)},
-                    "", "0.00", "", "0.00", "63.9", "", "", "", "", "", "  150.00", "  150.00", "", "",
-                    TFlowRegime::Overflowing, -1},
-        ExampleCase{"Supercritical", {200, 20, 70, 30, 30, 50, 60, ByAngle(30), BySlope(3)},
-                    "30.0", "", "18.4", "3.00", "17.8", "", "1.22", "36.5", "", "", "", "", "19.0", "",
-                    TFlowRegime::Supercritical, -1},
-        ExampleCase{"ShallowestDepth", {1, 500, 100, 100, 100, 3000, 10, ByAngle(10), ByAngle(10)},
-                    "10.0", "", "10.0", "", " 0.0", "    0.02", "", "", "", "", "", "", " 0.2", "",
-                    TFlowRegime::Supercritical, 13}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, ChannelExampleTest,
+                         ::testing::Values(ExampleCase{"Symmetric45",
+                                                       {500, 2, 30, 30, 30, 100, 100, ByAngle(45), ByAngle(45)},
+                                                       "45.0",
+                                                       "1.00",
+                                                       "45.0",
+                                                       "1.00",
+                                                       "52.2",
+                                                       "   52.23",
+                                                       "0.63",
+                                                       "30.0",
+                                                       "",
+                                                       "",
+                                                       "  204.46",
+                                                       "  300.00",
+                                                       "26.9",
+                                                       "1.46",
+                                                       TFlowRegime::Subcritical,
+                                                       24},
+                                           ExampleCase{"BanksBySlope",
+                                                       {10, 1, 30, 30, 30, 50, 50, BySlope(1.5), BySlope(2)},
+                                                       "33.7",
+                                                       "1.50",
+                                                       "26.6",
+                                                       "2.00",
+                                                       " 9.3",
+                                                       "",
+                                                       "0.16",
+                                                       "",
+                                                       "75.0",
+                                                       "100.0",
+                                                       "   82.62",
+                                                       "  225.00",
+                                                       " 3.4",
+                                                       "",
+                                                       TFlowRegime::Subcritical,
+                                                       -1},
+                                           ExampleCase{"RightBankVertical",
+                                                       {1000, 1, 40, 25, 25, 200, 80, ByAngle(60), ByAngle(90)},
+                                                       "60.0",
+                                                       "0.58",
+                                                       "90.0",
+                                                       "0.00",
+                                                       "76.4",
+                                                       "",
+                                                       "0.59",
+                                                       "31.0",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "  246.19",
+                                                       "29.1",
+                                                       "1.65",
+                                                       TFlowRegime::Subcritical,
+                                                       -1},
+                                           ExampleCase{"OverflowingBetweenWalls",
+                                                       {2000, 5, 60, 60, 60, 150, 50, ByAngle(90), ByAngle(90)},
+                                                       "",
+                                                       "0.00",
+                                                       "",
+                                                       "0.00",
+                                                       "63.9",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "  150.00",
+                                                       "  150.00",
+                                                       "",
+                                                       "",
+                                                       TFlowRegime::Overflowing,
+                                                       -1},
+                                           ExampleCase{"Supercritical",
+                                                       {200, 20, 70, 30, 30, 50, 60, ByAngle(30), BySlope(3)},
+                                                       "30.0",
+                                                       "",
+                                                       "18.4",
+                                                       "3.00",
+                                                       "17.8",
+                                                       "",
+                                                       "1.22",
+                                                       "36.5",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "19.0",
+                                                       "",
+                                                       TFlowRegime::Supercritical,
+                                                       -1},
+                                           ExampleCase{"ShallowestDepth",
+                                                       {1, 500, 100, 100, 100, 3000, 10, ByAngle(10), ByAngle(10)},
+                                                       "10.0",
+                                                       "",
+                                                       "10.0",
+                                                       "",
+                                                       " 0.0",
+                                                       "    0.02",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       "",
+                                                       " 0.2",
+                                                       "",
+                                                       TFlowRegime::Supercritical,
+                                                       13}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChannelExamples, CriticalSearchEndsOneStepPastTheGridMinimum)
 {
@@ -118,12 +206,9 @@ struct AngleSlopeCase {
     const char* m;  // "%4.2f" of SlopeFromAngle
 };
 
-class SlopeFromAngleTest : public ::testing::TestWithParam<AngleSlopeCase> {};
+class SlopeFromAngleTest : public ::testing::TestWithParam<AngleSlopeCase> { };
 
-TEST_P(SlopeFromAngleTest, Shown)
-{
-    EXPECT_EQ(Fmt("%4.2f", SlopeFromAngle(GetParam().angle)), GetParam().m);
-}
+TEST_P(SlopeFromAngleTest, Shown) { EXPECT_EQ(Fmt("%4.2f", SlopeFromAngle(GetParam().angle)), GetParam().m); }
 
 INSTANTIATE_TEST_SUITE_P(Angles, SlopeFromAngleTest,
                          ::testing::Values(AngleSlopeCase{10, "5.67"}, AngleSlopeCase{30, "1.73"},
@@ -141,12 +226,9 @@ struct SlopeAngleCase {
     const char* angle;  // "%5.2f" as in the report
 };
 
-class AngleFromSlopeTest : public ::testing::TestWithParam<SlopeAngleCase> {};
+class AngleFromSlopeTest : public ::testing::TestWithParam<SlopeAngleCase> { };
 
-TEST_P(AngleFromSlopeTest, Shown)
-{
-    EXPECT_EQ(Fmt("%5.2f", AngleFromSlope(GetParam().m)), GetParam().angle);
-}
+TEST_P(AngleFromSlopeTest, Shown) { EXPECT_EQ(Fmt("%5.2f", AngleFromSlope(GetParam().m)), GetParam().angle); }
 
 INSTANTIATE_TEST_SUITE_P(Slopes, AngleFromSlopeTest,
                          ::testing::Values(SlopeAngleCase{1, "45.00"}, SlopeAngleCase{1.5, "33.69"},
@@ -181,7 +263,7 @@ TEST(ChannelSectionAt, SlopedBanks)
     EXPECT_NEAR(s.P, 1 + 2 * std::sqrt(2.0) + 2 * std::sqrt(5.0), 1e-12);
 }
 
-class EqualKstTest : public ::testing::TestWithParam<double> {};
+class EqualKstTest : public ::testing::TestWithParam<double> { };
 
 TEST_P(EqualKstTest, CompositeIsThatKstAtEveryDepth)
 {
@@ -236,7 +318,7 @@ struct RegimeCase {
     TFlowRegime regime;
 };
 
-class ClassifyRegimeTest : public ::testing::TestWithParam<RegimeCase> {};
+class ClassifyRegimeTest : public ::testing::TestWithParam<RegimeCase> { };
 
 TEST_P(ClassifyRegimeTest, Edges)
 {
@@ -249,9 +331,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RegimeCase{26.9, 26.9, 100, TFlowRegime::Supercritical},  // equal: supercritical
                       RegimeCase{std::nextafter(26.9, 27.0), 26.9, 100, TFlowRegime::Subcritical},
                       RegimeCase{std::nextafter(26.9, 0.0), 26.9, 100, TFlowRegime::Supercritical},
-                      RegimeCase{100, 26.9, 100, TFlowRegime::Subcritical},          // h = hp stays in
-                      RegimeCase{100, 100, 100, TFlowRegime::Supercritical},         //
-                      RegimeCase{100, 120, 100, TFlowRegime::Supercritical},         //
+                      RegimeCase{100, 26.9, 100, TFlowRegime::Subcritical},   // h = hp stays in
+                      RegimeCase{100, 100, 100, TFlowRegime::Supercritical},  //
+                      RegimeCase{100, 120, 100, TFlowRegime::Supercritical},  //
                       RegimeCase{std::nextafter(100.0, 101.0), 26.9, 100, TFlowRegime::Overflowing},
                       RegimeCase{std::nextafter(100.0, 101.0), 120, 100, TFlowRegime::Overflowing},
                       RegimeCase{0.02, 0.2, 10, TFlowRegime::Supercritical}));
@@ -259,8 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ---------------------------------------------------------------------------
 // Critical depth.
 
-
-class CriticalIndependenceTest : public ::testing::TestWithParam<TChannelInput> {};
+class CriticalIndependenceTest : public ::testing::TestWithParam<TChannelInput> { };
 
 TEST_P(CriticalIndependenceTest, SameForAnySlopeAndKst)
 {
@@ -301,5 +382,5 @@ TEST(CriticalDepth, SmallestResultIsTwoMillimetres)
     EXPECT_EQ(c.passes, 1);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

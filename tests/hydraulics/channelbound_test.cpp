@@ -20,7 +20,7 @@ namespace fluvara {
 namespace {
 
 struct ReferenceResult {
-    double h = 0;  // m
+    double h = 0;           // m
     double maxStepped = 0;  // m, deepest depth the walk stepped to
     int passes = 0;
     double kstMean = 0;
@@ -30,10 +30,7 @@ struct ReferenceResult {
     int criticalPasses = 0;
 };
 
-double RefRad(double degrees)
-{
-    return degrees * 3.14159265358979 * (1.0 / 180.0);
-}
+double RefRad(double degrees) { return degrees * 3.14159265358979 * (1.0 / 180.0); }
 
 double RefArea(double y, double b, double alpha, double beta)
 {
@@ -41,8 +38,7 @@ double RefArea(double y, double b, double alpha, double beta)
     return Bm * y;
 }
 
-ReferenceResult Reference(double Q, double Is, double kb, double kl, double kr, double b, double alpha,
-                          double beta)
+ReferenceResult Reference(double Q, double Is, double kb, double kl, double kr, double b, double alpha, double beta)
 {
     ReferenceResult r;
     // The stepping itself is the program's routine, without its bound on passes or depth.
@@ -59,8 +55,8 @@ ReferenceResult Reference(double Q, double Is, double kb, double kl, double kr, 
             const double Pr = h / std::sin(RefRad(beta));
             const double Pb = 0.01 * b;
             const double P = Pr + (Pl + Pb);
-            r.kstMean = std::pow(P, 2.0 / 3.0)
-                        / std::pow(Pb / std::pow(kb, 1.5) + Pl / std::pow(kl, 1.5) + Pr / std::pow(kr, 1.5), 2.0 / 3.0);
+            r.kstMean = std::pow(P, 2.0 / 3.0) /
+                std::pow(Pb / std::pow(kb, 1.5) + Pl / std::pow(kl, 1.5) + Pr / std::pow(kr, 1.5), 2.0 / 3.0);
             hn = Q * 0.001 / (std::sqrt(Is * 0.001) * r.kstMean * std::pow(A / P, 2.0 / 3.0) * Bm);
             r.A = A;
             return std::fabs(hn - h);
@@ -135,9 +131,15 @@ TEST(ChannelBound, OrdinaryChannelsGiveTheUnboundedResultBitForBit)
     auto bank = [&] { return random() % 2 ? ByAngle(uniform(10, 90)) : BySlope(uniform(1, 5)); };
     int refused = 0;
     for (int i = 0; i < 1500; ++i) {
-        const TChannelInput in{std::round(logUniform(1, 99000)), logUniform(0.1, 500), uniform(10, 100),
-                               uniform(10, 100), uniform(10, 100), std::round(logUniform(1, 3000)), 900,
-                               bank(), bank()};
+        const TChannelInput in{std::round(logUniform(1, 99000)),
+                               logUniform(0.1, 500),
+                               uniform(10, 100),
+                               uniform(10, 100),
+                               uniform(10, 100),
+                               std::round(logUniform(1, 3000)),
+                               900,
+                               bank(),
+                               bank()};
         if (CompareWithReference(in) == TOutcome::Refused)
             ++refused;
     }
@@ -152,8 +154,10 @@ struct DeepCase {
 std::vector<DeepCase> DeepChannels()
 {
     std::vector<DeepCase> cases;
-    const std::pair<TBankInclination, TBankInclination> banks[] = {
-        {ByAngle(90), ByAngle(90)}, {ByAngle(75), ByAngle(90)}, {ByAngle(85), ByAngle(88.5)}, {BySlope(1), ByAngle(60)}};
+    const std::pair<TBankInclination, TBankInclination> banks[] = {{ByAngle(90), ByAngle(90)},
+                                                                   {ByAngle(75), ByAngle(90)},
+                                                                   {ByAngle(85), ByAngle(88.5)},
+                                                                   {BySlope(1), ByAngle(60)}};
     for (double Q : {30000.0, 65432.1, 99000.0})
         for (double Is : {0.1, 0.35, 2.0})
             for (double kst : {10.0, 27.0, 80.0})
@@ -230,5 +234,5 @@ TEST(ChannelBound, NonFiniteIsAnError)
     EXPECT_THROW(CriticalDepth(0.1, 0, 90, 90), CalculationError);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

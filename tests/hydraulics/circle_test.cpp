@@ -14,7 +14,7 @@ struct FullFlowCase {
     double dc, Qv, vv;
 };
 
-class CircleFullFlowTest : public ::testing::TestWithParam<FullFlowCase> {};
+class CircleFullFlowTest : public ::testing::TestWithParam<FullFlowCase> { };
 
 TEST_P(CircleFullFlowTest, DischargeCutToTwoDecimalsVelocityUncut)
 {
@@ -26,13 +26,13 @@ TEST_P(CircleFullFlowTest, DischargeCutToTwoDecimalsVelocityUncut)
     EXPECT_DOUBLE_EQ(r.hFull, 0.1 * c.dc);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, CircleFullFlowTest,
-    ::testing::Values(FullFlowCase{300, 1.5, 5, false, 300, 69.12, 0.977944},  // 69.1268 cut, not rounded
-                      FullFlowCase{300, 1.5, 5, true, 285, 60.32, 0.945562},
-                      FullFlowCase{1000, 0.75, 2, false, 1000, 1138.86, 1.450042},
-                      FullFlowCase{100, 0.25, 0.1, false, 100, 0.55, 0.070591},  // below 1 l/s
-                      FullFlowCase{3000, 1.5, 500, false, 3000, 296784.21, 41.986378}));
+INSTANTIATE_TEST_SUITE_P(Examples, CircleFullFlowTest,
+                         ::testing::Values(FullFlowCase{300, 1.5, 5, false, 300, 69.12,
+                                                        0.977944},  // 69.1268 cut, not rounded
+                                           FullFlowCase{300, 1.5, 5, true, 285, 60.32, 0.945562},
+                                           FullFlowCase{1000, 0.75, 2, false, 1000, 1138.86, 1.450042},
+                                           FullFlowCase{100, 0.25, 0.1, false, 100, 0.55, 0.070591},  // below 1 l/s
+                                           FullFlowCase{3000, 1.5, 500, false, 3000, 296784.21, 41.986378}));
 
 TEST(CircleFullFlow, AreaAndUntruncatedVelocity)
 {
@@ -42,8 +42,8 @@ TEST(CircleFullFlow, AreaAndUntruncatedVelocity)
     EXPECT_GT(r.vv * r.A * 1000, 69.126);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara
 
 namespace fluvara {
 namespace {
@@ -58,7 +58,7 @@ struct PartialCase {
     int passes;            // 0: not checked
 };
 
-class CirclePartialFlowTest : public ::testing::TestWithParam<PartialCase> {};
+class CirclePartialFlowTest : public ::testing::TestWithParam<PartialCase> { };
 
 TEST_P(CirclePartialFlowTest, FindsTheLowerAngleCarryingQt)
 {
@@ -132,7 +132,7 @@ struct DesignCase {
     int passes;        // 0: not checked
 };
 
-class CircleDesignTest : public ::testing::TestWithParam<DesignCase> {};
+class CircleDesignTest : public ::testing::TestWithParam<DesignCase> { };
 
 TEST_P(CircleDesignTest, WalksToTheRequiredDiameter)
 {
@@ -188,5 +188,5 @@ TEST(CircleDesign, FirstTrialIsAlways150mm)
     EXPECT_GT(r.D, 10);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

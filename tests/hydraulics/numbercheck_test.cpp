@@ -16,7 +16,7 @@ struct CheckCase {
     double value;
 };
 
-class CheckNumberTextTest : public ::testing::TestWithParam<CheckCase> {};
+class CheckNumberTextTest : public ::testing::TestWithParam<CheckCase> { };
 
 TEST_P(CheckNumberTextTest, ClassifiesNormalisesAndConverts)
 {
@@ -27,27 +27,26 @@ TEST_P(CheckNumberTextTest, ClassifiesNormalisesAndConverts)
     EXPECT_DOUBLE_EQ(ConvertNumberText(working), c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, CheckNumberTextTest,
-    ::testing::Values(CheckCase{"", 1, "", 0},             // empty: numeric, value 0
-                      CheckCase{"300", 1, "300", 300},     //
-                      CheckCase{"1,5", 1, "1.5", 1.5},     // decimal comma
-                      CheckCase{"1,2,5", 1, "1.2.5", 1.2}, // several separators: leading number
-                      CheckCase{"1.2.3", 1, "1.2.3", 1.2}, //
-                      CheckCase{"5.", 1, "5.", 5},         //
-                      CheckCase{".", 1, ".", 0},           // lone point
-                      CheckCase{",5", 1, ".5", 0.5},       //
-                      CheckCase{"-5", -1, "-5", -5},       // negative
-                      CheckCase{"-", -1, "-", 0},          //
-                      CheckCase{"-1,5", -1, "-1,5", -1},   // no replacement after a leading minus
-                      CheckCase{"5-", 0, "5-", 5},         // minus further on is not numeric
-                      CheckCase{"+5", 0, "+5", 5},         //
-                      CheckCase{" 5", 0, " 5", 5},         //
-                      CheckCase{"5e2", 0, "5e2", 500},     // exponent
-                      CheckCase{"5x,1", 0, "5x.1", 5},     // every comma replaced past the offender
-                      CheckCase{"abc", 0, "abc", 0},       //
-                      CheckCase{"inf", 0, "inf", 0},       // no infinities from text
-                      CheckCase{"1e999", 0, "1e999", 1.7976931348623157e308}));
+INSTANTIATE_TEST_SUITE_P(Texts, CheckNumberTextTest,
+                         ::testing::Values(CheckCase{"", 1, "", 0},              // empty: numeric, value 0
+                                           CheckCase{"300", 1, "300", 300},      //
+                                           CheckCase{"1,5", 1, "1.5", 1.5},      // decimal comma
+                                           CheckCase{"1,2,5", 1, "1.2.5", 1.2},  // several separators: leading number
+                                           CheckCase{"1.2.3", 1, "1.2.3", 1.2},  //
+                                           CheckCase{"5.", 1, "5.", 5},          //
+                                           CheckCase{".", 1, ".", 0},            // lone point
+                                           CheckCase{",5", 1, ".5", 0.5},        //
+                                           CheckCase{"-5", -1, "-5", -5},        // negative
+                                           CheckCase{"-", -1, "-", 0},           //
+                                           CheckCase{"-1,5", -1, "-1,5", -1},    // no replacement after a leading minus
+                                           CheckCase{"5-", 0, "5-", 5},          // minus further on is not numeric
+                                           CheckCase{"+5", 0, "+5", 5},          //
+                                           CheckCase{" 5", 0, " 5", 5},          //
+                                           CheckCase{"5e2", 0, "5e2", 500},      // exponent
+                                           CheckCase{"5x,1", 0, "5x.1", 5},  // every comma replaced past the offender
+                                           CheckCase{"abc", 0, "abc", 0},    //
+                                           CheckCase{"inf", 0, "inf", 0},    // no infinities from text
+                                           CheckCase{"1e999", 0, "1e999", 1.7976931348623157e308}));
 
 TEST(ConvertNumberText, WholeLongTextIsRead)
 {
@@ -67,7 +66,7 @@ struct RangeCase {
 
 void PrintTo(const RangeCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
 
-class ConvertOutOfRangeTest : public ::testing::TestWithParam<RangeCase> {};
+class ConvertOutOfRangeTest : public ::testing::TestWithParam<RangeCase> { };
 
 TEST_P(ConvertOutOfRangeTest, ReadsAsStrtodWithoutInfinity)
 {
@@ -82,16 +81,16 @@ const double Tiniest = 4.9406564584124654e-324;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ConvertOutOfRangeTest,
-    ::testing::Values(RangeCase{"0." + std::string(400, '0') + "1", 0.0},   // underflow by leading zeros
+    ::testing::Values(RangeCase{"0." + std::string(400, '0') + "1", 0.0},      // underflow by leading zeros
                       RangeCase{"0." + std::string(323, '0') + "5", Tiniest},  // just inside
-                      RangeCase{"0." + std::string(323, '0') + "2", 0.0},   // rounds to zero
-                      RangeCase{"1e-400", 0.0},                             //
-                      RangeCase{"123e-999", 0.0},                           // digits before the point, tiny exponent
-                      RangeCase{"0.001e-99999999999999999999", 0.0},       // exponent beyond any integer
-                      RangeCase{"-1e-400", -0.0},                           //
-                      RangeCase{"1" + std::string(400, '0'), Largest},     // overflow by digits
-                      RangeCase{"0.0001e400", Largest},                     // leading zeros, large exponent
-                      RangeCase{"1e99999999999999999999", Largest},         //
+                      RangeCase{"0." + std::string(323, '0') + "2", 0.0},      // rounds to zero
+                      RangeCase{"1e-400", 0.0},                                //
+                      RangeCase{"123e-999", 0.0},                              // digits before the point, tiny exponent
+                      RangeCase{"0.001e-99999999999999999999", 0.0},           // exponent beyond any integer
+                      RangeCase{"-1e-400", -0.0},                              //
+                      RangeCase{"1" + std::string(400, '0'), Largest},         // overflow by digits
+                      RangeCase{"0.0001e400", Largest},                        // leading zeros, large exponent
+                      RangeCase{"1e99999999999999999999", Largest},            //
                       RangeCase{"-1e400", -Largest}));
 
 TEST(ConvertNumberText, IgnoresTheCLocale)
@@ -110,7 +109,7 @@ struct FieldCase {
     std::string message;
 };
 
-class VerificationFieldsTest : public ::testing::TestWithParam<FieldCase> {};
+class VerificationFieldsTest : public ::testing::TestWithParam<FieldCase> { };
 
 TEST_P(VerificationFieldsTest, FirstFailingFieldAndMessage)
 {
@@ -130,26 +129,25 @@ TEST_P(VerificationFieldsTest, FirstFailingFieldAndMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     DKbIs, VerificationFieldsTest,
-    ::testing::Values(
-        FieldCase{{"300", "1,5", "5"}, std::nullopt, ""},
-        FieldCase{{"", "1,5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
-        FieldCase{{"-5", "1,5", "5"}, 0, "d-Wert darf nicht negativ sein"},
-        FieldCase{{"-", "1,5", "5"}, 0, "d-Wert darf nicht negativ sein"},
-        FieldCase{{"5-", "1,5", "5"}, 0, "d-Wert ist nicht nummerisch"},
-        FieldCase{{"+300", "1,5", "5"}, 0, "d-Wert ist nicht nummerisch"},
-        FieldCase{{"100", "0.25", "0.1"}, std::nullopt, ""},
-        FieldCase{{"3000", "1.5", "500"}, std::nullopt, ""},
-        FieldCase{{"99.9", "1.5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
-        FieldCase{{"3000.1", "1.5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
-        FieldCase{{".", "1.5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
-        FieldCase{{"50", "9", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},  // only the first
-        FieldCase{{"300", "1,2,5", "5"}, std::nullopt, ""},
-        FieldCase{{"300", "0,2", "5"}, 1, "kb-Wert ist ungültig ( >=0.25 und <=1.5 )"},
-        FieldCase{{"300", "-1", "5"}, 1, "kb-Wert darf nicht negativ sein"},
-        FieldCase{{"300", "1x", "5"}, 1, "kb-Wert ist nicht nummerisch"},
-        FieldCase{{"300", "1", "0,09"}, 2, "Is-Wert ist ungültig ( >=0.1 und <=500 )"},
-        FieldCase{{"300", "1", "5e2"}, 2, "Is-Wert ist nicht nummerisch"},
-        FieldCase{{"300", "1", "-0"}, 2, "Is-Wert darf nicht negativ sein"}));
+    ::testing::Values(FieldCase{{"300", "1,5", "5"}, std::nullopt, ""},
+                      FieldCase{{"", "1,5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
+                      FieldCase{{"-5", "1,5", "5"}, 0, "d-Wert darf nicht negativ sein"},
+                      FieldCase{{"-", "1,5", "5"}, 0, "d-Wert darf nicht negativ sein"},
+                      FieldCase{{"5-", "1,5", "5"}, 0, "d-Wert ist nicht nummerisch"},
+                      FieldCase{{"+300", "1,5", "5"}, 0, "d-Wert ist nicht nummerisch"},
+                      FieldCase{{"100", "0.25", "0.1"}, std::nullopt, ""},
+                      FieldCase{{"3000", "1.5", "500"}, std::nullopt, ""},
+                      FieldCase{{"99.9", "1.5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
+                      FieldCase{{"3000.1", "1.5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
+                      FieldCase{{".", "1.5", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},
+                      FieldCase{{"50", "9", "5"}, 0, "d-Wert ist ungültig ( >=100 und <=3000 )"},  // only the first
+                      FieldCase{{"300", "1,2,5", "5"}, std::nullopt, ""},
+                      FieldCase{{"300", "0,2", "5"}, 1, "kb-Wert ist ungültig ( >=0.25 und <=1.5 )"},
+                      FieldCase{{"300", "-1", "5"}, 1, "kb-Wert darf nicht negativ sein"},
+                      FieldCase{{"300", "1x", "5"}, 1, "kb-Wert ist nicht nummerisch"},
+                      FieldCase{{"300", "1", "0,09"}, 2, "Is-Wert ist ungültig ( >=0.1 und <=500 )"},
+                      FieldCase{{"300", "1", "5e2"}, 2, "Is-Wert ist nicht nummerisch"},
+                      FieldCase{{"300", "1", "-0"}, 2, "Is-Wert darf nicht negativ sein"}));
 
 TEST(DesignFields, RangesAndMessagesInOrder)
 {
@@ -208,8 +206,7 @@ TEST(ChannelFields, RangesAndMessagesInOrder)
     ASSERT_EQ(ChannelFieldRules().size(), 7u);
     for (const auto& c : cases) {
         const std::string subject = c.subject;
-        EXPECT_EQ(FieldError(ReadNumberField(c.outOfRange), c.rule),
-                  subject + " ist ungültig ( " + c.range + " )");
+        EXPECT_EQ(FieldError(ReadNumberField(c.outOfRange), c.rule), subject + " ist ungültig ( " + c.range + " )");
         EXPECT_EQ(FieldError(ReadNumberField(""), c.rule), subject + " ist ungültig ( " + c.range + " )");
         EXPECT_EQ(FieldError(ReadNumberField("-2"), c.rule), subject + " darf nicht negativ sein");
         EXPECT_EQ(FieldError(ReadNumberField("2a"), c.rule), subject + " ist nicht nummerisch");
@@ -225,17 +222,17 @@ TEST(ChannelFields, BothBoundsAreInclusive)
         const char* inside;
         const char* outside;
     } cases[] = {
-        {ChannelFieldRules()[0], "1", "0,99"},    {ChannelFieldRules()[0], "99000", "99001"},
-        {ChannelFieldRules()[1], "0,1", "0,09"},  {ChannelFieldRules()[1], "500", "500,1"},
-        {ChannelFieldRules()[2], "10", "9,9"},    {ChannelFieldRules()[2], "100", "100.1"},
-        {ChannelFieldRules()[3], "10", "9,9"},    {ChannelFieldRules()[3], "100", "100.1"},
-        {ChannelFieldRules()[4], "10", "9,9"},    {ChannelFieldRules()[4], "100", "100.1"},
-        {ChannelFieldRules()[5], "1", "0,9"},     {ChannelFieldRules()[5], "3000", "3000.1"},
-        {ChannelFieldRules()[6], "10", "9,9"},    {ChannelFieldRules()[6], "900", "900,1"},
-        {LeftBankRules().angle, "10", "9,9"},     {LeftBankRules().angle, "90", "90,1"},
-        {LeftBankRules().slope, "1", "0,9"},      {LeftBankRules().slope, "5", "5,01"},
-        {RightBankRules().angle, "10", "9,9"},    {RightBankRules().angle, "90", "90,1"},
-        {RightBankRules().slope, "1", "0,9"},     {RightBankRules().slope, "5", "5,01"},
+        {ChannelFieldRules()[0], "1", "0,99"},   {ChannelFieldRules()[0], "99000", "99001"},
+        {ChannelFieldRules()[1], "0,1", "0,09"}, {ChannelFieldRules()[1], "500", "500,1"},
+        {ChannelFieldRules()[2], "10", "9,9"},   {ChannelFieldRules()[2], "100", "100.1"},
+        {ChannelFieldRules()[3], "10", "9,9"},   {ChannelFieldRules()[3], "100", "100.1"},
+        {ChannelFieldRules()[4], "10", "9,9"},   {ChannelFieldRules()[4], "100", "100.1"},
+        {ChannelFieldRules()[5], "1", "0,9"},    {ChannelFieldRules()[5], "3000", "3000.1"},
+        {ChannelFieldRules()[6], "10", "9,9"},   {ChannelFieldRules()[6], "900", "900,1"},
+        {LeftBankRules().angle, "10", "9,9"},    {LeftBankRules().angle, "90", "90,1"},
+        {LeftBankRules().slope, "1", "0,9"},     {LeftBankRules().slope, "5", "5,01"},
+        {RightBankRules().angle, "10", "9,9"},   {RightBankRules().angle, "90", "90,1"},
+        {RightBankRules().slope, "1", "0,9"},    {RightBankRules().slope, "5", "5,01"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FieldError(ReadNumberField(c.inside), c.rule), std::nullopt) << c.inside;
@@ -259,5 +256,5 @@ TEST(PartialDischargeRule, UpperBoundIsTheFullFlowDischarge)
             << text;
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

@@ -69,7 +69,7 @@ QImage PaintText(const char* fontName, const char* text)
     });
 }
 
-} // namespace
+}  // namespace
 
 class TQtDrawSurfaceTest : public QObject {
     Q_OBJECT
@@ -110,8 +110,8 @@ private slots:
         QTest::newRow("left to right: lower half") << QPoint(100, 150) << QPoint(200, 150) << false << true;
         QTest::newRow("right to left: upper half") << QPoint(200, 150) << QPoint(100, 150) << true << false;
         QTest::newRow("equal points: whole ellipse") << QPoint(150, 100) << QPoint(150, 100) << true << true;
-        QTest::newRow("points inside on one ray: whole ellipse") << QPoint(160, 150) << QPoint(190, 150) << true
-                                                                 << true;
+        QTest::newRow("points inside on one ray: whole ellipse")
+            << QPoint(160, 150) << QPoint(190, 150) << true << true;
     }
     void ChordRunsCounterClockwiseFromTheFirstPoint()
     {
@@ -148,16 +148,21 @@ private slots:
         const struct {
             const char* name;
             int dx, dy;
-        } shapes[] = {{"horizontal", 20, 0}, {"vertical", 0, 20}, {"shallow", 20, 7}, {"steep", 7, 20},
-                      {"diagonal", 15, 15},  {"short shallow", 3, 1}};
+        } shapes[] = {{"horizontal", 20, 0}, {"vertical", 0, 20},  {"shallow", 20, 7},
+                      {"steep", 7, 20},      {"diagonal", 15, 15}, {"short shallow", 3, 1}};
         for (const auto& shape : shapes)
             for (const int sx : {1, -1})
                 for (const int sy : {1, -1}) {
                     if ((shape.dx == 0 && sx < 0) || (shape.dy == 0 && sy < 0))
                         continue;
                     const QPoint delta(sx * shape.dx, sy * shape.dy);
-                    QTest::addRow("%s %s%s", shape.name, delta.y() > 0 ? "down" : delta.y() < 0 ? "up" : "",
-                                  delta.x() > 0 ? "right" : delta.x() < 0 ? "left" : "")
+                    QTest::addRow("%s %s%s", shape.name,
+                                  delta.y() > 0       ? "down"
+                                      : delta.y() < 0 ? "up"
+                                                      : "",
+                                  delta.x() > 0       ? "right"
+                                      : delta.x() < 0 ? "left"
+                                                      : "")
                         << delta;
                 }
     }
@@ -183,8 +188,8 @@ private slots:
                     continue;
                 ++painted;
                 QCOMPARE(image.pixelColor(x, y), QColor(Qt::black));
-                const int major = shallow ? (x - start.x()) * (delta.x() > 0 ? 1 : -1)
-                                          : (y - start.y()) * (delta.y() > 0 ? 1 : -1);
+                const int major =
+                    shallow ? (x - start.x()) * (delta.x() > 0 ? 1 : -1) : (y - start.y()) * (delta.y() > 0 ? 1 : -1);
                 const double minor = shallow ? y - start.y() : x - start.x();
                 const double exact = major * double(shallow ? delta.y() : delta.x()) / n;
                 QVERIFY2(major >= 0 && major < n, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
@@ -372,7 +377,7 @@ private slots:
     }
 };
 
-} // namespace fluvara
+}  // namespace fluvara
 
 QTEST_MAIN(fluvara::TQtDrawSurfaceTest)
 #include "qtdrawsurface_test.moc"

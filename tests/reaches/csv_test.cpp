@@ -40,7 +40,8 @@ std::string RunText(const std::string& text, const TRunOptions& options, TRunSum
 
 TEST(CsvReader, QuotedFieldsWithDelimitersQuotesAndLineBreaks)
 {
-    const auto records = ReadCsvRecords("\xEF\xBB\xBF" "a;b;c\r\n\"x;y\";\"say \"\"hi\"\"\";\"two\r\nlines\"\r\n\r\n1;;3\n");
+    const auto records = ReadCsvRecords("\xEF\xBB\xBF"
+                                        "a;b;c\r\n\"x;y\";\"say \"\"hi\"\"\";\"two\r\nlines\"\r\n\r\n1;;3\n");
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].fields, (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(records[1].fields, (std::vector<std::string>{"x;y", "say \"hi\"", "two\r\nlines"}));
@@ -92,10 +93,14 @@ TEST(TextDecoder, CharacterCutBetweenPiecesAndLaterNonUtf8)
     TTextDecoder decoder;
     std::string out;
     EXPECT_TRUE(decoder.Decode("a\xC3", false, out));
-    EXPECT_TRUE(decoder.Decode("\xBC" "b", false, out));
+    EXPECT_TRUE(decoder.Decode("\xBC"
+                               "b",
+                               false, out));
     EXPECT_EQ(out, "aüb");
     EXPECT_EQ(decoder.Encoding(), TEncoding::Utf8);
-    EXPECT_FALSE(decoder.Decode("c\xFC" "d", true, out));
+    EXPECT_FALSE(decoder.Decode("c\xFC"
+                                "d",
+                                true, out));
     EXPECT_EQ(out, "aübc");
 }
 
@@ -109,8 +114,9 @@ TEST(CsvReader, LateNonUtf8ByteNamesItsLine)
         ++lines;
     }
     text += "M\xFChle;300;1,5;5;;;;\r\n";
-    EXPECT_EQ(MessageOf(text), "Zeile " + std::to_string(lines + 1)
-                                   + ": Die Datei ist bis hier UTF-8, enthält aber ein Zeichen, das kein UTF-8 ist");
+    EXPECT_EQ(MessageOf(text),
+              "Zeile " + std::to_string(lines + 1) +
+                  ": Die Datei ist bis hier UTF-8, enthält aber ein Zeichen, das kein UTF-8 ist");
 }
 
 TEST(CsvList, BrokenFilesNameTheLine)
@@ -131,16 +137,19 @@ TEST(CsvList, BrokenFilesNameTheLine)
          "Zeile 3: Anführungszeichen an falscher Stelle (ein Feld mit \" muss ganz in \"…\" stehen, ein \" darin "
          "verdoppelt)"},
         {"Haltung;d;Is;Q\r\nH1;300;5;\r\n", "Zeile 1: Die Pflichtspalte „kb“ fehlt in der Kopfzeile"},
-        {"Haltung;kb;Is;Q\r\n", "Zeile 1: Die Pflichtspalte „d“ fehlt in der Kopfzeile (oder „h/d zul“ für eine "
-                                "Bemessung)"},
+        {"Haltung;kb;Is;Q\r\n",
+         "Zeile 1: Die Pflichtspalte „d“ fehlt in der Kopfzeile (oder „h/d zul“ für eine "
+         "Bemessung)"},
         {"Haltung;kb;Is;h/d zul\r\n", "Zeile 1: Die Pflichtspalte „Q“ fehlt in der Kopfzeile"},
         {"Gerinne;Q;Is;kst Sohle;kst links;kst rechts;b;hp;Ufer links\r\n",
          "Zeile 1: Die Pflichtspalte „Ufer rechts“ fehlt in der Kopfzeile"},
         {"Haltung;d;kb;Is;D\r\n", "Zeile 1: Die Spalte „D“ steht zweimal in der Kopfzeile"},
-        {"Haltung;d;kb;Is;kst Sohle\r\n", "Zeile 1: Die Kopfzeile enthält Spalten der Kreisprofil- und der "
-                                          "Gerinneliste; eine Liste enthält nur eine Art"},
-        {"Name;Wert\r\n1;2\r\n", "Zeile 1: Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; "
-                                 "Q …) noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)"},
+        {"Haltung;d;kb;Is;kst Sohle\r\n",
+         "Zeile 1: Die Kopfzeile enthält Spalten der Kreisprofil- und der "
+         "Gerinneliste; eine Liste enthält nur eine Art"},
+        {"Name;Wert\r\n1;2\r\n",
+         "Zeile 1: Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; "
+         "Q …) noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MessageOf(c.text), c.message);
@@ -179,10 +188,11 @@ TEST(CsvList, EarlierResultsAreCalculatedAnew)
     TRunOptions options;
     options.threads = 1;
     const std::string once = RunText(input, options);
-    EXPECT_EQ(once, "\xEF\xBB\xBFGerinne;Q;Is;kst Sohle;kst links;kst rechts;b;hp;Ufer links;Ufer rechts;h;v;"
-                    "kst mittel;hgr;vgr;bWsp;bProfil;Abfluss;Fr;Freibord;Status\r\n"
-                    "\"G;1\";500;2;30;30;30;100;100;45;1:1;52,2;0,63;30,0;26,9;1,46;204,5;300,0;strömend;0,32;47,8;"
-                    "berechnet\r\n");
+    EXPECT_EQ(once,
+              "\xEF\xBB\xBFGerinne;Q;Is;kst Sohle;kst links;kst rechts;b;hp;Ufer links;Ufer rechts;h;v;"
+              "kst mittel;hgr;vgr;bWsp;bProfil;Abfluss;Fr;Freibord;Status\r\n"
+              "\"G;1\";500;2;30;30;30;100;100;45;1:1;52,2;0,63;30,0;26,9;1,46;204,5;300,0;strömend;0,32;47,8;"
+              "berechnet\r\n");
     EXPECT_EQ(RunText(once, options), once);
 }
 
@@ -190,8 +200,9 @@ TEST(CsvList, EarlierResultsAreCalculatedAnew)
 std::string MixedCircleList(int rows)
 {
     std::string text = CircleHeader;
-    const char* const kinds[] = {"300;1,5;5;40;;;", "300;1,5;5;;ja;;", "300;1,5;5;70;;;", ";1,5;5;100;;82,7;",
-                                 "99;1,5;5;;;;", "800;0,75;2;400;nein;;", ";0,25;500;1;;82,7;nein"};
+    const char* const kinds[] = {"300;1,5;5;40;;;",       "300;1,5;5;;ja;;", "300;1,5;5;70;;;",
+                                 ";1,5;5;100;;82,7;",     "99;1,5;5;;;;",    "800;0,75;2;400;nein;;",
+                                 ";0,25;500;1;;82,7;nein"};
     for (int i = 0; i < rows; ++i)
         text += "H" + std::to_string(i) + ";" + kinds[i % 7] + "\r\n";
     return text;
@@ -229,5 +240,5 @@ TEST(RunCsvList, RaggedRowFarDownIsAnInputError)
     }
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

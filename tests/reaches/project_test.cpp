@@ -19,9 +19,9 @@ TProject SampleProject()
                               {{"Mühlweg 1", "\"alt\"; neu", "300", "1,5", "5", "40", ""},
                                {"Mühlweg 2", "", " 300", "1,5", "5", "", "x"},
                                {"Mühlweg 3", "", "300,", "1.5", "5e1", "70", "nein"}});
-    project.channel = MakeList({"Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links",
-                                "Ufer rechts"},
-                               {{"Graben", "500", "2", "30", "30", "30", "100", "100", "45°", "1:1,5"}});
+    project.channel =
+        MakeList({"Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links", "Ufer rechts"},
+                 {{"Graben", "500", "2", "30", "30", "30", "100", "100", "45°", "1:1,5"}});
     project.series = TNominalSeries{250, 300, 400};
     return project;
 }
@@ -75,16 +75,21 @@ TEST(Project, RefusesDamagedNewerAndForeignFilesSayingWhatAndWhere)
     newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 2");
 
     const std::pair<std::string, std::string> cases[] = {
-        {good.substr(0, good.size() / 2), Fmt("Projektdatei: Die Datei endet mitten im Inhalt (nach %d Bytes); sie ist "
-                                              "unvollständig", static_cast<long long>(good.size() / 2))},
+        {good.substr(0, good.size() / 2),
+         Fmt("Projektdatei: Die Datei endet mitten im Inhalt (nach %d Bytes); sie ist "
+             "unvollständig",
+             static_cast<long long>(good.size() / 2))},
         {"", "Projektdatei: Die Datei endet mitten im Inhalt (nach 0 Bytes); sie ist unvollständig"},
-        {damaged, Fmt("Projektdatei: Die Datei ist beschädigt: Fehler im JSON bei Byte %d",
-                      static_cast<long long>(good.find("\"zeilen\"") + 1))},
-        {newer, "Projektdatei: Die Datei hat die Version 2; diese Ausgabe von FLUVARA liest Projektdateien bis "
-                "Version 1"},
+        {damaged,
+         Fmt("Projektdatei: Die Datei ist beschädigt: Fehler im JSON bei Byte %d",
+             static_cast<long long>(good.find("\"zeilen\"") + 1))},
+        {newer,
+         "Projektdatei: Die Datei hat die Version 2; diese Ausgabe von FLUVARA liest Projektdateien bis "
+         "Version 1"},
         {"{\"format\": \"etwas\", \"version\": 1}",
          "Projektdatei: Die Datei ist keine Projektdatei von FLUVARA (der Formatname „fluvara-haltungen“ fehlt)"},
-        {"[1, 2]", "Projektdatei: Die Datei ist keine Projektdatei von FLUVARA (der Formatname „fluvara-haltungen“ fehlt)"},
+        {"[1, 2]",
+         "Projektdatei: Die Datei ist keine Projektdatei von FLUVARA (der Formatname „fluvara-haltungen“ fehlt)"},
         {"{\"format\": \"fluvara-haltungen\", \"version\": \"1\"}",
          "Projektdatei: „version“ fehlt oder ist keine Versionsnummer"},
         {"{\"format\": \"fluvara-haltungen\", \"version\": 1}", "Projektdatei: „kreisprofile“ fehlt"},
@@ -136,8 +141,8 @@ TEST(WorkbookCell, NumbersKeepTheirDigitsTextsStayTexts)
     };
     const Case cases[] = {{"300", true, 300, 0},     {"1,5", true, 1.5, 1},    {"69.12", true, 69.12, 2},
                           {"-22.2", true, -22.2, 1}, {"300.00", true, 300, 2}, {" 300", false, 0, 0},
-                          {"5.", false, 0, 0},        {"1:2", false, 0, 0},     {"", false, 0, 0},
-                          {"1.2.3", false, 0, 0},     {"5e2", false, 0, 0},     {"strömend", false, 0, 0}};
+                          {"5.", false, 0, 0},       {"1:2", false, 0, 0},     {"", false, 0, 0},
+                          {"1.2.3", false, 0, 0},    {"5e2", false, 0, 0},     {"strömend", false, 0, 0}};
     for (const Case& c : cases) {
         const TWorkbookCell cell = WorkbookCell(c.text);
         EXPECT_EQ(cell.number, c.number) << c.text;
@@ -158,5 +163,5 @@ TEST_F(FileTest, WorkbookIsWrittenWholeWithASheetPerList)
     EXPECT_EQ(Entries(), 1u);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

@@ -35,31 +35,43 @@ TEST(CircleReach, ResultsAreThePagesTexts)
     const RowCase cases[] = {
         // verification page: full flow, then partial flow with Qt = 40
         {{"H1", "300", "1,5", "5", "40", "", "", ""},
-         {"300", "69.12", "0.98", "16.4", "54.7", "57.9", "1.01", "", ""}, "berechnet"},
+         {"300", "69.12", "0.98", "16.4", "54.7", "57.9", "1.01", "", ""},
+         "berechnet"},
         // the 95 % option shows the clear width with two decimals
         {{"H2", "300", "1,5", "5", "", "ja", "", ""}, {"285.00", "60.32", "0.95", "", "", "", "", "", ""}, "berechnet"},
         // the echo is the working text: commas become points, the digits stay as typed
-        {{"H3", "300,0", "1.5", "5", "", "x", "", ""}, {"285.00", "60.32", "0.95", "", "", "", "", "", ""}, "berechnet"},
-        {{"H4", "300,0", "1.5", "5", "", "nein", "", ""}, {"300.0", "69.12", "0.98", "", "", "", "", "", ""}, "berechnet"},
+        {{"H3", "300,0", "1.5", "5", "", "x", "", ""},
+         {"285.00", "60.32", "0.95", "", "", "", "", "", ""},
+         "berechnet"},
+        {{"H4", "300,0", "1.5", "5", "", "nein", "", ""},
+         {"300.0", "69.12", "0.98", "", "", "", "", "", ""},
+         "berechnet"},
         // more than the full flow: no partial results, the ratio in the status
         {{"H5", "300", "1,5", "5", "70", "", "", ""},
-         {"300", "69.12", "0.98", "", "", "", "", "", ""}, "überlastet (Qt/Qv = 101.3 %)"},
+         {"300", "69.12", "0.98", "", "", "", "", "", ""},
+         "überlastet (Qt/Qv = 101.3 %)"},
         // exactly the full flow is still a partial flow
         {{"H6", "300", "1,5", "5", "69,12", "", "", ""},
-         {"300", "69.12", "0.98", "24.8", "82.7", "100.0", "1.11", "", ""}, "berechnet"},
+         {"300", "69.12", "0.98", "24.8", "82.7", "100.0", "1.11", "", ""},
+         "berechnet"},
         // design page: Q/0,9 by default; verification on the nominal size
         {{"B1", "", "1,5", "5", "100", "", "82,7", ""},
-         {"400", "148.25", "1.18", "24.1", "60.3", "67.5", "1.26", "358.8", "400"}, "berechnet"},
+         {"400", "148.25", "1.18", "24.1", "60.3", "67.5", "1.26", "358.8", "400"},
+         "berechnet"},
         {{"B2", "", "1,5", "5", "100", "", "82,7", "nein"},
-         {"350", "104.06", "1.08", "27.8", "79.3", "96.1", "1.22", "344.8", "350"}, "berechnet"},
+         {"350", "104.06", "1.08", "27.8", "79.3", "96.1", "1.22", "344.8", "350"},
+         "berechnet"},
         // a design below the smallest size the verification accepts
         {{"B3", "", "0,25", "500", "1", "", "82,7", "nein"},
-         {"150", "142.78", "8.08", "0.9", "5.8", "0.7", "2.46", "23.1", "150"}, "berechnet"},
+         {"150", "142.78", "8.08", "0.9", "5.8", "0.7", "2.46", "23.1", "150"},
+         "berechnet"},
         // a typed d is verified, the design stands beside it
         {{"B4", "300", "1,5", "5", "100", "", "82,7", "ja"},
-         {"300", "69.12", "0.98", "", "", "", "", "358.8", "400"}, "überlastet (Qt/Qv = 144.7 %)"},
+         {"300", "69.12", "0.98", "", "", "", "", "358.8", "400"},
+         "überlastet (Qt/Qv = 144.7 %)"},
         {{"B5", "", "1,5", "5", "100", "ja", "82,7", ""},
-         {"380.00", "129.41", "1.14", "25.2", "66.3", "77.3", "1.25", "358.8", "400"}, "berechnet"},
+         {"380.00", "129.41", "1.14", "25.2", "66.3", "77.3", "1.25", "358.8", "400"},
+         "berechnet"},
     };
     for (const RowCase& c : cases)
         ExpectRow(TReachKind::Circle, c);
@@ -71,17 +83,22 @@ TEST(ChannelReach, ResultsAreThePagesTexts)
 {
     const RowCase cases[] = {
         {{"G1", "500", "2", "30", "30", "30", "100", "100", "45", "45"},
-         {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "300.0", "strömend", "0.32", "47.8"}, "berechnet"},
+         {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "300.0", "strömend", "0.32", "47.8"},
+         "berechnet"},
         // the same banks as slopes and with the degree sign
         {{"G2", "500", "2", "30", "30", "30", "100", "100", "1:1", "45°"},
-         {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "300.0", "strömend", "0.32", "47.8"}, "berechnet"},
+         {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "300.0", "strömend", "0.32", "47.8"},
+         "berechnet"},
         {{"G3", "1000", "1", "40", "25", "25", "200", "80", "60", "90"},
-         {"76.4", "0.59", "31.0", "29.1", "1.65", "244.1", "246.2", "strömend", "0.23", "3.6"}, "berechnet"},
+         {"76.4", "0.59", "31.0", "29.1", "1.65", "244.1", "246.2", "strömend", "0.23", "3.6"},
+         "berechnet"},
         {{"G4", "99000", "0,5", "30", "25", "25", "2000", "900", "1 : 2", "1:2,0"},
-         {"327.3", "1.14", "27.6", "129.8", "3.38", "3309.1", "5600.0", "strömend", "0.22", "572.7"}, "berechnet"},
+         {"327.3", "1.14", "27.6", "129.8", "3.38", "3309.1", "5600.0", "strömend", "0.22", "572.7"},
+         "berechnet"},
         // overflowing: the freeboard is negative
         {{"G5", "500", "2", "30", "30", "30", "100", "30", "45", "45"},
-         {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "160.0", "läuft über", "0.32", "-22.2"}, "berechnet"},
+         {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "160.0", "läuft über", "0.32", "-22.2"},
+         "berechnet"},
     };
     for (const RowCase& c : cases)
         ExpectRow(TReachKind::Channel, c);
@@ -116,10 +133,14 @@ TEST(CircleReach, BadRowsGetThePagesMessagesAndNoResults)
         {{"", "100", "0,25", "0,1", "0,5", "", "", ""}, "Qt-Wert ist ungültig ( >=1 und <= 0.55 )", {CircleQ}},
         {{"", "300", "1,5", "5", "4x", "", "", ""}, "Qt-Wert ist nicht nummerisch", {CircleQ}},
         // design rows check in the design page's order: Q, h/d, kb, Is
-        {{"", "", "2", "5", "", "", "82,8", ""}, "Q-Wert ist ungültig ( >=1 und <=5000 )", {CircleQ, CircleHdPermitted, CircleKb}},
+        {{"", "", "2", "5", "", "", "82,8", ""},
+         "Q-Wert ist ungültig ( >=1 und <=5000 )",
+         {CircleQ, CircleHdPermitted, CircleKb}},
         {{"", "", "1,5", "5", "100", "", "9", ""}, "h/d-Wert ist ungültig ( >=10 und <=82.7 )", {CircleHdPermitted}},
         // no size of the series is large enough
-        {{"", "", "1,5", "0,1", "5000", "", "10", "ja"}, "d erf 14472.5 mm liegt über der größten Nennweite 3000 mm", {-1}},
+        {{"", "", "1,5", "0,1", "5000", "", "10", "ja"},
+         "d erf 14472.5 mm liegt über der größten Nennweite 3000 mm",
+         {-1}},
     };
     for (const BadCase& c : cases) {
         const TReachOutcome o = CalculateCircleReach(c.fields, TReachOptions{});
@@ -137,15 +158,25 @@ TEST(CircleReach, BadRowsGetThePagesMessagesAndNoResults)
 TEST(ChannelReach, BadRowsGetThePagesMessages)
 {
     const BadCase cases[] = {
-        {{"", "", "2", "30", "30", "30", "100", "100", "45", "45"}, "Q-Wert ist ungültig ( >=1 und <=99000 )", {ChannelQ}},
+        {{"", "", "2", "30", "30", "30", "100", "100", "45", "45"},
+         "Q-Wert ist ungültig ( >=1 und <=99000 )",
+         {ChannelQ}},
         {{"", "-5", "2", "30", "30", "30", "100", "100", "45", "45"}, "Q-Wert darf nicht negativ sein", {ChannelQ}},
         {{"", "500", "2", "30", "30", "9", "100", "100", "45", "45"},
-         "kst-Wert Ufer rechts ist ungültig ( >=10 und <=100 )", {ChannelKstRight}},
-        {{"", "500", "2", "30", "30", "30", "100", "100", "1:-2", "45"}, "Steigung links darf nicht negativ sein", {ChannelBankLeft}},
-        {{"", "500", "2", "30", "30", "30", "100", "100", "2:3", "9"}, "Steigung links ist nicht nummerisch",
+         "kst-Wert Ufer rechts ist ungültig ( >=10 und <=100 )",
+         {ChannelKstRight}},
+        {{"", "500", "2", "30", "30", "30", "100", "100", "1:-2", "45"},
+         "Steigung links darf nicht negativ sein",
+         {ChannelBankLeft}},
+        {{"", "500", "2", "30", "30", "30", "100", "100", "2:3", "9"},
+         "Steigung links ist nicht nummerisch",
          {ChannelBankLeft, ChannelBankRight}},
-        {{"", "500", "2", "30", "30", "30", "100", "100", "45", "1:6"}, "Steigung rechts ist ungültig ( >=1 und <=5 )", {ChannelBankRight}},
-        {{"", "500", "2", "30", "30", "30", "100", "100", "", "45"}, "Winkel links ist ungültig ( >=10 und <=90 )", {ChannelBankLeft}},
+        {{"", "500", "2", "30", "30", "30", "100", "100", "45", "1:6"},
+         "Steigung rechts ist ungültig ( >=1 und <=5 )",
+         {ChannelBankRight}},
+        {{"", "500", "2", "30", "30", "30", "100", "100", "", "45"},
+         "Winkel links ist ungültig ( >=10 und <=90 )",
+         {ChannelBankLeft}},
         // a channel the depth bound refuses: the calculation's message
         {{"", "99000", "0,1", "10", "10", "10", "1", "900", "90", "90"}, NormalDepthLimitMessage, {ChannelQ}},
     };
@@ -168,8 +199,8 @@ TEST(CircleReach, GridMatchesThePageLabels)
         for (double kb : {0.25, 0.75, 1.5})
             for (double Is : {0.1, 3.0, 500.0})
                 for (double Q : {1.0, 25.0, 400.0}) {
-                    const std::vector<std::string> f{"", Fmt("%.0f", d), Fmt("%.2f", kb), Fmt("%.1f", Is),
-                                                     Fmt("%.0f", Q), "", "", ""};
+                    const std::vector<std::string> f{
+                        "", Fmt("%.0f", d), Fmt("%.2f", kb), Fmt("%.1f", Is), Fmt("%.0f", Q), "", "", ""};
                     const TReachOutcome o = CalculateCircleReach(f, TReachOptions{});
                     const TCircleFullFlow full = CircleFullFlow(d, kb, Is, false);
                     EXPECT_EQ(o.results[CircleQv], Label("%4.2f ", full.Qv));
@@ -191,7 +222,7 @@ TEST(ChannelReach, GridMatchesThePageLabels)
     for (double Q : {1.0, 500.0, 20000.0})
         for (double b : {20.0, 300.0})
             for (double angle : {10.0, 45.0, 90.0}) {
-                const std::vector<std::string> f{"", Fmt("%.0f", Q), "1", "35", "30", "25", Fmt("%.0f", b),
+                const std::vector<std::string> f{"",    Fmt("%.0f", Q),     "1",  "35", "30", "25", Fmt("%.0f", b),
                                                  "200", Fmt("%.0f", angle), "1:2"};
                 const TReachOutcome o = CalculateChannelReach(f);
                 TChannelInput in{Q, 1, 35, 30, 25, b, 200, ByAngle(angle), BySlope(2)};
@@ -241,5 +272,5 @@ TEST(YesNo, WordsOfSpreadsheets)
     EXPECT_FALSE(ParseYesNo("jo", false));
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

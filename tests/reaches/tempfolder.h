@@ -17,9 +17,9 @@ class TempFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path()
-                 / ("fluvara-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = std::filesystem::temp_directory_path() /
+            ("fluvara-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
@@ -47,4 +47,4 @@ protected:
     std::filesystem::path folder;
 };
 
-} // namespace fluvara
+}  // namespace fluvara

@@ -20,15 +20,15 @@ public:
     void SetFontSize(int p) override { points = p; }
     void NewPage() override { pages.emplace_back(); }
 
-    void SetPenColor(TRgb) override {}
-    void SetPenWidth(int) override {}
-    void SetBrushColor(TRgb) override {}
-    void FillRect(int, int, int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Chord(int, int, int, int, int, int, int, int) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Polygon(std::span<const TPoint>) override {}
+    void SetPenColor(TRgb) override { }
+    void SetPenWidth(int) override { }
+    void SetBrushColor(TRgb) override { }
+    void FillRect(int, int, int, int) override { }
+    void Ellipse(int, int, int, int) override { }
+    void Chord(int, int, int, int, int, int, int, int) override { }
+    void MoveTo(int, int) override { }
+    void LineTo(int, int) override { }
+    void Polygon(std::span<const TPoint>) override { }
     void TextOut(int x, int y, std::string_view text) override
     {
         EXPECT_GE(x, 0);
@@ -36,7 +36,7 @@ public:
         EXPECT_LE(y + TextHeight(), PageHeight());
         pages.back().emplace_back(text);
     }
-    void SetFontName(std::string_view) override {}
+    void SetFontName(std::string_view) override { }
     int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * points; }
     int TextHeight() override { return 12 * points; }
 };
@@ -56,7 +56,7 @@ std::size_t Count(const std::vector<std::string>& texts, const std::string& text
     return static_cast<std::size_t>(std::count(texts.begin(), texts.end(), text));
 }
 
-} // namespace
+}  // namespace
 
 TEST(ListReport, EveryRowOnceHeadersOnEveryPageAndPageNumbers)
 {

@@ -26,7 +26,7 @@ int ResultColumn(int result) { return Results + result; }
 
 std::string Text(const QString& text) { return text.toStdString(); }
 
-} // namespace
+}  // namespace
 
 class ReachListEditTest : public QObject {
     Q_OBJECT
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(window_->statusBar()->currentMessage().contains(message));
         for (int r = 0; r < CircleResultCount; ++r)
             QCOMPARE(Cell(circles_, 0, ResultColumn(r)), QString());
-        QCOMPARE(Cell(circles_, 0, Kb), QString("1,5x"));  // the text stays as typed
+        QCOMPARE(Cell(circles_, 0, Kb), QString("1,5x"));             // the text stays as typed
         QCOMPARE(Cell(circles_, 1, ResultColumn(CircleQv)), before);  // nothing else touched
     }
 
@@ -179,7 +179,8 @@ private slots:
     void pasteOfABlockWithDecimalCommas()
     {
         Fill({{"H1", "300", "1,5", "5"}});
-        QApplication::clipboard()->setText("H1\t250\t0,75\t12,5\t30,25\r\nH2\t400\t1,5\t3,2\t\r\nH3\t500\t1,5\t2\t99\r\n");
+        QApplication::clipboard()->setText(
+            "H1\t250\t0,75\t12,5\t30,25\r\nH2\t400\t1,5\t3,2\t\r\nH3\t500\t1,5\t2\t99\r\n");
         circles_->setFocus();
         circles_->setCurrentIndex(circles_->model()->index(0, Name));
         QTest::keyClick(circles_, Qt::Key_V, Qt::ControlModifier);
@@ -203,16 +204,18 @@ private slots:
     void copyGivesTabsAndDecimalCommas()
     {
         Fill({{"H1", "300", "1,5", "5"}});
-        circles_->selectionModel()->select(QItemSelection(circles_->model()->index(0, Kb),
-                                                          circles_->model()->index(0, ResultColumn(CircleVv))),
-                                           QItemSelectionModel::ClearAndSelect);
+        circles_->selectionModel()->select(
+            QItemSelection(circles_->model()->index(0, Kb), circles_->model()->index(0, ResultColumn(CircleVv))),
+            QItemSelectionModel::ClearAndSelect);
         Trigger(*window_, "CopyAction");
         QCOMPARE(QApplication::clipboard()->text(), QString("1,5\t5\t\t\t\t\t300\t69,12\t0,98\n"));
     }
 
     void sortsNumbersAsNumbersAndFiltersProblemRows()
     {
-        Fill({{"A", "1000", "1,5", "5", "10"}, {"B", "300", "1,5", "5", "500"}, {"C", "200", "x", "5"},
+        Fill({{"A", "1000", "1,5", "5", "10"},
+              {"B", "300", "1,5", "5", "500"},
+              {"C", "200", "x", "5"},
               {"D", "400", "1,5", "5", "50"}});
         circles_->horizontalHeader()->setSortIndicator(D, Qt::AscendingOrder);
         const auto names = [&] {
@@ -244,8 +247,8 @@ private slots:
     {
         TReachList list = EmptyList(TReachKind::Circle);
         for (int i = 0; i < 100000; ++i)
-            list.rows.push_back(CircleRow(("H" + std::to_string(i)).c_str(), std::to_string(150 + i % 1000).c_str(),
-                                          "1,5", "5", ""));
+            list.rows.push_back(
+                CircleRow(("H" + std::to_string(i)).c_str(), std::to_string(150 + i % 1000).c_str(), "1,5", "5", ""));
         Circles().ReplaceList(std::move(list));
         QCOMPARE(circles_->model()->rowCount(), 100000);
         circles_->scrollToBottom();

@@ -55,7 +55,7 @@ int PdfPages(const QString& pdf)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 class ReachListFilesTest : public QObject {
     Q_OBJECT
@@ -112,8 +112,9 @@ private slots:
 
     void exportWritesTheCoresCsvWithResults()
     {
-        WriteFile(Path("in.csv"), "Gerinne;Q;Is;kst Sohle;kst links;kst rechts;b;hp;Ufer links;Ufer rechts\r\n"
-                                  "G1;500;2;30;30;30;100;100;45;45\r\n");
+        WriteFile(Path("in.csv"),
+                  "Gerinne;Q;Is;kst Sohle;kst links;kst rechts;b;hp;Ufer links;Ufer rechts\r\n"
+                  "G1;500;2;30;30;30;100;100;45;45\r\n");
         QVERIFY(window_->ImportCsv(Path("in.csv")));
         QCOMPARE(window_->CurrentKind(), TReachKind::Channel);
         QVERIFY(window_->ExportCsv(Path("out.csv")));
@@ -144,7 +145,8 @@ private slots:
 
     void saveAndReopenGiveTheTextsAsTyped()
     {
-        WriteFile(Path("netz.csv"), "Haltung;d;kb;Is;Q;Bemerkung\r\nH1;300;1,5;5;40;Schacht 3\r\nH2; 300 ;abc;5,;;\r\n");
+        WriteFile(Path("netz.csv"),
+                  "Haltung;d;kb;Is;Q;Bemerkung\r\nH1;300;1,5;5;40;Schacht 3\r\nH2; 300 ;abc;5,;;\r\n");
         QVERIFY(window_->ImportCsv(Path("netz.csv")));
         QTableView* circles = Table(*window_, TReachKind::Circle);
         TypeCell(circles, 1, 4, "12,50");
@@ -172,7 +174,9 @@ private slots:
                  QString("Bemerkung"));
         QVERIFY(!reopened.isWindowModified());
         QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara")
-                     .value("Haltungsliste/ZuletztGeoeffnet").toStringList().value(0),
+                     .value("Haltungsliste/ZuletztGeoeffnet")
+                     .toStringList()
+                     .value(0),
                  QFileInfo(Path("netz.fluvara")).absoluteFilePath());
     }
 
@@ -230,7 +234,7 @@ private slots:
         QTableView* circles = Table(*window_, TReachKind::Circle);
         QCOMPARE(Cell(circles, 0, 0), QString("Nach dem Absturz"));
         QCOMPARE(Cell(circles, 0, 5), QString("69.12"));  // Qv after the four columns read
-        QVERIFY(window_->isWindowModified());  // still to be saved
+        QVERIFY(window_->isWindowModified());             // still to be saved
         QCOMPARE(window_->FilePath(), QString());
         // saved: the copy is gone
         QVERIFY(window_->SaveProject(Path("gerettet.fluvara")));
@@ -274,8 +278,8 @@ private slots:
 
     void printGoesThroughThePrinterDialog()
     {
-        window_->Model(TReachKind::Circle).ReplaceList(
-            MakeList({"Haltung", "d", "kb", "Is"}, {{"P1", "300", "1,5", "5"}}));
+        window_->Model(TReachKind::Circle)
+            .ReplaceList(MakeList({"Haltung", "d", "kb", "Is"}, {{"P1", "300", "1,5", "5"}}));
         bool asked = false;
         window_->SetPrintTarget([&](QPrinter& printer) {
             asked = true;

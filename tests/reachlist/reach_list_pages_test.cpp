@@ -37,7 +37,7 @@ void SelectFirstRow(TReachListWindow& list, TReachKind kind)
     Table(list, kind)->selectRow(0);
 }
 
-} // namespace
+}  // namespace
 
 class ReachListPagesTest : public QObject {
     Q_OBJECT
@@ -73,8 +73,9 @@ private slots:
         Pages(program)->setCurrentIndex(2);
 
         TReachListWindow& list = OpenList(program);
-        list.Model(TReachKind::Circle).ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q", "95%"},
-                                                            {{"H7", "400", "0,75", "3,5", "80", "ja"}}));
+        list.Model(TReachKind::Circle)
+            .ReplaceList(
+                MakeList({"Haltung", "d", "kb", "Is", "Q", "95%"}, {{"H7", "400", "0,75", "3,5", "80", "ja"}}));
         SelectFirstRow(list, TReachKind::Circle);
         Trigger(list, "ToPageAction");
         QCOMPARE(Pages(program)->currentWidget(), page);
@@ -93,8 +94,8 @@ private slots:
     {
         TRunningProgram program;
         TReachListWindow& list = OpenList(program);
-        list.Model(TReachKind::Circle).ReplaceList(
-            MakeList({"Haltung", "d", "kb", "Is", "Q", "h/d zul"}, {{"B1", "", "1,5", "5", "40", "80"}}));
+        list.Model(TReachKind::Circle)
+            .ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q", "h/d zul"}, {{"B1", "", "1,5", "5", "40", "80"}}));
         const QString dn = Cell(Table(list, TReachKind::Circle), 0, 6 + CircleDN);
         QVERIFY(!dn.isEmpty());
         SelectFirstRow(list, TReachKind::Circle);
@@ -107,17 +108,18 @@ private slots:
     {
         TRunningProgram program;
         TReachListWindow& list = OpenList(program);
-        list.Model(TReachKind::Channel).ReplaceList(MakeList(
-            {"Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links", "Ufer rechts"},
-            {{"G1", "500", "2", "30", "25", "35", "100", "120", "45°", "1:1,5"}}));
+        list.Model(TReachKind::Channel)
+            .ReplaceList(MakeList(
+                {"Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links", "Ufer rechts"},
+                {{"G1", "500", "2", "30", "25", "35", "100", "120", "45°", "1:1,5"}}));
         SelectFirstRow(list, TReachKind::Channel);
         Trigger(list, "ToPageAction");
         QWidget* page = Find<QWidget>(&program.Main(), "TabSheet2");
         QCOMPARE(Pages(program)->currentWidget(), page);
-        const char* const expected[][2] = {{"GQEdit", "500"},    {"GIeEdit", "2"},     {"GkstSEdit", "30"},
-                                           {"GkstUEdit", "25"},  {"GkstU2Edit", "35"}, {"GbEdit", "100"},
-                                           {"GhEdit", "120"},    {"GaEdit", "45"},     {"GBS2Edit", "1,5"},
-                                           {"GBSEdit", ""},      {"GbetaEdit", ""}};
+        const char* const expected[][2] = {{"GQEdit", "500"},   {"GIeEdit", "2"},     {"GkstSEdit", "30"},
+                                           {"GkstUEdit", "25"}, {"GkstU2Edit", "35"}, {"GbEdit", "100"},
+                                           {"GhEdit", "120"},   {"GaEdit", "45"},     {"GBS2Edit", "1,5"},
+                                           {"GBSEdit", ""},     {"GbetaEdit", ""}};
         for (const auto& [name, text] : expected)
             QCOMPARE(Text(page, name), QString(text));
         QVERIFY(Find<QRadioButton>(page, "RadioBtnGa")->isChecked());
@@ -140,7 +142,8 @@ private slots:
         Trigger(list, "FromPageAction");
         QTableView* circles = Table(list, TReachKind::Circle);
         QCOMPARE(circles->model()->rowCount(), 1);
-        QCOMPARE(Cell(circles, 0, 1) + "|" + Cell(circles, 0, 2) + "|" + Cell(circles, 0, 3) + "|" + Cell(circles, 0, 4),
+        QCOMPARE(Cell(circles, 0, 1) + "|" + Cell(circles, 0, 2) + "|" + Cell(circles, 0, 3) + "|" +
+                     Cell(circles, 0, 4),
                  QString("250|0,4|12|30"));
         QCOMPARE(Cell(circles, 0, circles->model()->columnCount() - 1), QString("berechnet"));
 

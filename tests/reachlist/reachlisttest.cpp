@@ -71,4 +71,4 @@ std::vector<std::string> CircleRow(const char* name, const char* d, const char* 
     return {name, d, kb, is, q, "", "", ""};
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

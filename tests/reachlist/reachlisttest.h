@@ -23,4 +23,4 @@ void AnswerMessageBox(int button, QString* name = nullptr);
 // A circular list row: name, d, kb, Is, Q and empty options.
 std::vector<std::string> CircleRow(const char* name, const char* d, const char* kb, const char* is, const char* q);
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

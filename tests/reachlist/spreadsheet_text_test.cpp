@@ -11,11 +11,11 @@ TEST(SpreadsheetText, ReadsTheRangesSpreadsheetsCopy)
         TCellBlock block;
     } cases[] = {
         {"a\tb\r\nc\td\r\n", {{"a", "b"}, {"c", "d"}}},  // Excel
-        {"a\tb\nc\td\n", {{"a", "b"}, {"c", "d"}}},        // LibreOffice Calc
-        {"a\tb\nc", {{"a", "b"}, {"c", ""}}},             // no line end after the last row, short row padded
-        {"1,5\t\t2\n", {{"1,5", "", "2"}}},                // empty cells keep their places
+        {"a\tb\nc\td\n", {{"a", "b"}, {"c", "d"}}},      // LibreOffice Calc
+        {"a\tb\nc", {{"a", "b"}, {"c", ""}}},            // no line end after the last row, short row padded
+        {"1,5\t\t2\n", {{"1,5", "", "2"}}},              // empty cells keep their places
         {"\"two\nlines\"\t\"say \"\"x\"\"\"\n", {{"two\nlines", "say \"x\""}}},
-        {"5\" pipe\tx\n", {{"5\" pipe", "x"}}},            // a quote inside a cell is a letter
+        {"5\" pipe\tx\n", {{"5\" pipe", "x"}}},  // a quote inside a cell is a letter
         {"", {}},
     };
     for (const auto& c : cases)

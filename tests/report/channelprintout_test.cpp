@@ -153,15 +153,18 @@ const TScaleCase scaleCases[] = {
      {"Polygon(906,4835;1042,4835;1721,5513;3077,5513;3756,4835;3892,4835;3892,5603;906,5603)",
       "Polygon(1721,5513;3077,5513;4028,4563;770,4563)"},
      "MoveTo(4058,4563)"},
-    {"water surface as wide as the profile with its rims", Channel(100, 50, 45, 45, 60),
+    {"water surface as wide as the profile with its rims",
+     Channel(100, 50, 45, 45, 60),
      {"Polygon(771,4773;919,4773;1659,5513;3139,5513;3879,4773;4027,4773;4027,5603;771,5603)",
       "Polygon(1659,5513;3139,5513;4028,4625;770,4625)"},
      "MoveTo(4058,4625)"},
-    {"banks of 60 and 30 degrees: the axis moves left to 1864", Channel(100, 100, 60, 30, 50),
+    {"banks of 60 and 30 degrees: the axis moves left to 1864",
+     Channel(100, 100, 60, 30, 50),
      {"Polygon(771,4585;864,4585;1400,5513;2328,5513;3936,4585;4028,4585;4028,5603;771,5603)",
       "Polygon(1400,5513;2328,5513;3132,5049;1132,5049)"},
      "MoveTo(4058,5049)"},
-    {"vertical left bank", Channel(100, 100, 90, 45, 50),
+    {"vertical left bank",
+     Channel(100, 100, 90, 45, 50),
      {"Polygon(1255,4473;1359,4473;1359,5513;2399,5513;3439,4473;3543,4473;3543,5603;1255,5603)",
       "Polygon(1359,5513;2399,5513;2919,4993;1359,4993)"},
      "MoveTo(3573,4993)"},
@@ -206,12 +209,11 @@ TEST(ChannelPrintout, AngleMarksMoveWithTheAxis)
 TEST(ChannelPrintout, NarrowBottomWidensItsDimension)
 {
     // b = 5 cm: hb = 26 < 5 k, the dimension runs 6 px further out at each end
-    EXPECT_EQ(Slice(Draw(Channel(5, 100, 45, 45, 50)).Log(), "MoveTo(2367,5663)", 9),
-              (std::vector<std::string>{"MoveTo(2367,5663)", "LineTo(2431,5663)",
-                                        "Polygon(2367,5663;2400,5675;2400,5651)",
-                                        "Polygon(2431,5663;2398,5675;2398,5651)", "MoveTo(2373,5543)",
-                                        "LineTo(2373,5693)", "MoveTo(2425,5543)", "LineTo(2425,5693)",
-                                        "TextOut(2367,5684,\" 5.0 \")"}));
+    EXPECT_EQ(
+        Slice(Draw(Channel(5, 100, 45, 45, 50)).Log(), "MoveTo(2367,5663)", 9),
+        (std::vector<std::string>{"MoveTo(2367,5663)", "LineTo(2431,5663)", "Polygon(2367,5663;2400,5675;2400,5651)",
+                                  "Polygon(2431,5663;2398,5675;2398,5651)", "MoveTo(2373,5543)", "LineTo(2373,5693)",
+                                  "MoveTo(2425,5543)", "LineTo(2425,5693)", "TextOut(2367,5684,\" 5.0 \")"}));
     // b = 1 cm: widened to 22 px, still short: heads outside, no line
     EXPECT_EQ(Slice(Draw(Channel(1, 100, 45, 45, 50)).Log(), "Polygon(2410,5663;2443,5675;2443,5651)", 3),
               (std::vector<std::string>{"Polygon(2410,5663;2443,5675;2443,5651)",
@@ -236,12 +238,14 @@ TEST(ChannelPrintout, LabelsThatWouldCollideOrLeaveTheBoxMove)
         TChannelSketch sketch;
         std::vector<std::string> texts;
     } cases[] = {
-        {"left bank vertical: the bottom width moves below the left bank's width", Labelled(100, 100, 90, 45, 60.88),
+        {"left bank vertical: the bottom width moves below the left bank's width",
+         Labelled(100, 100, 90, 45, 60.88),
          {"TextOut(1841,4646,\"160.9 \")", "TextOut(1347,5844,\"100.0 \")", "TextOut(1467,5725,\" 0.0 \")",
           "TextOut(2889,5725,\"100.0 \")", "TextOut(1841,6034,\"200.0 \")", "TextOut(1062,5029,\"100.0 \")",
           "TextOut(1128,6214,\"90.0 ° \")", "TextOut(2493,6214,\"45.0 ° \")", "TextOut(3279,6154,\"[cm]\")",
           "TextOut(3039,5220,\"60.9 \")"}},
-        {"b 3000, hp 10, left bank vertical: likewise", Labelled(3000, 10, 90, 45, 7.2),
+        {"b 3000, hp 10, left bank vertical: likewise",
+         Labelled(3000, 10, 90, 45, 7.2),
          {"TextOut(2360,5277,\"3007.2 \")", "TextOut(781,5844,\"3000.0 \")", "TextOut(901,5725,\" 0.0 \")",
           "TextOut(3974,5725,\"10.0 \")", "TextOut(2360,6034,\"3010.0 \")", "TextOut(590,5549,\"10.0 \")",
           "TextOut(1647,6214,\"90.0 ° \")", "TextOut(3012,6214,\"45.0 ° \")", "TextOut(3798,6154,\"[cm]\")",
@@ -273,10 +277,11 @@ TEST(ChannelPrintout, ShallowFlowDepthHasItsHeadsOutside)
     // h = 2 cm is 20 px on paper
     const std::vector<std::string> log = Draw(Channel(100, 100, 45, 45, 2)).Log();
     const std::vector<std::string> tail(log.end() - 7, log.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"Polygon(4058,5513;4070,5546;4046,5546)",
-                                              "Polygon(4058,5493;4070,5460;4046,5460)", "MoveTo(4076,5493)",
-                                              "LineTo(2943,5493)", "MoveTo(4076,5513)", "LineTo(2938,5513)",
-                                              "TextOut(3518,5488,\" 2.0 \")"}));
+    EXPECT_EQ(
+        tail,
+        (std::vector<std::string>{"Polygon(4058,5513;4070,5546;4046,5546)", "Polygon(4058,5493;4070,5460;4046,5460)",
+                                  "MoveTo(4076,5493)", "LineTo(2943,5493)", "MoveTo(4076,5513)", "LineTo(2938,5513)",
+                                  "TextOut(3518,5488,\" 2.0 \")"}));
 }
 
 TEST(ChannelPrintout, FlowDepthLabelStandsEighteenScreenWidthsLeft)
@@ -378,5 +383,5 @@ TEST(ChannelPrintout, LabelsNeverCoverOneAnotherNorLeaveTheDrawingBox)
                     }
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

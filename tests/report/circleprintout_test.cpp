@@ -30,12 +30,16 @@ test::TRecordingSurface Draw(const TCircleSketch& sketch)
 const std::vector<std::string> pipe{"SetBrushColor(128,128,128)", "Ellipse(2188,4609,2728,5149)",
                                     "SetBrushColor(255,255,255)", "Ellipse(2218,4639,2698,5119)",
                                     "SetBrushColor(130,130,255)"};
-const std::vector<std::string> clearWidth{
-    "SetPenColor(0,0,0)",        "SetBrushColor(255,255,255)",
-    "MoveTo(2128,4639)",         "LineTo(2128,5119)",
-    "Polygon(2128,4639;2140,4672;2116,4672)", "Polygon(2128,5119;2140,5086;2116,5086)",
-    "MoveTo(2098,4639)",         "LineTo(2458,4639)",
-    "MoveTo(2098,5119)",         "LineTo(2458,5119)"};
+const std::vector<std::string> clearWidth{"SetPenColor(0,0,0)",
+                                          "SetBrushColor(255,255,255)",
+                                          "MoveTo(2128,4639)",
+                                          "LineTo(2128,5119)",
+                                          "Polygon(2128,4639;2140,4672;2116,4672)",
+                                          "Polygon(2128,5119;2140,5086;2116,5086)",
+                                          "MoveTo(2098,4639)",
+                                          "LineTo(2458,4639)",
+                                          "MoveTo(2098,5119)",
+                                          "LineTo(2458,5119)"};
 
 TEST(CirclePrintout, FullFlowFillsTheInsideAndLabelsBothDimensionsAlike)
 {
@@ -59,22 +63,25 @@ struct TDepthCase {
 };
 
 const TDepthCase depthCases[] = {
-    {"half full: water line through the centre", Values(300, 15, 0),
+    {"half full: water line through the centre",
+     Values(300, 15, 0),
      {"Chord(2218,4639,2698,5119,2218,4879,2698,4879)", "MoveTo(2788,4879)", "LineTo(2788,5119)",
       "Polygon(2788,4879;2800,4912;2776,4912)", "Polygon(2788,5119;2800,5086;2776,5086)", "MoveTo(2818,4879)",
       "LineTo(2703,4879)", "MoveTo(2818,5119)", "LineTo(2458,5119)", "TextOut(2888,4989,\" 15.0 \")"}},
-    {"19 px deep: heads outside pointing inward, no line", Values(300, 1.2, 0),
+    {"19 px deep: heads outside pointing inward, no line",
+     Values(300, 1.2, 0),
      {"Chord(2218,4639,2698,5119,2364,5100,2551,5100)", "Polygon(2788,5119;2800,5152;2776,5152)",
       "Polygon(2788,5100;2800,5067;2776,5067)", "MoveTo(2818,5100)", "LineTo(2556,5100)", "MoveTo(2818,5119)",
       "LineTo(2458,5119)", "TextOut(2888,5099,\"  1.2 \")"}},
-    {"depth of the diameter without the full flag: drawn full as on the screen", Values(300, 30, 0),
+    {"depth of the diameter without the full flag: drawn full as on the screen",
+     Values(300, 30, 0),
      {"Chord(2218,4639,2698,5119,2458,4639,2458,4639)", "MoveTo(2788,4639)", "LineTo(2788,5119)",
       "Polygon(2788,4639;2800,4672;2776,4672)", "Polygon(2788,5119;2800,5086;2776,5086)", "MoveTo(2818,4639)",
       "LineTo(2463,4639)", "MoveTo(2818,5119)", "LineTo(2458,5119)", "TextOut(2888,4869,\" 30.0 \")"}},
     {"under 1/480 of the diameter: f = 0, no water drawn (not a full pipe), no depth dimension",
      Values(300, 0.06, 0),
-     {"MoveTo(2818,5119)", "LineTo(2463,5119)",
-      "MoveTo(2818,5119)", "LineTo(2458,5119)", "TextOut(2888,5109,\"  0.1 \")"}},
+     {"MoveTo(2818,5119)", "LineTo(2463,5119)", "MoveTo(2818,5119)", "LineTo(2458,5119)",
+      "TextOut(2888,5109,\"  0.1 \")"}},
 };
 
 TEST(CirclePrintout, WaterLevelAndDepthDimension)
@@ -127,5 +134,5 @@ TEST(CirclePrintout, PrintsAllSeventeenLinesAboveTheDrawing)
     EXPECT_EQ(clearWidthLabel->args, (std::vector<int>{1328, 4869}));
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

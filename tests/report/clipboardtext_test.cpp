@@ -72,9 +72,8 @@ TEST(ClipboardText, PartialFlowFollowsTheUnchangedFullFlowLines)
 TEST(ClipboardText, EachCopyTakesItsLines)
 {
     EXPECT_EQ(CircleClipboardText(Numbered(CircleResultLineCount)),
-              Joined({"Zeile 0", "Zeile 1", "Zeile 2", "Zeile 3", "Zeile 4", "Zeile 5", "Zeile 6", "Zeile 7",
-                      "Zeile 8", "Zeile 9", "Zeile 10", "Zeile 11", "Zeile 12", "Zeile 13", "Zeile 14", "Zeile 15",
-                      "Zeile 16"}));
+              Joined({"Zeile 0", "Zeile 1", "Zeile 2", "Zeile 3", "Zeile 4", "Zeile 5", "Zeile 6", "Zeile 7", "Zeile 8",
+                      "Zeile 9", "Zeile 10", "Zeile 11", "Zeile 12", "Zeile 13", "Zeile 14", "Zeile 15", "Zeile 16"}));
     // the channel copy stops after line 21: no closing separator, no flow regime
     EXPECT_EQ(ChannelClipboardText(Numbered(ChannelResultLineCount)),
               Joined({"Zeile 0",  "Zeile 1",  "Zeile 2",  "Zeile 3",  "Zeile 4",  "Zeile 5",  "Zeile 6",  "Zeile 7",
@@ -127,5 +126,5 @@ TEST(ClipboardText, ContentBeyondTheLimitIsDroppedButEveryLineKeepsItsFrame)
     EXPECT_EQ(Utf8Length(CircleClipboardText(FullLines(CircleResultLineCount))), 17u * 104);
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

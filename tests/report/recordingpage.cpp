@@ -6,10 +6,8 @@
 
 namespace fluvara::test {
 
-TRecordingPage::TRecordingPage(int width, int height)
-    : width_(width), height_(height), surface_("Courier New", 50, 94)
-{
-}
+TRecordingPage::TRecordingPage(int width, int height) : width_(width), height_(height), surface_("Courier New", 50, 94)
+{ }
 
 void TRecordingPage::Step(std::string text) { steps_.push_back({surface_.Calls().size(), std::move(text)}); }
 
@@ -54,4 +52,4 @@ std::vector<std::string> TRecordingPage::Log(std::initializer_list<std::string_v
     return out;
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -43,4 +43,4 @@ private:
     std::vector<TStep> steps_;
 };
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

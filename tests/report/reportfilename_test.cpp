@@ -11,7 +11,7 @@ struct NameCase {
     const char* name;
 };
 
-class ReportFileNameTest : public ::testing::TestWithParam<NameCase> {};
+class ReportFileNameTest : public ::testing::TestWithParam<NameCase> { };
 
 TEST_P(ReportFileNameTest, FromTheTitles)
 {
@@ -21,7 +21,8 @@ TEST_P(ReportFileNameTest, FromTheTitles)
 
 INSTANTIATE_TEST_SUITE_P(
     Titles, ReportFileNameTest,
-    ::testing::Values(NameCase{"Kanal Nord", "Haltung 12 bis 13, Prüfung", "Kanal Nord - Haltung 12 bis 13, Prüfung.pdf"},
+    ::testing::Values(NameCase{"Kanal Nord", "Haltung 12 bis 13, Prüfung",
+                               "Kanal Nord - Haltung 12 bis 13, Prüfung.pdf"},
                       NameCase{"Kanal Nord", "", "Kanal Nord.pdf"}, NameCase{"", "Haltung 4", "Haltung 4.pdf"},
                       NameCase{"", "", "Kreisprofil.pdf"}, NameCase{"   ", " \t ", "Kreisprofil.pdf"},
                       NameCase{"  Graben   Süd  ", "", "Graben Süd.pdf"},
@@ -38,5 +39,5 @@ TEST(ReportFileName, LongTitlesCutOnWholeCharacters)
     EXPECT_EQ(name, line + " - " + std::string(line, 0, 47 * 2) + ".pdf");
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

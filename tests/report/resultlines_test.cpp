@@ -49,7 +49,12 @@ TEST(CircleResultLines, FullFlowReport)
         " Abflußmenge Vollfüll.  Qv  =   60.32 l/s    ",
         " Geschwindig.Vollfüll.  Vv  =    0.95 m/s    ",
         "------------------------------------------- ",
-        "", "", "", "", "", "",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "",
     };
     EXPECT_EQ(Lines(table), expected);
     // value lines are 45 characters (not bytes: ß and ä count once)
@@ -67,12 +72,9 @@ TEST(CircleResultLines, PartialFlowKeepsTheFullFlowReport)
     EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 11),
               std::vector<std::string>(before.begin(), before.begin() + 11));
     const std::vector<std::string> expected{
-        " Abflußmenge Teilfüll.  Qt  =   40.00 l/s    ",
-        " Füllhöhe               h   =   16.40 cm     ",
-        " Verhältnis             h/d =   54.67 o/o    ",
-        " Verhältnis           Qt/Qv =   57.87 o/o    ",
-        " Geschwindig.Teilfüll.  Vt  =    1.01 m/s    ",
-        "------------------------------------------- ",
+        " Abflußmenge Teilfüll.  Qt  =   40.00 l/s    ", " Füllhöhe               h   =   16.40 cm     ",
+        " Verhältnis             h/d =   54.67 o/o    ", " Verhältnis           Qt/Qv =   57.87 o/o    ",
+        " Geschwindig.Teilfüll.  Vt  =    1.01 m/s    ", "------------------------------------------- ",
     };
     EXPECT_EQ(std::vector<std::string>(after.begin() + 11, after.end()), expected);
     for (int i = 11; i <= 15; ++i)
@@ -156,5 +158,5 @@ TEST(ChannelResultLines, VerticalBankAndWideDischarge)
     EXPECT_EQ(table.Line(23), "Abfluß                     =  läuft über  ");
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

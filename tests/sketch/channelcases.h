@@ -33,4 +33,4 @@ inline TRecordingSurface Draw(const TChannelSketch& sketch, TRect area = bevel)
     return surface;
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -90,8 +90,9 @@ TEST(ChannelLabelsTest, ValuesAsTheChannelPageFormatsThem)
     const TChannelLabels labels = ChannelLabels(Result(100, 3000, 26.565, 90, 7.25));
     const std::vector<std::string> texts{labels.hp,   labels.b, labels.l1,   labels.l2,     labels.alpha,
                                          labels.beta, labels.h, labels.bWsp, labels.bProfil};
-    EXPECT_EQ(texts, (std::vector<std::string>{"100.0 ", "3000.0 ", "100.0 ", "100.0 ", "26.6 ° ", "90.0 ° ", " 7.2 ",
-                                                "204.5 ", "300.0 "}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"100.0 ", "3000.0 ", "100.0 ", "100.0 ", "26.6 ° ", "90.0 ° ", " 7.2 ",
+                                        "204.5 ", "300.0 "}));
 }
 
 TEST(DrawChannelSketchTest, LabelsNeverCoverOneAnotherNorLeaveTheArea)
@@ -106,9 +107,8 @@ TEST(DrawChannelSketchTest, LabelsNeverCoverOneAnotherNorLeaveTheArea)
                         TRecordingSurface surface;
                         DrawChannelSketch(surface, Labelled(hp, b, alpha, beta, depth * hp), centre, bevel);
                         const std::vector<std::string> faults = surface.TextCollisions(369, 73, 896, 584);
-                        ASSERT_EQ(faults, std::vector<std::string>{}) << "b " << b << " hp " << hp << " alpha "
-                                                                        << alpha << " beta " << beta << " h "
-                                                                        << depth * hp;
+                        ASSERT_EQ(faults, std::vector<std::string>{}) << "b " << b << " hp " << hp << " alpha " << alpha
+                                                                      << " beta " << beta << " h " << depth * hp;
                         ASSERT_EQ(GeometryOutsideTheArea(surface), std::vector<std::string>{})
                             << "b " << b << " hp " << hp << " alpha " << alpha << " beta " << beta << " h "
                             << depth * hp;
@@ -165,5 +165,5 @@ TEST(DrawChannelSketchTest, PictureWiderThanTheAreaMovesInOrShrinks)
     EXPECT_EQ(shrunk.Find("Polygon").at(1).ToString(), "Polygon(825,328;829,328;829,257;374,257)");
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

@@ -37,6 +37,7 @@ TEST(DrawChannelSketchTest, ExampleChannelAtTheDesignedLayout)
     DrawChannelSketch(surface, sketch, centre, bevel);
     // s = 234 / 122.5 px per cm from the profile's width; bottom 561 .. 703,
     // profile 128 px high, water 85 px deep; 45 degree marks 28 px by 28 px.
+    // clang-format off
     const std::vector<std::string> expected{
         "SetBrushColor(192,192,192)", bottomFill,
         "SetPenWidth(1)", "SetPenColor(255,128,0)", "SetBrushColor(255,128,0)",
@@ -73,6 +74,7 @@ TEST(DrawChannelSketchTest, ExampleChannelAtTheDesignedLayout)
         "MoveTo(876,243)", "LineTo(876,328)", "Polygon(876,243;880,254;872,254)", "Polygon(876,328;880,317;872,317)",
         "MoveTo(882,243)", "LineTo(804,243)", "MoveTo(882,328)", "LineTo(713,328)",
         "SetBrushColor(255,255,0)", "TextOut(841,280,\" h \")"};
+    // clang-format on
     EXPECT_EQ(surface.Log(), expected);
 
     // the example's numbers and symbols
@@ -81,10 +83,13 @@ TEST(DrawChannelSketchTest, ExampleChannelAtTheDesignedLayout)
               (std::vector<double>{75, 75, 45, 45, 50}));
     EXPECT_EQ(example.LabelsOnly, 1);
     const TChannelLabels labels = ChannelLabels(example);
+    // clang-format off
     const std::vector<std::string> texts{labels.hp,   labels.b, labels.l1,   labels.l2,     labels.alpha,
                                          labels.beta, labels.h, labels.bWsp, labels.bProfil};
-    EXPECT_EQ(texts, (std::vector<std::string>{" hp ", " b ", "  l1 ", "  l2 ", "  a  ", "  b  ", " h ", " b-wsp ",
-                                                " b-profil "}));
+    // clang-format on
+    EXPECT_EQ(
+        texts,
+        (std::vector<std::string>{" hp ", " b ", "  l1 ", "  l2 ", "  a  ", "  b  ", " h ", " b-wsp ", " b-profil "}));
 }
 
 TEST(DrawChannelSketchTest, LabelsOnlyReplacesTheRecordsValues)
@@ -109,6 +114,7 @@ TEST(DrawChannelSketchTest, ResultChannelWithItsLabels)
 {
     // h 52.23 cm of the Q 500 l/s case: the profile's width decides, s = 234 / 160
     const test::TRecordingSurface surface = Draw(Result(100, 100, 45, 45, 52.23));
+    // clang-format off
     const std::vector<std::string> expected{
         "Polygon(398,197;413,197;559,328;705,328;851,197;866,197;866,355;398,355)",
         "Polygon(559,328;705,328;781,260;483,260)",
@@ -134,6 +140,7 @@ TEST(DrawChannelSketchTest, ResultChannelWithItsLabels)
         "MoveTo(876,260)", "LineTo(876,328)", "Polygon(876,260;880,271;872,271)", "Polygon(876,328;880,317;872,317)",
         "MoveTo(882,260)", "LineTo(786,260)", "MoveTo(882,328)", "LineTo(715,328)",
         "TextOut(841,289,\"52.2 \")"};
+    // clang-format on
     EXPECT_EQ(Picture(surface), expected);
     // no heading and no symbol face for values
     EXPECT_EQ(surface.Log({"SetFontName"}), std::vector<std::string>{"SetFontName(\"Arial\")"});
@@ -147,6 +154,7 @@ struct TLayoutCase {
     std::vector<std::vector<std::string>> runs;  // each found in this order in the picture
 };
 
+// clang-format off
 const TLayoutCase layoutCases[] = {
     {"overflowing water is the binding width: centred on the water surface, depth dimension right of it",
      Result(50, 100, 45, 60, 70), true, 32,  // (266 - 201) div 2; the ground alone would give 23
@@ -181,6 +189,7 @@ const TLayoutCase layoutCases[] = {
       {"TextOut(612,458,\"[ cm ]\")", "Polygon(876,328;880,339;872,339)", "Polygon(876,325;880,314;872,314)",
        "MoveTo(882,325)", "LineTo(862,325)", "MoveTo(882,328)", "LineTo(862,328)", "TextOut(841,321,\"10.0 \")"}}},
 };
+// clang-format on
 
 TEST(DrawChannelSketchTest, ScaleCentringAndShortDimensions)
 {
@@ -203,6 +212,7 @@ TEST(DrawChannelSketchTest, ScaleCentringAndShortDimensions)
 
 TEST(ScaleChannelTest, SmallestOfTheFourScalesAndWhichWidthIsCentred)
 {
+    // clang-format off
     const struct {
         const char* name;
         TChannelSketch sketch;
@@ -216,6 +226,7 @@ TEST(ScaleChannelTest, SmallestOfTheFourScalesAndWhichWidthIsCentred)
         {"deep water: its depth, still centred on the water surface", Result(50, 100, 45, 60, 150), 166.0 / 150,
          true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto p = ScaleChannel(c.sketch, room);
@@ -253,6 +264,7 @@ TEST(DrawChannelSketchTest, PartsInTheirColoursAndFaces)
         EXPECT_EQ(line.pen, Black) << line.ToString();
         EXPECT_EQ(line.penWidth, 1);
     }
+    // clang-format off
     const struct {
         const char* text;
         TRgb brush;
@@ -263,6 +275,7 @@ TEST(DrawChannelSketchTest, PartsInTheirColoursAndFaces)
                   {" Bezeichnungen ", White, "MS Sans Serif"},
                   {"  a  ", White, "Symbol"},             {"  b  ", White, "Symbol"},
                   {"[ cm ]", Silver, "Arial"},            {" h ", Yellow, "Arial"}};
+    // clang-format on
     for (const auto& label : labels) {
         SCOPED_TRACE(label.text);
         const test::TSurfaceCall* call = surface.FindText(label.text);
@@ -298,6 +311,7 @@ struct TGuardCase {
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf = std::numeric_limits<double>::infinity();
 
+// clang-format off
 const TGuardCase guardCases[] = {
     {"profile height 0", Result(0, 100, 45, 45, 52.23)},
     {"negative profile height", Result(-100, 100, 45, 45, 52.23)},
@@ -314,6 +328,7 @@ const TGuardCase guardCases[] = {
     {"bank widths overflow", Result(1e308, 100, 45, 45, 52.23)},
     {"angle too small for its tangent", Result(100, 100, 1e-320, 45, 52.23)},
 };
+// clang-format on
 
 TEST(DrawChannelSketchTest, NumbersWithoutAFinitePictureShowTheExampleShapeUnderTheLastLabels)
 {
@@ -340,10 +355,12 @@ TEST(DrawChannelSketchTest, NumbersWithoutAFinitePictureShowTheExampleShapeUnder
 TEST(DrawChannelSketchTest, ExtremeButDrawableNumbersStayOnTheWindow)
 {
     // accepted by the picture, though not by the calculation: all lengths finite
+    // clang-format off
     const TChannelSketch cases[] = {Result(100, 0, 45, 45, 50),        Result(0.001, 100, 45, 45, 50),
                                     Result(999999, 1, 10, 10, 0.01),   Result(10, 3000, 90, 90, 5000),
                                     Result(100, 100, 0.0001, 45, 50),  Result(100, 100, 90, 10, 5000),
                                     Result(1e-300, 1e-300, 45, 45, 1e-300)};
+    // clang-format on
     for (const TChannelSketch& sketch : cases) {
         SCOPED_TRACE(::testing::Message() << "hp " << sketch.hp << " b " << sketch.b << " alpha " << sketch.alpha
                                           << " beta " << sketch.beta << " h " << sketch.h);
@@ -361,5 +378,5 @@ TEST(DrawChannelSketchTest, AreaTooSmallForAnyPictureIsOnlyCleared)
     EXPECT_EQ(surface.Log(), (std::vector<std::string>{"SetBrushColor(192,192,192)", "FillRect(369,73,427,251)"}));
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

@@ -32,15 +32,18 @@ std::vector<std::string> Geometry(const test::TRecordingSurface& surface)
 }
 
 // Pieces that do not depend on the water level.
+// clang-format off
 const std::vector<std::string> clearWidthDimension{
     "MoveTo(522,256)", "LineTo(522,400)", "Polygon(522,256;526,267;518,267)", "Polygon(522,400;526,389;518,389)",
     "MoveTo(512,256)", "LineTo(632,256)", "MoveTo(512,400)", "LineTo(632,400)"};
+// clang-format on
 const std::vector<std::string> bottomExtension{"MoveTo(752,400)", "LineTo(632,400)"};
 
 TEST(DrawCircleSketchTest, StartUpPictureShowsSymbolsOverSixtyPixelsOfWater)
 {
     test::TRecordingSurface surface;
     DrawCircleSketch(surface, TCircleSketch{}, centre, bevel);
+    // clang-format off
     const std::vector<std::string> expected{
         "SetBrushColor(192,192,192)", "FillRect(369,73,896,584)",
         "SetBrushColor(255,255,255)", "TextOut(552,198,\" Bezeichnungen \")",
@@ -57,6 +60,7 @@ TEST(DrawCircleSketchTest, StartUpPictureShowsSymbolsOverSixtyPixelsOfWater)
         "MoveTo(742,346)", "LineTo(742,400)", "Polygon(742,346;746,357;738,357)", "Polygon(742,400;746,389;738,389)",
         "MoveTo(752,346)", "LineTo(714,346)", "MoveTo(752,400)", "LineTo(632,400)",
         "SetBrushColor(255,255,0)", "TextOut(752,363,\" h \")"};
+    // clang-format on
     EXPECT_EQ(surface.Log(), expected);
 }
 
@@ -66,6 +70,7 @@ struct TPictureCase {
     std::vector<std::string> expected;
 };
 
+// clang-format off
 const TPictureCase pictureCases[] = {
     {"full pipe: chord ends meet at the top, no silver line, equal labels", Values(300, 30, 1),
      test::Join({{"Chord(552,256,712,400,632,256,632,256)"},
@@ -100,6 +105,7 @@ const TPictureCase pictureCases[] = {
            bottomExtension,
            {"TextOut(752,390,\"  0.0 \")"}})},
 };
+// clang-format on
 
 TEST(DrawCircleSketchTest, DrawsTheWaterLevelAndDimensionsOfTheValues)
 {
@@ -138,16 +144,17 @@ TEST(DrawCircleSketchTest, DepthDimensionLosesItsLineBelowTwentyFivePixels)
     EXPECT_NE(std::find(withLine.begin(), withLine.end(), "MoveTo(742,375)"), withLine.end());
     EXPECT_NE(std::find(withLine.begin(), withLine.end(), "Polygon(742,375;746,386;738,386)"), withLine.end());
     EXPECT_EQ(std::find(withoutLine.begin(), withoutLine.end(), "MoveTo(742,376)"), withoutLine.end());
-    EXPECT_NE(std::find(withoutLine.begin(), withoutLine.end(), "Polygon(742,376;746,365;738,365)"),
-              withoutLine.end());
+    EXPECT_NE(std::find(withoutLine.begin(), withoutLine.end(), "Polygon(742,376;746,365;738,365)"), withoutLine.end());
 }
 
 TEST(DrawCircleSketchTest, ClearWidthLabelInCentimetres)
 {
+    // clang-format off
     const struct {
         double d;
         const char* text;
     } cases[] = {{300, " 30.0 "}, {3000, "300.0 "}, {25, "  2.5 "}, {12345, "1234.5 "}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.d);
         const test::TRecordingSurface surface = Draw(Values(c.d, 1));
@@ -186,9 +193,11 @@ TEST(DrawCircleSketchTest, ValuesOutsideTheAcceptedRangesStayInsideTheSketchArea
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
     const TCircleSketch cases[] = {Values(nan, 10),  Values(300, nan), Values(300, inf), Values(inf, 10),
                                    Values(0, 10),    Values(-300, 10), Values(300, -5), Values(0, 0),
                                    Values(1e308, 1e-308)};
+    // clang-format on
     for (const TCircleSketch& sketch : cases) {
         SCOPED_TRACE(::testing::Message() << "d " << sketch.d << " h " << sketch.h);
         const test::TRecordingSurface surface = Draw(sketch);
@@ -207,6 +216,7 @@ TEST(CircleFillPixelsTest, WaterDepthInPixels)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
     const TFillCase cases[] = {
         {"full flow", Values(300, 30, 1), 160, 480},
         {"full flow ignores the depth", Values(300, 0, 1), 160, 480},
@@ -225,6 +235,7 @@ TEST(CircleFillPixelsTest, WaterDepthInPixels)
         {"infinite diameter", Values(inf, 5), 0, 0},
         {"symbol flag plays no part", TCircleSketch{300, 15, 1, 0}, 80, 240},
     };
+    // clang-format on
     for (const TFillCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(CircleFillPixels(c.sketch, 160), c.window);
@@ -232,5 +243,5 @@ TEST(CircleFillPixelsTest, WaterDepthInPixels)
     }
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

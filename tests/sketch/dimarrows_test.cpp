@@ -18,6 +18,7 @@ struct TArrowCase {
 
 // Heads are 11a long and 8a wide, a = 1 on the window and 3 on the page; a
 // dimension under 25 pixels loses its line and gets the heads outside.
+// clang-format off
 const TArrowCase arrowCases[] = {
     {"vertical long window", 'B', 100, 50, 100, 100,
      {"MoveTo(100,50)", "LineTo(100,100)", "Polygon(100,50;104,61;96,61)", "Polygon(100,100;104,89;96,89)"}},
@@ -46,6 +47,7 @@ const TArrowCase arrowCases[] = {
     {"slanted", 'B', 50, 50, 100, 100, {}},
     {"slanted page", 'P', 50, 100, 100, 50, {}},
 };
+// clang-format on
 
 TEST(DrawDimArrowsTest, DrawsLineAndHeadsByLengthAndDevice)
 {
@@ -57,5 +59,5 @@ TEST(DrawDimArrowsTest, DrawsLineAndHeadsByLengthAndDevice)
     }
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara

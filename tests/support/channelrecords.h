@@ -32,4 +32,4 @@ inline TChannelSketch CalculatedChannel(double hp, double b, double alpha, doubl
                          run(hp, alpha) + run(hp, beta) + b);
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

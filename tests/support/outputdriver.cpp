@@ -30,9 +30,9 @@ void CalculateChannel(TRunningProgram& program)
     auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
     pages->setCurrentIndex(2);
     QWidget* page = pages->currentWidget();
-    const char* const inputs[][2] = {{"GQEdit", "500"},     {"GIeEdit", "2"},     {"GkstSEdit", "30"},
-                                     {"GkstUEdit", "30"},   {"GkstU2Edit", "30"}, {"GbEdit", "100"},
-                                     {"GhEdit", "100"},     {"GaEdit", "45"},     {"GbetaEdit", "45"}};
+    const char* const inputs[][2] = {{"GQEdit", "500"},   {"GIeEdit", "2"},     {"GkstSEdit", "30"},
+                                     {"GkstUEdit", "30"}, {"GkstU2Edit", "30"}, {"GbEdit", "100"},
+                                     {"GhEdit", "100"},   {"GaEdit", "45"},     {"GbetaEdit", "45"}};
     for (const auto& input : inputs)
         TypeInto(page, input[0], input[1]);
     Click(page, "GFtBtn");
@@ -75,4 +75,4 @@ QString PdfText(const QString& path)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -63,4 +63,4 @@ private:
 // empty text when pdftotext is missing.
 QString PdfText(const QString& path);
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -26,8 +26,7 @@ std::string TSurfaceCall::ToString() const
 
 TRecordingSurface::TRecordingSurface(std::string fontName, int charWidth, int charHeight)
     : fontName_(std::move(fontName)), charWidth_(charWidth), charHeight_(charHeight)
-{
-}
+{ }
 
 TSurfaceCall& TRecordingSurface::Record(std::string name, std::vector<int> args, std::string text)
 {
@@ -184,4 +183,4 @@ const TSurfaceCall* TRecordingSurface::FindText(std::string_view text) const
     return nullptr;
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

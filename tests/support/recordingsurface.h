@@ -20,7 +20,7 @@ struct TSurfaceCall {
     int penWidth = 1;
     TRgb brush;
     std::string fontName;
-    TPoint from;            // LineTo: the current point the line starts at
+    TPoint from;  // LineTo: the current point the line starts at
 
     // Readable form: "Ellipse(542,247,722,409)", "TextOut(552,198,\" Bezeichnungen \")",
     // "Polygon(522,256;526,267;518,267)".
@@ -91,4 +91,4 @@ private:
     TPoint current_;
 };
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

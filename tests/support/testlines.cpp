@@ -43,4 +43,4 @@ const std::vector<std::string>& FirstChannelExampleLines()
     return lines;
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

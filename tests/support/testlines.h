@@ -15,4 +15,4 @@ std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> pa
 // kst 30 everywhere, b 100 cm, hp 100 cm, both banks at 45 degrees.
 const std::vector<std::string>& FirstChannelExampleLines();
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

@@ -92,7 +92,7 @@ QString FocusName()
     return focus ? focus->objectName() : QString();
 }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test
 
 #include "ChannelPage.h"
 #include "DesignPage.h"
@@ -138,7 +138,7 @@ const TPage& PageOf(const TMainForm& main)
     return *page;
 }
 
-} // namespace
+}  // namespace
 
 const TVerificationPage& TRunningProgram::VerificationPage() const { return PageOf<TVerificationPage>(Main()); }
 
@@ -160,4 +160,4 @@ TResultOutput& TRunningProgram::Output() const { return *windows_->output; }
 
 const THeaderLine& TRunningProgram::HeaderLine() const { return *windows_->headerLine; }
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

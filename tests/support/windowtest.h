@@ -51,7 +51,7 @@ QString Text(const QObject* root, const QString& name);  // label or line edit
 // Name of the widget with the keyboard focus, "" for none.
 QString FocusName();
 
-} // namespace fluvara::test
+}  // namespace fluvara::test
 
 #include "circlesketch.h"
 
@@ -63,7 +63,7 @@ class THeaderLine;
 class TMainForm;
 class TResultOutput;
 class TVerificationPage;
-}
+}  // namespace fluvara
 
 namespace fluvara::test {
 
@@ -94,4 +94,4 @@ private:
     std::unique_ptr<TApplicationWindows> windows_;
 };
 
-} // namespace fluvara::test
+}  // namespace fluvara::test

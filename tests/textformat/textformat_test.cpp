@@ -67,5 +67,5 @@ TEST(Format, WritesThePointUnderAGermanLocale)
     std::setlocale(LC_ALL, "C");
 }
 
-} // namespace
-} // namespace fluvara
+}  // namespace
+}  // namespace fluvara
