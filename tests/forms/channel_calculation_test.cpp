@@ -43,7 +43,6 @@ private slots:
 void ChannelCalculationTest::example()
 {
     TRunningProgram program;
-    TMainForm& main = program.Main();
     const QObject* page = ShowChannelPage(program);
     Calculate(page, {});
     QCOMPARE(LabelTexts(page), ExampleLabels);
@@ -255,7 +254,6 @@ void ChannelCalculationTest::leftBank()
     QFETCH(double, alpha);
     QFETCH(QStringList, sketchTexts);
     TRunningProgram program;
-    TMainForm& main = program.Main();
     const QObject* page = ShowChannelPage(program);
     Calculate(page, entry);
     QCOMPARE(Text(page, "GErrLabel"), QString(" "));
@@ -274,7 +272,6 @@ void ChannelCalculationTest::leftBank()
 void ChannelCalculationTest::failedCheckKeepsResults()
 {
     TRunningProgram program;
-    TMainForm& main = program.Main();
     const QObject* page = ShowChannelPage(program);
     Calculate(page, {});
     const TChannelSketch before = program.ChannelPage().Sketch();
@@ -308,7 +305,6 @@ void ChannelCalculationTest::failedCheckKeepsResults()
 void ChannelCalculationTest::depthBoundIsReported()
 {
     TRunningProgram program;
-    TMainForm& main = program.Main();
     const QObject* page = ShowChannelPage(program);
     // two vertical banks 1 cm apart, the largest discharge, the smallest slope and kst
     const TChannelEntry worst = Entry({"99000", "0,1", "10", "10", "10", "1", "100", "90", "90"});

@@ -197,7 +197,6 @@ void ChannelPageTest::showingThePageFocusesTheDischarge()
 void ChannelPageTest::clearButton()
 {
     TRunningProgram program;
-    TMainForm& main = program.Main();
     const QObject* page = ShowChannelPage(program);
     TChannelEntry entry;
     entry.left = "2";
