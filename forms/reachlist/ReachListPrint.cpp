@@ -1,0 +1,109 @@
+// The reach list as a table report: through the print dialog or straight
+// into a PDF file, landscape A4 under the header line.
+#include "ReachListWindow.h"
+
+#include "ReachFilterModel.h"
+
+#include "listreport.h"
+#include "printfile.h"
+#include "qtpageddocument.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <exception>
+
+namespace fluvara {
+
+namespace {
+
+QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
+
+}  // namespace
+
+void TReachListWindow::Render(QPrinter& printer) const
+{
+    const TReachKind kind = CurrentKind();
+    const TReachTableModel& model = Model(kind);
+    const TReachFilterModel& shown = Filter(kind);
+    TListTable table;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        table.columns.push_back(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+        table.rightAligned.push_back(model.data(model.index(0, c), Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+    }
+    table.rows.reserve(static_cast<std::size_t>(shown.rowCount()));
+    for (int r = 0; r < shown.rowCount(); ++r) {
+        const int row = shown.mapToSource(shown.index(r, 0)).row();
+        std::vector<std::string> cells;
+        for (int c = 0; c < model.columnCount(); ++c)
+            cells.push_back(model.CellText(row, c));
+        table.rows.push_back(std::move(cells));
+    }
+    TListReportFrame frame;
+    frame.headerLine = headerLine_.toStdString();
+    frame.title = std::string(kind == TReachKind::Circle ? "Haltungsliste Kreisprofile" : "Haltungsliste Gerinne");
+    if (!path_.isEmpty())
+        frame.title += " – " + QFileInfo(path_).fileName().toStdString();
+    frame.applicationTitle = "FLUVARA";
+    const QDate today = QDate::currentDate();
+    frame.date = TCalendarDate{today.day(), today.month(), today.year()};
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // A PDF file is whole or not written at all.
+    TPrintFile file(printer);
+    {
+        TQtPagedDocument document(printer);
+        PrintListReport(document, frame, table);
+        document.Finish();
+    }
+    file.Deliver();
+}
+
+void TReachListWindow::PrintList()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageOrientation(QPageLayout::Landscape);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    bool print = false;
+    if (printTarget_) {
+        print = printTarget_(*printer_);
+    } else {
+        QPrintDialog dialog(printer_.get(), this);
+        print = dialog.exec() == QDialog::Accepted;
+    }
+    if (!print)
+        return;
+    try {
+        Render(*printer_);
+    } catch (const std::exception& e) {
+        Warn(QString("Die Liste konnte nicht gedruckt werden:\n%1").arg(Text(e)));
+    }
+}
+
+void TReachListWindow::PdfChosen()
+{
+    const QString path = Choose(TFileQuestion::SavePdf, QFileInfo(path_).completeBaseName() + ".pdf");
+    if (!path.isEmpty())
+        SavePdf(path);
+}
+
+bool TReachListWindow::SavePdf(const QString& path)
+{
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setDocName(QFileInfo(path).completeBaseName());
+        Render(printer);
+    } catch (const std::exception& e) {
+        Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace fluvara
