@@ -42,7 +42,8 @@ TEST_P(RatingCurveTest, PassesThroughThePagesResult)
 {
     const TChannelInput& input = GetParam().input;
     const TChannelResult result = CalculateChannel(input);
-    const TRatingPoint& p = PointAt(RatingCurve(input, 100), input.Q);
+    const TRatingCurve curve = RatingCurve(input, 100);
+    const TRatingPoint& p = PointAt(curve, input.Q);
     ASSERT_TRUE(p.h && p.hgr);
     EXPECT_EQ(*p.h, result.h);
     EXPECT_EQ(*p.hgr, result.hgr);
