@@ -3,8 +3,8 @@
 #include "csvreader.h"
 #include "listlayout.h"
 #include "reachlist.h"
+#include "workpool.h"
 
-#include <future>
 #include <stdexcept>
 
 namespace fluvara {
@@ -30,19 +30,21 @@ bool ReadBatch(TCsvReader& reader, const TListLayout& layout, std::size_t count,
     return !batch.rows.empty();
 }
 
-void CalculateBatch(TListBatch& batch, const TListLayout& layout, const TRunOptions& options, const TListSink& sink,
-                    unsigned threads)
+void CalculateRows(TListBatch& batch, const TListLayout& layout, const TRunOptions& options, const TListSink& sink,
+                   std::size_t begin, std::size_t end)
+{
+    for (std::size_t i = begin; i < end; ++i) {
+        batch.outcomes[i] = CalculateReach(layout.kind, FieldsOfRow(layout, batch.rows[i]), options.reach);
+        if (sink.csvText)
+            AppendCsvResultRow(batch.text[i], batch.rows[i], batch.outcomes[i], layout.kind, *sink.csvText);
+    }
+}
+
+void PrepareBatch(TListBatch& batch, const TListSink& sink)
 {
     const std::size_t n = batch.rows.size();
     batch.outcomes.assign(n, TReachOutcome{});
     batch.text.assign(sink.csvText ? n : 0, std::string());
-    ParallelSlices(n, threads, [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
-            batch.outcomes[i] = CalculateReach(layout.kind, FieldsOfRow(layout, batch.rows[i]), options.reach);
-            if (sink.csvText)
-                AppendCsvResultRow(batch.text[i], batch.rows[i], batch.outcomes[i], layout.kind, *sink.csvText);
-        }
-    });
 }
 
 void WriteBatch(const TListBatch& batch, const TListSink& sink, const TRunOptions& options, TRunSummary& summary)
@@ -73,24 +75,24 @@ TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSin
     bool more = ReadBatch(reader, layout, batchRows, current);
     if (threads == 1) {
         while (more) {
-            CalculateBatch(current, layout, options, sink, 1);
+            PrepareBatch(current, sink);
+            CalculateRows(current, layout, options, sink, 0, current.rows.size());
             WriteBatch(current, sink, options, summary);
             more = ReadBatch(reader, layout, batchRows, current);
         }
         return summary;
     }
-    // The calculation of one batch overlaps reading the next and writing the last.
+    // The pool calculates one batch while this thread reads the next; the
+    // pool is declared after the batches, so an exception waits for it before
+    // they go.
+    TWorkPool pool(threads);
     while (more) {
-        auto calculation =
-            std::async(std::launch::async, [&] { CalculateBatch(current, layout, options, sink, threads); });
-        bool nextMore = false;
-        try {
-            nextMore = ReadBatch(reader, layout, batchRows, next);
-        } catch (...) {
-            calculation.wait();
-            throw;
-        }
-        calculation.get();
+        PrepareBatch(current, sink);
+        pool.Start(current.rows.size(), [&](std::size_t begin, std::size_t end) {
+            CalculateRows(current, layout, options, sink, begin, end);
+        });
+        const bool nextMore = ReadBatch(reader, layout, batchRows, next);
+        pool.Wait();
         WriteBatch(current, sink, options, summary);
         std::swap(current, next);
         more = nextMore;

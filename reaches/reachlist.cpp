@@ -1,6 +1,7 @@
 #include "reachlist.h"
 
 #include "csvreader.h"
+#include "workpool.h"
 
 #include <algorithm>
 #include <atomic>
@@ -56,25 +57,14 @@ unsigned ThreadCount(unsigned requested)
 
 void ParallelSlices(std::size_t count, unsigned threads, const std::function<void(std::size_t, std::size_t)>& body)
 {
-    constexpr std::size_t Slice = 256;
     const unsigned n = ThreadCount(threads);
-    if (n == 1 || count <= Slice) {
+    if (n == 1 || count <= 256) {
         body(0, count);
         return;
     }
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (;;) {
-            const std::size_t begin = next.fetch_add(Slice);
-            if (begin >= count)
-                return;
-            body(begin, std::min(count, begin + Slice));
-        }
-    };
-    std::vector<std::jthread> helpers;
-    for (unsigned i = 1; i < n; ++i)
-        helpers.emplace_back(work);
-    work();
+    TWorkPool pool(n);
+    pool.Start(count, body);
+    pool.Wait();
 }
 
 std::vector<TReachOutcome> CalculateList(const TReachList& list, const TReachOptions& options, unsigned threads)

@@ -228,15 +228,19 @@ TEST(RunCsvList, SameOutputOnAnyNumberOfThreadsAndAsInMemory)
 
 TEST(RunCsvList, RaggedRowFarDownIsAnInputError)
 {
+    // With threads the error is found while an earlier batch is calculated.
     std::string input = MixedCircleList(500) + "H;300;1,5\r\n";
-    TRunOptions options;
-    options.batchRows = 64;
-    try {
-        RunText(input, options);
-        FAIL() << "no error";
-    } catch (const TInputError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Zeile 502: 3 Felder statt 8 wie in der Kopfzeile (Trennzeichen oder Anführungszeichen prüfen)");
+    for (unsigned threads : {1u, 2u, 3u}) {
+        TRunOptions options;
+        options.threads = threads;
+        options.batchRows = 64;
+        try {
+            RunText(input, options);
+            FAIL() << "no error with " << threads << " threads";
+        } catch (const TInputError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Zeile 502: 3 Felder statt 8 wie in der Kopfzeile (Trennzeichen oder Anführungszeichen prüfen)");
+        }
     }
 }
 
