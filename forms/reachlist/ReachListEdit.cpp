@@ -92,7 +92,7 @@ void TReachListWindow::PasteCells()
     const TReachKind kind = CurrentKind();
     TReachTableModel& model = Model(kind);
     QTableView* view = View(kind);
-    const TCellBlock block = ParseSpreadsheetText(QApplication::clipboard()->text().toStdString());
+    TCellBlock block = ParseSpreadsheetText(QApplication::clipboard()->text().toStdString());
     if (block.empty())
         return;
     // The top-left cell of the selection, or the start of a new row.
@@ -102,10 +102,18 @@ void TReachListWindow::PasteCells()
     if (!selected.isEmpty()) {
         topShown = selected.front().row();
         left = selected.front().column();
+        int bottom = topShown, right = left;
         for (const QModelIndex& index : selected) {
             topShown = std::min(topShown, index.row());
             left = std::min(left, index.column());
+            bottom = std::max(bottom, index.row());
+            right = std::max(right, index.column());
         }
+        // A whole rectangle selected gets the block repeated over it.
+        const auto rows = static_cast<std::size_t>(bottom - topShown + 1);
+        const auto columns = static_cast<std::size_t>(right - left + 1);
+        if (static_cast<std::size_t>(selected.size()) == rows * columns)
+            block = RepeatedOver(block, rows, columns);
     } else if (view->currentIndex().isValid()) {
         topShown = view->currentIndex().row();
         left = view->currentIndex().column();

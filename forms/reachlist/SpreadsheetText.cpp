@@ -91,4 +91,19 @@ std::string WithDecimalComma(std::string text)
     return text;
 }
 
+TCellBlock RepeatedOver(const TCellBlock& block, std::size_t rows, std::size_t columns)
+{
+    if (block.empty() || block.front().empty())
+        return block;
+    const std::size_t height = block.size();
+    const std::size_t width = block.front().size();  // rows are padded to one width
+    if (rows % height != 0 || columns % width != 0 || (rows == height && columns == width))
+        return block;
+    TCellBlock repeated(rows, std::vector<std::string>(columns));
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns; ++c)
+            repeated[r][c] = block[r % height][c % width];
+    return repeated;
+}
+
 }  // namespace fluvara

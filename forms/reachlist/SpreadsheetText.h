@@ -17,6 +17,11 @@ TCellBlock ParseSpreadsheetText(std::string_view text);
 
 std::string SpreadsheetText(const TCellBlock& block);
 
+// The block repeated over a selected range of rows × columns, as spreadsheets
+// paste: only when the range is larger and a whole multiple of the block in
+// both directions; otherwise the block as it is, pasted once.
+TCellBlock RepeatedOver(const TCellBlock& block, std::size_t rows, std::size_t columns);
+
 // A number with a decimal point as German spreadsheets read it: "12.5" → "12,5".
 std::string WithDecimalComma(std::string text);
 

@@ -201,6 +201,34 @@ private slots:
         QCOMPARE(Cell(circles_, 0, D), QString("300"));
     }
 
+    // One copied value pasted over a selected range fills it, in one undo step;
+    // a range that is not a whole multiple of the block gets it once.
+    void pasteRepeatsOverAWholeMultipleOfTheBlock()
+    {
+        Fill({{"H1", "300", "1,5", "5", "40"}, {"H2", "300", "1,5", "5", "40"}, {"H3", "300", "1,5", "5", "40"}});
+        QApplication::clipboard()->setText("0,75\n");
+        circles_->setFocus();
+        circles_->selectionModel()->select(
+            QItemSelection(circles_->model()->index(0, Kb), circles_->model()->index(2, Kb)),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(circles_, Qt::Key_V, Qt::ControlModifier);
+        for (int r = 0; r < 3; ++r)
+            QCOMPARE(Cell(circles_, r, Kb), QString("0,75"));
+        QCOMPARE(circles_->model()->rowCount(), 3);
+        Trigger(*window_, "UndoAction");
+        for (int r = 0; r < 3; ++r)
+            QCOMPARE(Cell(circles_, r, Kb), QString("1,5"));
+
+        QApplication::clipboard()->setText("250\n400\n");
+        circles_->selectionModel()->select(
+            QItemSelection(circles_->model()->index(0, D), circles_->model()->index(2, D)),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(circles_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(circles_, 0, D), QString("250"));
+        QCOMPARE(Cell(circles_, 1, D), QString("400"));
+        QCOMPARE(Cell(circles_, 2, D), QString("300"));
+    }
+
     void copyGivesTabsAndDecimalCommas()
     {
         Fill({{"H1", "300", "1,5", "5"}});

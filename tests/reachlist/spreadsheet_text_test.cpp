@@ -29,3 +29,28 @@ TEST(SpreadsheetText, WritesWhatItReads)
     EXPECT_EQ(ParseSpreadsheetText(SpreadsheetText(block)), block);
     EXPECT_EQ(WithDecimalComma("69.12"), "69,12");
 }
+
+TEST(SpreadsheetText, RepeatsABlockOverASelectionThatIsAWholeMultipleOfIt)
+{
+    const TCellBlock one{{"x"}};
+    const TCellBlock pair{{"a", "b"}};
+    const TCellBlock square{{"a", "b"}, {"c", "d"}};
+    const TCellBlock none;
+    struct TCase {
+        const TCellBlock& block;
+        std::size_t rows, columns;
+        TCellBlock pasted;
+    } cases[] = {
+        {one, 3, 1, {{"x"}, {"x"}, {"x"}}},                                // one cell down a column
+        {one, 2, 2, {{"x", "x"}, {"x", "x"}}},                             // and over a range
+        {pair, 2, 4, {{"a", "b", "a", "b"}, {"a", "b", "a", "b"}}},        // a row over two rows, twice
+        {square, 4, 2, {{"a", "b"}, {"c", "d"}, {"a", "b"}, {"c", "d"}}},  // a block down
+        {square, 2, 2, square},                                            // the same size: once
+        {square, 1, 1, square},                                            // one cell selected: once, all of it
+        {square, 3, 2, square},                                            // not a multiple: once
+        {pair, 2, 3, pair},                                                // not a multiple across
+        {none, 4, 4, none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RepeatedOver(c.block, c.rows, c.columns), c.pasted) << c.rows << "×" << c.columns;
+}
