@@ -10,30 +10,13 @@ namespace fluvara::fuzz {
 
 double AnyDouble(FuzzedDataProvider& in)
 {
-    static constexpr double Special[] = {0.0,
-                                         -0.0,
-                                         1.0,
-                                         -1.0,
-                                         0.5,
-                                         100,
-                                         1e6,
-                                         -1e6,
-                                         1e15,
-                                         DBL_MAX,
-                                         -DBL_MAX,
-                                         DBL_MIN,
-                                         -DBL_MIN,
-                                         std::numeric_limits<double>::denorm_min(),
-                                         std::numeric_limits<double>::infinity(),
-                                         -std::numeric_limits<double>::infinity(),
-                                         std::numeric_limits<double>::quiet_NaN(),
-                                         1e-300,
-                                         2147483647.0,
-                                         2147483648.0,
-                                         -2147483649.0,
-                                         89.999999,
-                                         90.000001,
-                                         1e308};
+    // clang-format off
+    static constexpr double Special[] = {
+        0.0, -0.0, 1.0, -1.0, 0.5, 100, 1e6, -1e6, 1e15, DBL_MAX, -DBL_MAX, DBL_MIN, -DBL_MIN,
+        std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e-300, 2147483647.0,
+        2147483648.0, -2147483649.0, 89.999999, 90.000001, 1e308};
+    // clang-format on
     switch (in.ConsumeIntegralInRange<int>(0, 3)) {
     case 0:
         return in.PickValueInArray(Special);

@@ -28,22 +28,18 @@ void CommandLineTest::parse_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("error");  // part of the message
 
-    QTest::newRow("nothing") << QStringList{} << true << false << ""
-                             << "";
-    QTest::newRow("quit after show") << QStringList{"--quit-after-show"} << true << true << ""
-                                     << "";
-    QTest::newRow("project file") << QStringList{"Netz Süd.fluvara"} << true << false << "Netz Süd.fluvara"
-                                  << "";
+    // clang-format off
+    QTest::newRow("nothing") << QStringList{} << true << false << "" << "";
+    QTest::newRow("quit after show") << QStringList{"--quit-after-show"} << true << true << "" << "";
+    QTest::newRow("project file") << QStringList{"Netz Süd.fluvara"} << true << false << "Netz Süd.fluvara" << "";
     QTest::newRow("file and option") << QStringList{"a.fluvara", "--quit-after-show"} << true << true << "a.fluvara"
                                      << "";
-    QTest::newRow("file named like an option") << QStringList{"--", "--help"} << true << false << "--help"
-                                               << "";
-    QTest::newRow("two files") << QStringList{"a.fluvara", "b.fluvara"} << false << false << ""
-                               << "nur eine";
-    QTest::newRow("unknown option") << QStringList{"--schnell"} << false << false << ""
-                                    << "schnell";
+    QTest::newRow("file named like an option") << QStringList{"--", "--help"} << true << false << "--help" << "";
+    QTest::newRow("two files") << QStringList{"a.fluvara", "b.fluvara"} << false << false << "" << "nur eine";
+    QTest::newRow("unknown option") << QStringList{"--schnell"} << false << false << "" << "schnell";
     QTest::newRow("option value where none is taken") << QStringList{"--quit-after-show=1"} << false << false << ""
                                                       << "quit-after-show";
+    // clang-format on
 }
 
 void CommandLineTest::parse()

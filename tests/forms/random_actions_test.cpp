@@ -51,36 +51,12 @@ unsigned long long EnvNumber(const char* name, unsigned long long fallback)
 // Texts a user might type or paste, the awkward ones among them.
 QString SomeText(std::mt19937_64& rng)
 {
-    static const QStringList texts{"300",
-                                   "1,5",
-                                   "5",
-                                   "0",
-                                   "-1",
-                                   "1e999",
-                                   "0." + QString(400, '0') + "1",
-                                   "99999",
-                                   "abc",
-                                   "",
-                                   "82,7",
-                                   "45",
-                                   "1,2,3",
-                                   ".",
-                                   ",",
-                                   " ",
-                                   "100",
-                                   "3000",
-                                   "0,25",
-                                   "500",
-                                   "2",
-                                   "10",
-                                   "90",
-                                   "1",
-                                   "99000",
-                                   "900",
-                                   QString::fromUtf8("Ingenieurbüro Ä"),
-                                   QString::fromUtf8("\xF0\x9F\x8C\x8A"),
-                                   QString(80, '7'),
-                                   "%s%n"};
+    // clang-format off
+    static const QStringList texts{
+        "300", "1,5", "5", "0", "-1", "1e999", "0." + QString(400, '0') + "1", "99999", "abc", "", "82,7",
+        "45", "1,2,3", ".", ",", " ", "100", "3000", "0,25", "500", "2", "10", "90", "1", "99000", "900",
+        QString::fromUtf8("Ingenieurbüro Ä"), QString::fromUtf8("\xF0\x9F\x8C\x8A"), QString(80, '7'), "%s%n"};
+    // clang-format on
     if (rng() % 3 == 0) {
         QString digits;
         const int length = static_cast<int>(rng() % 8);

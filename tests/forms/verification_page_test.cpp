@@ -113,21 +113,17 @@ void VerificationPageTest::fullFlow_data()
     QTest::addColumn<QString>("is");
     QTest::addColumn<bool>("reduce95");
     QTest::addColumn<QStringList>("labels");  // DN, kb, Is, Qv, vv
-    QTest::newRow("300 95%") << "300"
-                             << "1,5"
-                             << "5" << true << QStringList{"285.00 ", "1.5 ", "5 ", "60.32 ", "0.95 "};
-    QTest::newRow("300") << "300"
-                         << "1,5"
-                         << "5" << false << QStringList{"300 ", "1.5 ", "5 ", "69.12 ", "0.98 "};
-    QTest::newRow("1000") << "1000"
-                          << "0.75"
-                          << "2" << false << QStringList{"1000 ", "0.75 ", "2 ", "1138.86 ", "1.45 "};
-    QTest::newRow("largest") << "3000"
-                             << "1,5"
-                             << "500" << false << QStringList{"3000 ", "1.5 ", "500 ", "296784.21 ", "41.99 "};
-    QTest::newRow("1,2,5 reads as 1.2") << "300"
-                                        << "1,2,5"
-                                        << "5" << false << QStringList{"300 ", "1.2.5 ", "5 ", "71.35 ", "1.01 "};
+    // clang-format off
+    QTest::newRow("300 95%") << "300" << "1,5" << "5" << true
+                             << QStringList{"285.00 ", "1.5 ", "5 ", "60.32 ", "0.95 "};
+    QTest::newRow("300") << "300" << "1,5" << "5" << false << QStringList{"300 ", "1.5 ", "5 ", "69.12 ", "0.98 "};
+    QTest::newRow("1000") << "1000" << "0.75" << "2" << false
+                          << QStringList{"1000 ", "0.75 ", "2 ", "1138.86 ", "1.45 "};
+    QTest::newRow("largest") << "3000" << "1,5" << "500" << false
+                             << QStringList{"3000 ", "1.5 ", "500 ", "296784.21 ", "41.99 "};
+    QTest::newRow("1,2,5 reads as 1.2") << "300" << "1,2,5" << "5" << false
+                                        << QStringList{"300 ", "1.2.5 ", "5 ", "71.35 ", "1.01 "};
+    // clang-format on
 }
 
 void VerificationPageTest::fullFlow()
@@ -219,51 +215,24 @@ void VerificationPageTest::fullFlowErrors_data()
     QTest::addColumn<QString>("is");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("empty d") << ""
-                             << "1,5"
-                             << "5" << QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )") << "DNEdit";
-    QTest::newRow("-5") << "-5"
-                        << "1,5"
-                        << "5"
-                        << "d-Wert darf nicht negativ sein"
-                        << "DNEdit";
-    QTest::newRow("-") << "-"
-                       << "1,5"
-                       << "5"
-                       << "d-Wert darf nicht negativ sein"
-                       << "DNEdit";
-    QTest::newRow("5-") << "5-"
-                        << "1,5"
-                        << "5"
-                        << "d-Wert ist nicht nummerisch"
-                        << "DNEdit";
-    QTest::newRow("99.9") << "99.9"
-                          << "1,5"
-                          << "5" << QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )") << "DNEdit";
-    QTest::newRow("d and kb wrong") << "20"
-                                    << "7"
-                                    << "5" << QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )") << "DNEdit";
-    QTest::newRow("kb") << "300"
-                        << "0,2"
-                        << "5" << QString::fromUtf8("kb-Wert ist ungültig ( >=0.25 und <=1.5 )") << "kbEdit";
-    QTest::newRow("kb +") << "300"
-                          << "+1"
-                          << "5"
-                          << "kb-Wert ist nicht nummerisch"
-                          << "kbEdit";
-    QTest::newRow("Is") << "300"
-                        << "1,5"
-                        << "500.1" << QString::fromUtf8("Is-Wert ist ungültig ( >=0.1 und <=500 )") << "IeEdit";
-    QTest::newRow("Is 5e2") << "300"
-                            << "1,5"
-                            << "5e2"
-                            << "Is-Wert ist nicht nummerisch"
-                            << "IeEdit";
-    QTest::newRow("Is blank") << "300"
-                              << "1,5"
-                              << " 5"
-                              << "Is-Wert ist nicht nummerisch"
-                              << "IeEdit";
+    // clang-format off
+    QTest::newRow("empty d") << "" << "1,5" << "5" << QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )")
+                             << "DNEdit";
+    QTest::newRow("-5") << "-5" << "1,5" << "5" << "d-Wert darf nicht negativ sein" << "DNEdit";
+    QTest::newRow("-") << "-" << "1,5" << "5" << "d-Wert darf nicht negativ sein" << "DNEdit";
+    QTest::newRow("5-") << "5-" << "1,5" << "5" << "d-Wert ist nicht nummerisch" << "DNEdit";
+    QTest::newRow("99.9") << "99.9" << "1,5" << "5" << QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )")
+                          << "DNEdit";
+    QTest::newRow("d and kb wrong") << "20" << "7" << "5"
+                                    << QString::fromUtf8("d-Wert ist ungültig ( >=100 und <=3000 )") << "DNEdit";
+    QTest::newRow("kb") << "300" << "0,2" << "5" << QString::fromUtf8("kb-Wert ist ungültig ( >=0.25 und <=1.5 )")
+                        << "kbEdit";
+    QTest::newRow("kb +") << "300" << "+1" << "5" << "kb-Wert ist nicht nummerisch" << "kbEdit";
+    QTest::newRow("Is") << "300" << "1,5" << "500.1" << QString::fromUtf8("Is-Wert ist ungültig ( >=0.1 und <=500 )")
+                        << "IeEdit";
+    QTest::newRow("Is 5e2") << "300" << "1,5" << "5e2" << "Is-Wert ist nicht nummerisch" << "IeEdit";
+    QTest::newRow("Is blank") << "300" << "1,5" << " 5" << "Is-Wert ist nicht nummerisch" << "IeEdit";
+    // clang-format on
 }
 
 void VerificationPageTest::fullFlowErrors()

@@ -131,15 +131,11 @@ TEST(ChannelBound, OrdinaryChannelsGiveTheUnboundedResultBitForBit)
     auto bank = [&] { return random() % 2 ? ByAngle(uniform(10, 90)) : BySlope(uniform(1, 5)); };
     int refused = 0;
     for (int i = 0; i < 1500; ++i) {
-        const TChannelInput in{std::round(logUniform(1, 99000)),
-                               logUniform(0.1, 500),
-                               uniform(10, 100),
-                               uniform(10, 100),
-                               uniform(10, 100),
-                               std::round(logUniform(1, 3000)),
-                               900,
-                               bank(),
-                               bank()};
+        // clang-format off
+        const TChannelInput in{std::round(logUniform(1, 99000)), logUniform(0.1, 500), uniform(10, 100),
+                               uniform(10, 100), uniform(10, 100), std::round(logUniform(1, 3000)), 900,
+                               bank(), bank()};
+        // clang-format on
         if (CompareWithReference(in) == TOutcome::Refused)
             ++refused;
     }
@@ -154,10 +150,10 @@ struct DeepCase {
 std::vector<DeepCase> DeepChannels()
 {
     std::vector<DeepCase> cases;
-    const std::pair<TBankInclination, TBankInclination> banks[] = {{ByAngle(90), ByAngle(90)},
-                                                                   {ByAngle(75), ByAngle(90)},
-                                                                   {ByAngle(85), ByAngle(88.5)},
-                                                                   {BySlope(1), ByAngle(60)}};
+    // clang-format off
+    const std::pair<TBankInclination, TBankInclination> banks[] = {
+        {ByAngle(90), ByAngle(90)}, {ByAngle(75), ByAngle(90)}, {ByAngle(85), ByAngle(88.5)}, {BySlope(1), ByAngle(60)}};
+    // clang-format on
     for (double Q : {30000.0, 65432.1, 99000.0})
         for (double Is : {0.1, 0.35, 2.0})
             for (double kst : {10.0, 27.0, 80.0})

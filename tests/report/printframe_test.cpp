@@ -63,6 +63,7 @@ std::vector<std::string> Rows(int x, int y0, int step, int count)
 
 TEST(PageLayout, UnitsAndRectangles)
 {
+    // clang-format off
     const struct {
         const char* name;
         TPrintoutKind kind;
@@ -70,35 +71,15 @@ TEST(PageLayout, UnitsAndRectangles)
         TPageRect frame, titles, lines, drawing;
         int lineStep;
     } cases[] = {
-        {"circular",
-         TPrintoutKind::Circle,
-         4800,
-         6800,
-         {823, 238, 4094, 6681},
-         {823, 714, 4094, 1071},
-         {823, 1309, 4094, 3451},
-         {823, 3689, 4094, 6069},
-         102},
-        {"channel",
-         TPrintoutKind::Channel,
-         4800,
-         6800,
-         {470, 238, 4329, 6681},
-         {470, 714, 4329, 1071},
-         {470, 1309, 4329, 3689},
-         {470, 3927, 4329, 6307},
-         113},
+        {"circular", TPrintoutKind::Circle, 4800, 6800, {823, 238, 4094, 6681}, {823, 714, 4094, 1071},
+         {823, 1309, 4094, 3451}, {823, 3689, 4094, 6069}, 102},
+        {"channel", TPrintoutKind::Channel, 4800, 6800, {470, 238, 4329, 6681}, {470, 714, 4329, 1071},
+         {470, 1309, 4329, 3689}, {470, 3927, 4329, 6307}, 113},
         // A4 at 600 dpi with margins of about 1 cm: every position truncated
-        {"circular A4",
-         TPrintoutKind::Circle,
-         4724,
-         6780,
-         {810, 237, 4029, 6661},
-         {810, 711, 4029, 1067},
-         {810, 1305, 4029, 3440},
-         {810, 3678, 4029, 6051},
-         101},
+        {"circular A4", TPrintoutKind::Circle, 4724, 6780, {810, 237, 4029, 6661}, {810, 711, 4029, 1067},
+         {810, 1305, 4029, 3440}, {810, 3678, 4029, 6051}, 101},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const TPageLayout layout = ComputePageLayout(c.kind, c.W, c.H);
         EXPECT_EQ(layout.PageFrame, c.frame) << c.name;
