@@ -58,7 +58,7 @@ unsigned ThreadCount(unsigned requested)
 void ParallelSlices(std::size_t count, unsigned threads, const std::function<void(std::size_t, std::size_t)>& body)
 {
     const unsigned n = ThreadCount(threads);
-    if (n == 1 || count <= 256) {
+    if (n == 1 || count <= TWorkPool::Slice) {
         body(0, count);
         return;
     }

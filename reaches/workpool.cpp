@@ -5,11 +5,6 @@
 
 namespace fluvara {
 
-namespace {
-// Rows per slice: small enough to balance, large enough that the lock is rare.
-constexpr std::size_t Slice = 256;
-}  // namespace
-
 TWorkPool::TWorkPool(unsigned threads)
 {
     const unsigned n = std::max(1u, threads);

@@ -18,6 +18,8 @@ namespace fluvara {
 class TWorkPool {
 public:
     using TBody = std::function<void(std::size_t begin, std::size_t end)>;
+    // Rows per slice: small enough to balance, large enough that the lock is rare.
+    static constexpr std::size_t Slice = 256;
 
     explicit TWorkPool(unsigned threads);
     ~TWorkPool();  // waits for started work

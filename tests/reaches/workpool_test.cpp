@@ -15,7 +15,8 @@ TEST(WorkPool, CoversEveryIndexOnceForEachPieceOfWork)
 {
     for (unsigned threads : {1u, 2u, 5u}) {
         TWorkPool pool(threads);
-        for (std::size_t count : {0u, 1u, 255u, 256u, 257u, 10000u}) {
+        constexpr std::size_t Slice = TWorkPool::Slice;
+        for (std::size_t count : {std::size_t{0}, std::size_t{1}, Slice - 1, Slice, Slice + 1, 40 * Slice + 3}) {
             std::vector<std::atomic<int>> seen(count);
             pool.Start(count, [&](std::size_t begin, std::size_t end) {
                 ASSERT_LE(begin, end);
@@ -34,19 +35,15 @@ TEST(WorkPool, WaitThrowsWhatASliceThrewAndThePoolGoesOn)
 {
     TWorkPool pool(2);
     pool.Start(5000, [](std::size_t begin, std::size_t) {
-        if (begin == 1024)
+        if (begin == 4 * TWorkPool::Slice)
             throw std::runtime_error("slice failed");
     });
-    EXPECT_THROW(
-        {
-            try {
-                pool.Wait();
-            } catch (const std::runtime_error& e) {
-                EXPECT_STREQ(e.what(), "slice failed");
-                throw;
-            }
-        },
-        std::runtime_error);
+    try {
+        pool.Wait();
+        FAIL() << "Wait did not throw";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "slice failed");
+    }
     std::atomic<std::size_t> rows{0};
     pool.Start(3000, [&](std::size_t begin, std::size_t end) { rows += end - begin; });
     pool.Wait();
