@@ -57,6 +57,9 @@ void TVerificationPage::TakeOverReach(const TPageReach& reach)
                           ui->FhLabel, ui->htvLabel, ui->VtLabel})
         label->clear();
     ui->CBox95->setChecked(ParseYesNo(Field(reach, CircleReduce95), false).value_or(false));
+    // The result lines still describe the last pipe: nothing to copy or print until the next full flow.
+    ui->NClipBtn->setEnabled(false);
+    ui->NDruSBtn->setEnabled(false);
     ForgetPipe();
 }
 
@@ -117,6 +120,9 @@ void TChannelPage::TakeOverReach(const TPageReach& reach)
     ui->GClipBtn->setEnabled(false);
     sketch_.LabelsOnly = 1;
     emit SketchChanged();
+    // The curve follows the page: the last run no longer belongs to the fields.
+    run_.reset();
+    emit RunChanged();
     ui->GQEdit->setFocus();
 }
 

@@ -38,12 +38,9 @@ TAngleMark ScreenAngleMark(TPoint vertex, double degrees, int direction, TPoint 
 
 TAngleMark PlaceAngleMark(TDrawSurface& surface, TLabelLayout& labels, const TAngleMark& mark, std::string_view text)
 {
-    const TBox legs{std::min({mark.outer.x, mark.vertex.x, mark.legEnd.x}),
-                    std::min({mark.outer.y, mark.vertex.y, mark.legEnd.y}),
-                    std::max({mark.outer.x, mark.vertex.x, mark.legEnd.x}) + 1,
-                    std::max({mark.outer.y, mark.vertex.y, mark.legEnd.y}) + 1};
-    const TPoint by = labels.Place(legs.United(TextBox(surface, mark.textAt.x, mark.textAt.y, text)), {TMove::Inward},
-                                   {TMove::Up, TMove::Down});
+    const TBox texts[] = {TextBox(surface, mark.textAt.x, mark.textAt.y, text)};
+    const TSegment legs[] = {{mark.outer, mark.vertex}, {mark.vertex, mark.legEnd}};
+    const TPoint by = labels.PlaceGroup(texts, legs, {TMove::Inward}, {TMove::Up, TMove::Down});
     const auto moved = [by](TPoint point) { return TPoint{point.x + by.x, point.y + by.y}; };
     return {moved(mark.outer), moved(mark.vertex), moved(mark.legEnd), moved(mark.textAt)};
 }

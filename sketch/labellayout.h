@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,12 @@ struct TBox {
     friend bool operator==(const TBox&, const TBox&) = default;
 };
 
+// A line drawn from one pixel to another, as part of a label (the legs of an angle mark).
+struct TSegment {
+    TPoint from;
+    TPoint to;
+};
+
 // The cell of a text drawn at (x, y) in the surface's current font.
 TBox TextBox(TDrawSurface& surface, int x, int y, std::string_view text);
 
@@ -52,6 +59,12 @@ public:
     // its place. The box is remembered where it ends up.
     TPoint Place(const TBox& box, std::initializer_list<TMove> moves, std::initializer_list<TMove> fallback = {});
 
+    // The same for a label of several parts that move together: text cells
+    // and lines, each tested on its own, so that the empty room between them
+    // hits nothing.
+    TPoint PlaceGroup(std::span<const TBox> boxes, std::span<const TSegment> lines, std::initializer_list<TMove> moves,
+                      std::initializer_list<TMove> fallback = {});
+
     // A line that moved labels keep clear of.
     void Reserve(const TBox& box) { reserved_.push_back(box); }
 
@@ -62,12 +75,20 @@ public:
     const TBox& Area() const { return area_; }
 
 private:
-    std::optional<TPoint> Search(const TBox& box, std::initializer_list<TMove> moves) const;
-    bool Free(const TBox& box, int gap) const;
+    struct TGroup {
+        std::vector<TBox> boxes;
+        std::vector<TSegment> lines;
+        TGroup Moved(TPoint by) const;
+        TBox Bounds() const;
+    };
+
+    std::optional<TPoint> Search(const TGroup& group, std::initializer_list<TMove> moves) const;
+    bool Free(const TGroup& group, int gap) const;
 
     TBox area_;
     int gap_;
     std::vector<TBox> placed_;
+    std::vector<TSegment> placedLines_;
     std::vector<TBox> reserved_;
 };
 

@@ -1,12 +1,17 @@
 // The reach list window in the running program: its menu entry, reaches into
 // the pages and the page in front into the list, closing the program.
+#include "outputdriver.h"
 #include "reachlisttest.h"
 #include "windowtest.h"
 
 #include "Main.h"
+#include "RatingCurveChart.h"
+#include "VerificationPage.h"
 #include "Startup.h"
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -35,6 +40,15 @@ void SelectFirstRow(TReachListWindow& list, TReachKind kind)
     list.ShowList(kind);
     Table(list, kind)->setFocus();
     Table(list, kind)->selectRow(0);
+}
+
+// One channel row in the list's own columns.
+void FillChannels(TReachListWindow& list, std::vector<std::string> row)
+{
+    list.Model(TReachKind::Channel)
+        .ReplaceList(MakeList(
+            {"Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links", "Ufer rechts"},
+            {std::move(row)}));
 }
 
 }  // namespace
@@ -108,10 +122,7 @@ private slots:
     {
         TRunningProgram program;
         TReachListWindow& list = OpenList(program);
-        list.Model(TReachKind::Channel)
-            .ReplaceList(MakeList(
-                {"Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp", "Ufer links", "Ufer rechts"},
-                {{"G1", "500", "2", "30", "25", "35", "100", "120", "45°", "1:1,5"}}));
+        FillChannels(list, {"G1", "500", "2", "30", "25", "35", "100", "120", "45°", "1:1,5"});
         SelectFirstRow(list, TReachKind::Channel);
         Trigger(list, "ToPageAction");
         QWidget* page = Find<QWidget>(&program.Main(), "TabSheet2");
@@ -127,6 +138,44 @@ private slots:
         // the page calculates what the list calculated
         Click(page, "GFtBtn");
         QVERIFY(!Text(page, "GvLabel").trimmed().isEmpty());
+        list.close();
+    }
+
+    void aReachTakesThePagesLastRunAwayEverywhere()
+    {
+        TRunningProgram program;
+        FullFlow(program);
+        QWidget* verification = VerificationPage(program);
+        QVERIFY(Find<QWidget>(verification, "NDruSBtn")->isEnabled());
+        CalculateChannel(program);
+        QWidget* channel = ChannelPage(program);
+        Find<QAction>(&program.Main(), "RatingCurveItem")->trigger();
+        auto* curve = Find<TRatingCurveForm>(&program.Main(), "RatingCurveForm");
+        QVERIFY(!Find<QChartView>(curve, "ChartView")->chart()->title().contains("kein Gerinne"));
+
+        TReachListWindow& list = OpenList(program);
+        list.Model(TReachKind::Circle)
+            .ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q"}, {{"H1", "400", "1,5", "3", "80"}}));
+        FillChannels(list, {"G1", "900", "1", "30", "30", "30", "200", "100", "45", "45"});
+        SelectFirstRow(list, TReachKind::Circle);
+        Trigger(list, "ToPageAction");
+        for (const char* button : {"NDruSBtn", "NClipBtn"})
+            QVERIFY2(!Find<QWidget>(verification, button)->isEnabled(), button);
+        QVERIFY(!program.VerificationPage().Report());
+
+        SelectFirstRow(list, TReachKind::Channel);
+        Trigger(list, "ToPageAction");
+        QCOMPARE(Text(channel, "GQEdit"), QString("900"));
+        QCOMPARE(Find<QChartView>(curve, "ChartView")->chart()->title(),
+                 QString::fromUtf8("Abflusskurve: kein Gerinne berechnet"));
+        QString shown;
+        WhenModal<QMessageBox>([&shown](QMessageBox* box) {
+            shown = box->text();
+            box->accept();
+        });
+        Find<QAction>(&program.Main(), "RatingCurveItem")->trigger();
+        QCOMPARE(shown, QString::fromUtf8("Abflusskurve: bitte zuerst das Gerinne berechnen."));
+        list.UndoStack().setClean();
         list.close();
     }
 

@@ -263,6 +263,13 @@ TEST(ChannelPrintout, LabelsThatWouldCollideOrLeaveTheBoxMove)
           "TextOut(3532,5725,\" 0.0 \")", "TextOut(3510,6034,\"51.0 \")", "TextOut(589,5325,\"10.0 \")",
           "TextOut(2680,6214,\"11.3 ° \")", "TextOut(3972,6214,\"90.0 ° \")", "TextOut(3747,6154,\"[cm]\")",
           "TextOut(3510,5305,\"10.2 \")"}},
+        {"b 1, hp 10, left bank vertical, right bank 10 degrees, h 40: the left angle mark moves in only as far as "
+         "its legs need, the right one only as far as its text needs",
+         Labelled(1, 10, 90, 10, 40),
+         {"TextOut(747,4714,\"227.9 \")", "TextOut(764,5844,\" 1.0 \")", "TextOut(890,5725,\" 0.0 \")",
+          "TextOut(1158,5725,\"56.7 \")", "TextOut(747,6034,\"57.7 \")", "TextOut(470,5483,\"10.0 \")",
+          "TextOut(589,6214,\"90.0 ° \")", "TextOut(1399,6214,\"10.0 ° \")", "TextOut(2185,6154,\"[cm]\")",
+          "TextOut(3511,5254,\"40.0 \")"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -68,6 +68,45 @@ TEST(TLabelLayoutTest, ReservedLinesAreClearedWithoutTheGap)
     EXPECT_EQ(layout.Place({40, 23, 60, 30}, {TMove::Down}), (TPoint{0, 0}));
 }
 
+TEST(TLabelLayoutTest, AMarksTextAndLegsCollideEachOnItsOwn)
+{
+    // A 90 degree mark: a leg rising from (50,50) to (50,10), one running to
+    // (90,50), the text below the vertex; the room between them is empty.
+    const TBox text[] = {{50, 57, 80, 67}};
+    const TSegment upright[] = {{{50, 10}, {50, 50}}, {{50, 50}, {90, 50}}};
+    // A 45 degree mark with its rising leg to (78,22).
+    const TSegment slanting[] = {{{78, 22}, {50, 50}}, {{50, 50}, {90, 50}}};
+    const struct {
+        const char* name;
+        TBox before;
+        std::span<const TSegment> legs;
+        TPoint shift;
+    } cases[] = {
+        {"a label in the empty corner between the legs: the mark stays", {70, 20, 85, 30}, upright, {0, 0}},
+        {"a label under the slanting leg: the mark stays", {70, 40, 85, 48}, slanting, {0, 0}},
+        {"a label the rising leg crosses: the mark moves inward", {45, 20, 60, 30}, upright, {13, 0}},
+        {"a label the slanting leg crosses: the mark moves inward", {62, 30, 72, 40}, slanting, {17, 0}},
+        {"a label over the text: the mark moves inward", {75, 60, 95, 64}, upright, {48, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TLabelLayout layout({0, 0, 200, 100}, 3);
+        layout.Place(c.before, {});
+        EXPECT_EQ(layout.PlaceGroup(text, c.legs, {TMove::Inward}), c.shift);
+    }
+}
+
+TEST(TLabelLayoutTest, LaterLabelsAvoidAMarksLegsNotTheRoomBetween)
+{
+    TLabelLayout layout({0, 0, 200, 100}, 3);
+    const TBox text[] = {{50, 57, 80, 67}};
+    const TSegment legs[] = {{{50, 10}, {50, 50}}, {{50, 50}, {90, 50}}};
+    layout.PlaceGroup(text, legs, {TMove::Inward});
+    EXPECT_EQ(layout.Place({60, 20, 80, 30}, {TMove::Left}), (TPoint{0, 0}));
+    // over the rising leg: left until it is 3 px clear of the leg's pixel
+    EXPECT_EQ(layout.Place({40, 32, 55, 40}, {TMove::Left}), (TPoint{-8, 0}));
+}
+
 TEST(TLabelLayoutTest, PlaceTextMeasuresInTheSurfacesFont)
 {
     TRecordingSurface surface("Arial", 10, 10);
@@ -142,6 +181,21 @@ TEST(DrawChannelSketchTest, CollidingLabelsMoveTheLeastDistanceAlongTheirOwnDire
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Draw(c.sketch).Log({"TextOut"}), c.texts);
     }
+}
+
+TEST(DrawChannelSketchTest, AnAngleMarkMovesOnlyForWhatItsTextOrLegsTouch)
+{
+    const auto rightAngle = [](const TChannelSketch& sketch) {
+        for (const TSurfaceCall& call : Draw(sketch).Find("TextOut"))
+            if (call.ToString().find("90.0 \u00b0") != std::string::npos)
+                return call.ToString();
+        return std::string();
+    };
+    // the bottom width's label stands in the room between the right bank's
+    // rising leg and the end of its level leg, touching neither: the mark keeps its place
+    EXPECT_EQ(rightAngle(Labelled(30, 11.8, 33.7, 90, 36)), "TextOut(692,480,\"90.0 \u00b0 \")");
+    // here its text or a leg does touch a label: the least move that clears them
+    EXPECT_EQ(rightAngle(Labelled(30, 11.8, 45, 90, 36)), "TextOut(687,480,\"90.0 \u00b0 \")");
 }
 
 TEST(DrawChannelSketchTest, PictureWiderThanTheAreaMovesInOrShrinks)
