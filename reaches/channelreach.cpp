@@ -109,7 +109,10 @@ TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
         out.results[ChannelFreeboard] = LabelText("%.1f", freeboard);
         if (out.results[ChannelFreeboard] == "-0.0")  // a rounded zero has no sign
             out.results[ChannelFreeboard] = "0.0";
-        out.status = CalculatedStatus;
+        // Water above the banks: flagged as an overloaded pipe is, with the ratio of the depths.
+        out.status = r.regime == TFlowRegime::Overflowing
+            ? Fmt("läuft über (h/hp = %s %%)", LabelText("%4.1f ", r.h / input.hp * 100))
+            : std::string(CalculatedStatus);
     } catch (const CalculationError& e) {
         check.Fail(ChannelQ, e.what());
         check.Finish(out);

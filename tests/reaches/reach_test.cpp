@@ -96,10 +96,13 @@ TEST(ChannelReach, ResultsAreThePagesTexts)
         {{"G4", "99000", "0,5", "30", "25", "25", "2000", "900", "1 : 2", "1:2,0"},
          {"327.3", "1.14", "27.6", "129.8", "3.38", "3309.1", "5600.0", "strömend", "0.22", "572.7"},
          "berechnet"},
-        // overflowing: the freeboard is negative
+        // overflowing: the freeboard is negative, and the status says so as it says an overloaded pipe
         {{"G5", "500", "2", "30", "30", "30", "100", "30", "45", "45"},
          {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "160.0", "läuft über", "0.32", "-22.2"},
-         "berechnet"},
+         "läuft über (h/hp = 174.1 %)"},
+        {{"G6", "15000", "0,8", "45", "30", "30", "400", "120", "1:2", "1:2"},
+         {"185.9", "1.05", "33.4", "95.5", "2.66", "1143.6", "880.0", "läuft über", "0.30", "-65.9"},
+         "läuft über (h/hp = 154.9 %)"},
     };
     for (const RowCase& c : cases)
         ExpectRow(TReachKind::Channel, c);

@@ -271,6 +271,38 @@ private slots:
         QCOMPARE(names(), QString("A,B,C,D"));
     }
 
+    void overflowingChannelIsFlaggedAndFilteredAsAnOverloadedPipe()
+    {
+        Fill({{"P", "300", "1,5", "5", "500"}});
+        const int circleStatus = circles_->model()->columnCount() - 1;
+        const QVariant overloaded = CellData(circles_, 0, circleStatus, Qt::BackgroundRole);
+        QVERIFY(overloaded.isValid());
+
+        Find<QTabWidget>(window_.get(), "ListTabs")->setCurrentIndex(1);
+        QTableView* channels = Table(*window_, TReachKind::Channel);
+        const std::vector<std::vector<std::string>> rows{
+            {"G1", "15000", "0,8", "45", "30", "30", "400", "120", "1:2", "1:2"},
+            {"G2", "500", "2", "30", "30", "30", "100", "100", "45", "45"}};
+        for (int r = 0; r < 2; ++r) {
+            Trigger(*window_, "AppendRowAction");
+            for (int c = 0; c < ChannelFieldCount; ++c)
+                TypeCell(channels, r, c, QString::fromStdString(rows[static_cast<std::size_t>(r)][c]));
+        }
+        const int status = channels->model()->columnCount() - 1;
+        constexpr int results = ChannelFieldCount;
+        QCOMPARE(Cell(channels, 0, results + ChannelRegime), QString("läuft über"));
+        QCOMPARE(Cell(channels, 0, results + ChannelFreeboard), QString("-65.9"));
+        QCOMPARE(Cell(channels, 0, status), QString("läuft über (h/hp = 154.9 %)"));
+        QCOMPARE(CellData(channels, 0, status, Qt::BackgroundRole), overloaded);
+        QCOMPARE(Cell(channels, 1, status), QString("berechnet"));
+        QVERIFY(CellData(channels, 1, status, Qt::BackgroundRole) != overloaded);
+
+        Trigger(*window_, "ProblemsOnlyAction");
+        QCOMPARE(channels->model()->rowCount(), 1);
+        QCOMPARE(Cell(channels, 0, 0), QString("G1"));
+        QCOMPARE(circles_->model()->rowCount(), 1);
+    }
+
     void scrollsAndSortsALongList()
     {
         TReachList list = EmptyList(TReachKind::Circle);
