@@ -50,11 +50,11 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
     for (std::size_t i = 0; i < CircleFieldCount && i < fields.size(); ++i)
         text[i] = fields[i];
 
-    const TNumberField d = ReadNumberField(text[CircleD]);
-    const TNumberField kb = ReadNumberField(text[CircleKb]);
-    const TNumberField Is = ReadNumberField(text[CircleIs]);
-    const TNumberField Q = ReadNumberField(text[CircleQ]);
-    const TNumberField hd = ReadNumberField(text[CircleHdPermitted]);
+    const TListNumber d = ReadListNumber(text[CircleD]);
+    const TListNumber kb = ReadListNumber(text[CircleKb]);
+    const TListNumber Is = ReadListNumber(text[CircleIs]);
+    const TListNumber Q = ReadListNumber(text[CircleQ]);
+    const TListNumber hd = ReadListNumber(text[CircleHdPermitted]);
     const bool design = !Blank(text[CircleHdPermitted]);
     const bool dGiven = !Blank(text[CircleD]);
     const bool qGiven = !Blank(text[CircleQ]);
@@ -109,7 +109,7 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
         out.results[CircleDN] = Fmt("%d", *size);
         if (!dGiven) {
             // The verification runs on the nominal size as if it had been typed.
-            const TNumberField nominal = ReadNumberField(out.results[CircleDN]);
+            const TListNumber nominal = ReadListNumber(out.results[CircleDN]);
             if (!check.Check(CircleD, nominal, VerificationFieldRules()[0])) {
                 check.Finish(out);
                 return out;

@@ -303,6 +303,33 @@ private slots:
         QCOMPARE(circles_->model()->rowCount(), 1);
     }
 
+    // Typed and pasted cells are read as imported ones: a grouping or a
+    // second separator refuses the row instead of reading 2.5 or 0.5.
+    void groupedAndMistypedNumbersAreRefusedWhenTypedOrPasted()
+    {
+        Fill({{"H1", "300", "1,5", "5", "40"}, {"H2", "300", "1,5", "5", "40"}});
+        const int status = circles_->model()->columnCount() - 1;
+        TypeCell(circles_, 0, Q, "2.500");
+        const QString ambiguous(
+            "Qt-Wert „2.500“ ist mehrdeutig: Tausender- oder Dezimalpunkt? 2500 oder 2,500 schreiben");
+        QCOMPARE(Cell(circles_, 0, status), ambiguous);
+        QCOMPARE(CellData(circles_, 0, Q, Qt::ToolTipRole).toString(), ambiguous);
+        QCOMPARE(CellData(circles_, 0, Q, Qt::BackgroundRole).value<QBrush>().color().red(), 255);
+        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString());
+
+        QApplication::clipboard()->setText("1.234,5\n0,5.3\n");
+        circles_->setFocus();
+        circles_->setCurrentIndex(circles_->model()->index(0, Q));
+        QTest::keyClick(circles_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(circles_, 0, status),
+                 QString("Qt-Wert „1.234,5“ hat Tausenderpunkte: ohne sie 1234,5 schreiben"));
+        QCOMPARE(
+            Cell(circles_, 1, status),
+            QString("Qt-Wert „0,5.3“ hat mehr als ein Trennzeichen: nur ein Dezimalkomma oder -punkt ist erlaubt"));
+        Trigger(*window_, "UndoAction");
+        QCOMPARE(Cell(circles_, 1, status), QString("berechnet"));
+    }
+
     void scrollsAndSortsALongList()
     {
         TReachList list = EmptyList(TReachKind::Circle);
