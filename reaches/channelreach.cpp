@@ -20,7 +20,7 @@ constexpr double Gravity = 9.81;  // m/s^2
 
 struct TBankCell {
     TBankForm form = TBankForm::ByAngle;
-    TNumberField number;
+    TListNumber number;
     bool wellFormed = true;  // a slope must read "1:m"
 };
 
@@ -31,13 +31,13 @@ TBankCell ReadBankCell(std::string_view text)
     if (colon != std::string_view::npos) {
         cell.form = TBankForm::BySlope;
         cell.wellFormed = TrimBlanks(text.substr(0, colon)) == "1";
-        cell.number = ReadNumberField(TrimBlanks(text.substr(colon + 1)));
+        cell.number = ReadListNumber(TrimBlanks(text.substr(colon + 1)));
         return cell;
     }
     std::string_view angle = TrimBlanks(text);
     if (angle.size() >= Degree.size() && angle.substr(angle.size() - Degree.size()) == Degree)
         angle = TrimBlanks(angle.substr(0, angle.size() - Degree.size()));
-    cell.number = ReadNumberField(angle);
+    cell.number = ReadListNumber(angle);
     return cell;
 }
 
@@ -68,11 +68,11 @@ TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
         text[i] = fields[i];
 
     const int order[] = {ChannelQ, ChannelIs, ChannelKstBottom, ChannelKstLeft, ChannelKstRight, ChannelB, ChannelHp};
-    TNumberField number[ChannelFieldCount];
+    TListNumber number[ChannelFieldCount];
     TRowCheck check;
     const auto& rules = ChannelFieldRules();
     for (std::size_t i = 0; i < std::size(order); ++i) {
-        number[order[i]] = ReadNumberField(text[order[i]]);
+        number[order[i]] = ReadListNumber(text[order[i]]);
         check.Check(order[i], number[order[i]], rules[i]);
     }
     TChannelInput input;
@@ -109,7 +109,10 @@ TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
         out.results[ChannelFreeboard] = LabelText("%.1f", freeboard);
         if (out.results[ChannelFreeboard] == "-0.0")  // a rounded zero has no sign
             out.results[ChannelFreeboard] = "0.0";
-        out.status = CalculatedStatus;
+        // Water above the banks: flagged as an overloaded pipe is, with the ratio of the depths.
+        out.status = r.regime == TFlowRegime::Overflowing
+            ? Fmt("läuft über (h/hp = %s %%)", LabelText("%4.1f ", r.h / input.hp * 100))
+            : std::string(CalculatedStatus);
     } catch (const CalculationError& e) {
         check.Fail(ChannelQ, e.what());
         check.Finish(out);

@@ -19,15 +19,25 @@ const char* const Use09Message = "Q/0,9-Wert ist ungültig ( ja oder nein )";
 
 bool Blank(const std::string& text) { return TrimBlanks(text).empty(); }
 
-// The smallest size of the series not below the required diameter as the
-// design page shows it, so that a shown "300.0" takes DN 300.
-std::optional<int> NominalSize(const TNominalSeries& series, const std::string& requiredText)
+// The smallest size of the series not below the required diameter as
+// calculated: a diameter shown as "250.0" may lie just above 250 mm, and
+// DN 250 would then be overloaded.
+std::optional<int> NominalSize(const TNominalSeries& series, double required)
 {
-    const double required = ConvertNumberText(requiredText);
     for (int size : series)
         if (size >= required)
             return size;
     return std::nullopt;
+}
+
+// The required diameter for the message that no size is large enough: the
+// page's digits, or more where they round down to the largest size.
+std::string RequiredAboveSeries(double required, int largest)
+{
+    std::string text = LabelText("%6.1f ", required);
+    if (ConvertNumberText(text) <= largest)
+        text = LabelText("%.4f", required);
+    return text;
 }
 
 }  // namespace
@@ -40,11 +50,11 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
     for (std::size_t i = 0; i < CircleFieldCount && i < fields.size(); ++i)
         text[i] = fields[i];
 
-    const TNumberField d = ReadNumberField(text[CircleD]);
-    const TNumberField kb = ReadNumberField(text[CircleKb]);
-    const TNumberField Is = ReadNumberField(text[CircleIs]);
-    const TNumberField Q = ReadNumberField(text[CircleQ]);
-    const TNumberField hd = ReadNumberField(text[CircleHdPermitted]);
+    const TListNumber d = ReadListNumber(text[CircleD]);
+    const TListNumber kb = ReadListNumber(text[CircleKb]);
+    const TListNumber Is = ReadListNumber(text[CircleIs]);
+    const TListNumber Q = ReadListNumber(text[CircleQ]);
+    const TListNumber hd = ReadListNumber(text[CircleHdPermitted]);
     const bool design = !Blank(text[CircleHdPermitted]);
     const bool dGiven = !Blank(text[CircleD]);
     const bool qGiven = !Blank(text[CircleQ]);
@@ -78,26 +88,28 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
     double dValue = d.value;
     std::string dWorking = d.working;
     if (design) {
+        double required = 0;
         try {
-            const TCircleDesign r = CircleDesign(Q.value, hd.value, kb.value, Is.value, *use09);
-            out.results[CircleDRequired] = LabelText("%6.1f ", r.D);
+            required = CircleDesign(Q.value, hd.value, kb.value, Is.value, *use09).D;
+            out.results[CircleDRequired] = LabelText("%6.1f ", required);
         } catch (const CalculationError& e) {
             check.Fail(CircleQ, e.what());
             check.Finish(out);
             return out;
         }
-        const auto size = NominalSize(options.series, out.results[CircleDRequired]);
+        const auto size = NominalSize(options.series, required);
         if (!size) {
+            const int largest = options.series.empty() ? 0 : options.series.back();
             check.Fail(-1,
-                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm", out.results[CircleDRequired],
-                           options.series.empty() ? 0 : options.series.back()));
+                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm", RequiredAboveSeries(required, largest),
+                           largest));
             check.Finish(out);
             return out;
         }
         out.results[CircleDN] = Fmt("%d", *size);
         if (!dGiven) {
             // The verification runs on the nominal size as if it had been typed.
-            const TNumberField nominal = ReadNumberField(out.results[CircleDN]);
+            const TListNumber nominal = ReadListNumber(out.results[CircleDN]);
             if (!check.Check(CircleD, nominal, VerificationFieldRules()[0])) {
                 check.Finish(out);
                 return out;

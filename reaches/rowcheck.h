@@ -1,21 +1,37 @@
 #pragma once
-// Shared by the circular and the channel reach: collecting the failing fields
-// of a row, and the page's label texts without their padding.
+// Shared by the circular and the channel reach: reading a number cell,
+// collecting the failing fields of a row, and the page's label texts without
+// their padding.
 
 #include "reach.h"
+
+#include "numbercheck.h"
 
 #include <string>
 #include <string_view>
 
 namespace fluvara {
 
-struct TNumberField;
-struct TFieldRule;
+// A number cell of a list. The pages read the leading number of a text with
+// a comma or a point as the decimal mark; a list refuses what that would
+// misread, as spreadsheets write it or as it is mistyped:
+// - more than one separator: "0,5.3", "1,2,5" and the German thousands
+//   grouping "1.234,5" or "2.500.000" (the message shows it without points);
+// - one point after one to three digits (the first not 0) and exactly three
+//   digits after it, "2.500": 2500 to a German sheet, 2.5 to others.
+// Every other text is read as the page reads it. A refused cell has the
+// check result "not numeric" and the value 0.
+struct TListNumber : TNumberField {
+    std::string refusal;  // the cell text and why it is refused; "" when it is read
+};
+
+TListNumber ReadListNumber(std::string_view cellText);
 
 class TRowCheck {
 public:
-    // False when the field fails its rule; the first message of a field is kept.
-    bool Check(int field, const TNumberField& value, const TFieldRule& rule);
+    // False when the field fails its rule or its cell is refused; the first
+    // message of a field is kept.
+    bool Check(int field, const TListNumber& value, const TFieldRule& rule);
     void Fail(int field, std::string message);
     bool Failed() const { return !errors_.empty(); }
     // Moves the messages into the outcome and marks it refused when any field failed.

@@ -196,6 +196,35 @@ TEST(CsvList, EarlierResultsAreCalculatedAnew)
     EXPECT_EQ(RunText(once, options), once);
 }
 
+// A German spreadsheet's thousands grouping and a mistyped number, imported
+// and run: refused with their messages, not read as 2.5, 1.234 and 0.5.
+TEST(CsvList, GroupedAndMistypedNumbersAreRefusedOnImportAndInARun)
+{
+    const std::string input = "Haltung;d;kb;Is;Q\r\n"
+                              "H1;300;1,5;5;2.500\r\n"
+                              "H2;300;1,5;5;1.234,5\r\n"
+                              "H3;300;1,5;5;0,5.3\r\n"
+                              "H4;300;1,5;5;40,0\r\n";
+    const std::string statuses[] = {
+        "Qt-Wert „2.500“ ist mehrdeutig: Tausender- oder Dezimalpunkt? 2500 oder 2,500 schreiben",
+        "Qt-Wert „1.234,5“ hat Tausenderpunkte: ohne sie 1234,5 schreiben",
+        "Qt-Wert „0,5.3“ hat mehr als ein Trennzeichen: nur ein Dezimalkomma oder -punkt ist erlaubt", "berechnet"};
+    std::istringstream in(input);
+    const TReachList list = ReadCsvList(in);
+    const std::vector<TReachOutcome> outcomes = CalculateList(list, TReachOptions{}, 1);
+    ASSERT_EQ(outcomes.size(), 4u);
+    for (std::size_t i = 0; i < outcomes.size(); ++i)
+        EXPECT_EQ(outcomes[i].status, statuses[i]);
+
+    TRunOptions options;
+    options.threads = 1;
+    TRunSummary summary;
+    const std::string written = RunText(input, options, &summary);
+    EXPECT_EQ(summary.refused, 3u);
+    EXPECT_EQ(written, CsvText(list, outcomes, GermanCsv));
+    EXPECT_NE(written.find("H1;300;1,5;5;2.500;;;;;;;;;;Qt-Wert „2.500“ ist mehrdeutig"), std::string::npos);
+}
+
 // A list of every kind of row, long enough for many batches.
 std::string MixedCircleList(int rows)
 {

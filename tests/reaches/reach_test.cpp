@@ -3,6 +3,7 @@
 #include "calcerror.h"
 #include "channel.h"
 #include "circle.h"
+#include "numbercheck.h"
 #include "textformat.h"
 
 #include <gtest/gtest.h>
@@ -95,10 +96,13 @@ TEST(ChannelReach, ResultsAreThePagesTexts)
         {{"G4", "99000", "0,5", "30", "25", "25", "2000", "900", "1 : 2", "1:2,0"},
          {"327.3", "1.14", "27.6", "129.8", "3.38", "3309.1", "5600.0", "strömend", "0.22", "572.7"},
          "berechnet"},
-        // overflowing: the freeboard is negative
+        // overflowing: the freeboard is negative, and the status says so as it says an overloaded pipe
         {{"G5", "500", "2", "30", "30", "30", "100", "30", "45", "45"},
          {"52.2", "0.63", "30.0", "26.9", "1.46", "204.5", "160.0", "läuft über", "0.32", "-22.2"},
-         "berechnet"},
+         "läuft über (h/hp = 174.1 %)"},
+        {{"G6", "15000", "0,8", "45", "30", "30", "400", "120", "1:2", "1:2"},
+         {"185.9", "1.05", "33.4", "95.5", "2.66", "1143.6", "880.0", "läuft über", "0.30", "-65.9"},
+         "läuft über (h/hp = 154.9 %)"},
     };
     for (const RowCase& c : cases)
         ExpectRow(TReachKind::Channel, c);
@@ -244,7 +248,71 @@ TEST(ChannelReach, GridMatchesThePageLabels)
             }
 }
 
-TEST(CircleReach, CustomSeriesPicksItsSmallestSizeNotBelowTheShownDiameter)
+// A required diameter just above a size is shown rounded to it ("250.0")
+// but needs the next size: the size that was picked from the shown text
+// left the pipe overloaded.
+TEST(CircleReach, NominalSizeIsNeverBelowTheUnroundedRequiredDiameter)
+{
+    const std::vector<std::string> reported{"", "", "1,5", "5", "42,58", "", "82,7", "nein"};
+    const TReachOutcome o = CalculateCircleReach(reported, TReachOptions{});
+    EXPECT_EQ(o.results,
+              (std::vector<std::string>{"300", "69.12", "0.98", "17.1", "56.9", "61.6", "1.03", "250.0", "300"}));
+    EXPECT_EQ(o.status, "berechnet");
+
+    struct TieCase {
+        const char* Q;
+        const char* hd;
+        const char* kb;
+        const char* Is;
+        const char* use09;
+        const char* dRequired;  // as shown
+        const char* DN;
+    };
+    // Required diameters a few hundredths of a millimetre either side of a
+    // size, and some that land on it exactly.
+    // clang-format off
+    const TieCase cases[] = {
+        {"10,89", "82,7", "1,5", "5", "nein", "150.0", "150"},      // 149.990
+        {"10,90", "82,7", "1,5", "5", "nein", "150.0", "200"},      // 150.040
+        {"23,49", "82,7", "1,5", "5", "nein", "200.0", "200"},      // 200 exactly
+        {"23,50", "82,7", "1,5", "5", "nein", "200.0", "250"},      // 200.030
+        {"42,56", "82,7", "1,5", "5", "nein", "250.0", "250"},      // 249.990
+        {"42,57", "82,7", "1,5", "5", "nein", "250.0", "300"},      // 250.016
+        {"69,10", "82,7", "1,5", "5", "nein", "300.0", "300"},      // 299.990
+        {"69,11", "82,7", "1,5", "5", "nein", "300.0", "350"},      // 300.004
+        {"148,21", "82,7", "1,5", "5", "nein", "400.0", "400"},     // 399.998
+        {"148,22", "82,7", "1,5", "5", "nein", "400.0", "450"},     // 400.008
+        {"924,58", "82,7", "1,5", "5", "nein", "800.0", "800"},     // 799.997
+        {"924,59", "82,7", "1,5", "5", "nein", "800.0", "900"},     // 800.0002
+        {"4825,45", "82,7", "1,5", "5", "nein", "1500.0", "1500"},  // 1499.9999
+        {"4825,46", "82,7", "1,5", "5", "nein", "1500.0", "1600"},  // 1500.001
+        {"6,8", "82,7", "0,75", "2", "ja", "150.0", "200"},         // 150.010
+        {"64,56", "82,7", "0,75", "2", "ja", "350.0", "350"},       // 350 exactly
+        {"64,57", "82,7", "0,75", "2", "ja", "350.0", "400"},       // 350.020
+        {"3509,43", "82,7", "0,75", "2", "ja", "1600.0", "1600"},   // 1600 exactly
+        {"3509,44", "82,7", "0,75", "2", "ja", "1600.0", "1800"},   // 1600.0017
+        {"61,20", "50", "0,25", "10", "nein", "300.0", "300"},      // 299.990
+        {"61,21", "50", "0,25", "10", "nein", "300.0", "350"},      // 300.010
+        {"712,67", "70", "1,5", "1", "ja", "1100.0", "1100"},       // 1100 exactly
+        {"712,68", "70", "1,5", "1", "ja", "1100.0", "1200"},       // 1100.006
+        {"4395,17", "70", "1,5", "1", "ja", "2200.0", "2200"},      // 2199.9986
+        {"4395,18", "70", "1,5", "1", "ja", "2200.0", "2400"},      // 2200.0006
+    };
+    // clang-format on
+    for (const TieCase& c : cases) {
+        const std::vector<std::string> f{"", "", c.kb, c.Is, c.Q, "", c.hd, c.use09};
+        const TReachOutcome r = CalculateCircleReach(f, TReachOptions{});
+        EXPECT_EQ(r.results[CircleDRequired], c.dRequired) << c.Q;
+        EXPECT_EQ(r.results[CircleDN], c.DN) << c.Q;
+        EXPECT_EQ(r.status, "berechnet") << c.Q;
+        const auto number = [](const char* text) { return ReadNumberField(text).value; };
+        const TCircleDesign design =
+            CircleDesign(number(c.Q), number(c.hd), number(c.kb), number(c.Is), std::string(c.use09) == "ja");
+        EXPECT_GE(number(r.results[CircleDN].c_str()), design.D) << c.Q;
+    }
+}
+
+TEST(CircleReach, CustomSeriesPicksItsSmallestSizeNotBelowTheRequiredDiameter)
 {
     TReachOptions options;
     options.series = *ParseNominalSeries("1000; 358 359,359");
@@ -253,6 +321,10 @@ TEST(CircleReach, CustomSeriesPicksItsSmallestSizeNotBelowTheShownDiameter)
     EXPECT_EQ(CalculateCircleReach(f, options).results[CircleDN], "359");
     options.series = {300, 358, 1000};
     EXPECT_EQ(CalculateCircleReach(f, options).results[CircleDN], "1000");
+    // a diameter just above the largest size is not shown as that size
+    options.series = {150, 250};
+    const std::vector<std::string> tie{"", "", "1,5", "5", "42,58", "", "82,7", "nein"};
+    EXPECT_EQ(CalculateCircleReach(tie, options).status, "d erf 250.0380 mm liegt über der größten Nennweite 250 mm");
 }
 
 TEST(NominalSeries, RejectsWhatIsNoSeries)

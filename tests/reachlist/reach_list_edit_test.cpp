@@ -271,6 +271,65 @@ private slots:
         QCOMPARE(names(), QString("A,B,C,D"));
     }
 
+    void overflowingChannelIsFlaggedAndFilteredAsAnOverloadedPipe()
+    {
+        Fill({{"P", "300", "1,5", "5", "500"}});
+        const int circleStatus = circles_->model()->columnCount() - 1;
+        const QVariant overloaded = CellData(circles_, 0, circleStatus, Qt::BackgroundRole);
+        QVERIFY(overloaded.isValid());
+
+        Find<QTabWidget>(window_.get(), "ListTabs")->setCurrentIndex(1);
+        QTableView* channels = Table(*window_, TReachKind::Channel);
+        const std::vector<std::vector<std::string>> rows{
+            {"G1", "15000", "0,8", "45", "30", "30", "400", "120", "1:2", "1:2"},
+            {"G2", "500", "2", "30", "30", "30", "100", "100", "45", "45"}};
+        for (int r = 0; r < 2; ++r) {
+            Trigger(*window_, "AppendRowAction");
+            for (int c = 0; c < ChannelFieldCount; ++c)
+                TypeCell(channels, r, c, QString::fromStdString(rows[static_cast<std::size_t>(r)][c]));
+        }
+        const int status = channels->model()->columnCount() - 1;
+        constexpr int results = ChannelFieldCount;
+        QCOMPARE(Cell(channels, 0, results + ChannelRegime), QString("läuft über"));
+        QCOMPARE(Cell(channels, 0, results + ChannelFreeboard), QString("-65.9"));
+        QCOMPARE(Cell(channels, 0, status), QString("läuft über (h/hp = 154.9 %)"));
+        QCOMPARE(CellData(channels, 0, status, Qt::BackgroundRole), overloaded);
+        QCOMPARE(Cell(channels, 1, status), QString("berechnet"));
+        QVERIFY(CellData(channels, 1, status, Qt::BackgroundRole) != overloaded);
+
+        Trigger(*window_, "ProblemsOnlyAction");
+        QCOMPARE(channels->model()->rowCount(), 1);
+        QCOMPARE(Cell(channels, 0, 0), QString("G1"));
+        QCOMPARE(circles_->model()->rowCount(), 1);
+    }
+
+    // Typed and pasted cells are read as imported ones: a grouping or a
+    // second separator refuses the row instead of reading 2.5 or 0.5.
+    void groupedAndMistypedNumbersAreRefusedWhenTypedOrPasted()
+    {
+        Fill({{"H1", "300", "1,5", "5", "40"}, {"H2", "300", "1,5", "5", "40"}});
+        const int status = circles_->model()->columnCount() - 1;
+        TypeCell(circles_, 0, Q, "2.500");
+        const QString ambiguous(
+            "Qt-Wert „2.500“ ist mehrdeutig: Tausender- oder Dezimalpunkt? 2500 oder 2,500 schreiben");
+        QCOMPARE(Cell(circles_, 0, status), ambiguous);
+        QCOMPARE(CellData(circles_, 0, Q, Qt::ToolTipRole).toString(), ambiguous);
+        QCOMPARE(CellData(circles_, 0, Q, Qt::BackgroundRole).value<QBrush>().color().red(), 255);
+        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString());
+
+        QApplication::clipboard()->setText("1.234,5\n0,5.3\n");
+        circles_->setFocus();
+        circles_->setCurrentIndex(circles_->model()->index(0, Q));
+        QTest::keyClick(circles_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(circles_, 0, status),
+                 QString("Qt-Wert „1.234,5“ hat Tausenderpunkte: ohne sie 1234,5 schreiben"));
+        QCOMPARE(
+            Cell(circles_, 1, status),
+            QString("Qt-Wert „0,5.3“ hat mehr als ein Trennzeichen: nur ein Dezimalkomma oder -punkt ist erlaubt"));
+        Trigger(*window_, "UndoAction");
+        QCOMPARE(Cell(circles_, 1, status), QString("berechnet"));
+    }
+
     void scrollsAndSortsALongList()
     {
         TReachList list = EmptyList(TReachKind::Circle);
