@@ -1,10 +1,13 @@
 #pragma once
 // The program's command line: its options, the project file, help and version.
 
+#include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 class QCoreApplication;
 
@@ -39,7 +42,26 @@ private:
     QString error_;
 };
 
-// True when the arguments ask only for a text (help or version), so that no display is needed.
-bool AsksOnlyForText(int argc, char** argv);
+// The arguments left once Qt's application object has taken its own options (-platform, -style, -display, …)
+// out, as it does; read without an application object, which would need a display.
+QStringList WithoutQtOptions(const QStringList& arguments);
+
+// The arguments the application object is made with. A command line that asks only for a text (help,
+// version) or is wrong needs no display: its text is told on Qt's platform without a screen, and Qt's own
+// options are left out then, as one of them could name another platform.
+class TStartArguments {
+public:
+    TStartArguments(int argc, char** argv);
+    bool NeedsDisplay() const { return needsDisplay_; }
+    // For the application object, which keeps both and may take arguments out.
+    int& Count() { return count_; }
+    char** Values() { return pointers_.data(); }
+
+private:
+    std::vector<QByteArray> arguments_;
+    std::vector<char*> pointers_;
+    int count_ = 0;
+    bool needsDisplay_ = true;
+};
 
 }  // namespace fluvara

@@ -11,10 +11,12 @@
 
 int main(int argc, char* argv[])
 {
-    // Help and version are texts: they need no display, so they run on Qt's platform without a screen.
-    if (fluvara::AsksOnlyForText(argc, argv))
+    // The command line is read before the application object, which needs a display: help, version and a
+    // wrong command line are texts and are told on Qt's platform without a screen.
+    fluvara::TStartArguments arguments(argc, argv);
+    if (!arguments.NeedsDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication app(arguments.Count(), arguments.Values());
     fluvara::SetProgramIdentity();
     fluvara::InstallGermanQtTexts();
     fluvara::TCommandLine commandLine;

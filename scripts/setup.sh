@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian/Ubuntu), then configures and builds: with
-# FLUVARA_SETUP=program only the program, otherwise everything with the tests.
+# FLUVARA_SETUP=program only the program, with FLUVARA_SETUP=packages nothing (the
+# package test builds its own), otherwise everything with the tests.
 # Sourced by run.sh, test.sh and package-test.sh; safe to run again.
 set -euo pipefail
 
@@ -19,7 +20,7 @@ packages=(
 test_packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils imagemagick locales
-  desktop-file-utils appstream shared-mime-info man-db dpkg-dev file
+  desktop-file-utils appstream shared-mime-info man-db dpkg-dev file lintian
   clang libclang-rt-14-dev
 )
 program_only=$([ "${FLUVARA_SETUP:-}" = program ] && echo ON || echo OFF)
@@ -39,7 +40,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$program_only" = ON ]; then
+if [ "${FLUVARA_SETUP:-}" = packages ]; then
+  :
+elif [ "$program_only" = ON ]; then
   # Only the program: a new user waits for neither the tests nor the benchmarks.
   cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DFLUVARA_BUILD_TESTS=OFF -DFLUVARA_BUILD_BENCHMARKS=OFF >/dev/null

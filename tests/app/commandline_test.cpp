@@ -14,8 +14,10 @@ class CommandLineTest : public QObject {
 private slots:
     void parse_data();
     void parse();
-    void textOnlyRequests_data();
-    void textOnlyRequests();
+    void withoutQtOptions_data();
+    void withoutQtOptions();
+    void startArguments_data();
+    void startArguments();
     void helpAndVersionRequests();
     void quitsAfterTheFirstPaint();
 };
@@ -62,34 +64,76 @@ void CommandLineTest::parse()
     }
 }
 
-void CommandLineTest::textOnlyRequests_data()
+void CommandLineTest::withoutQtOptions_data()
 {
-    QTest::addColumn<QList<QByteArray>>("arguments");
-    QTest::addColumn<bool>("textOnly");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("own");
 
-    QTest::newRow("none") << QList<QByteArray>{} << false;
-    QTest::newRow("--help") << QList<QByteArray>{"--help"} << true;
-    QTest::newRow("-h") << QList<QByteArray>{"-h"} << true;
-    QTest::newRow("--help-all") << QList<QByteArray>{"--help-all"} << true;
-    QTest::newRow("--version") << QList<QByteArray>{"--version"} << true;
-    QTest::newRow("-v with a file") << QList<QByteArray>{"a.fluvara", "-v"} << true;
-    QTest::newRow("a file called --help") << QList<QByteArray>{"--", "--help"} << false;
-    QTest::newRow("quit after show") << QList<QByteArray>{"--quit-after-show"} << false;
-    // Qt's own options are known only to the application object, which needs the display.
-    QTest::newRow("Qt option with help") << QList<QByteArray>{"-platform", "xcb", "--help"} << false;
-    QTest::newRow("unknown option with help") << QList<QByteArray>{"--schnell", "--help"} << false;
+    // clang-format off
+    QTest::newRow("none") << QStringList{} << QStringList{};
+    QTest::newRow("own only") << QStringList{"--quit-after-show", "a.fluvara"} << QStringList{"--quit-after-show", "a.fluvara"};
+    QTest::newRow("platform and style") << QStringList{"-platform", "xcb", "a.fluvara", "--style", "Fusion"} << QStringList{"a.fluvara"};
+    QTest::newRow("joined value") << QStringList{"-style=Fusion", "-stylesheet=a.qss", "-v"} << QStringList{"-v"};
+    QTest::newRow("platform joined is not Qt's") << QStringList{"-platform=xcb"} << QStringList{"-platform=xcb"};
+    QTest::newRow("switches") << QStringList{"-reverse", "-nograb", "-widgetcount", "b.fluvara"} << QStringList{"b.fluvara"};
+    QTest::newRow("after the end of options too") << QStringList{"--", "-display", ":1", "c.fluvara"} << QStringList{"--", "c.fluvara"};
+    QTest::newRow("value missing at the end") << QStringList{"a.fluvara", "-platform"} << QStringList{"a.fluvara"};
+    QTest::newRow("file named like a value") << QStringList{"-title", "x", "-title"} << QStringList{};
+    QTest::newRow("unknown option stays") << QStringList{"--schnell", "-platformx"} << QStringList{"--schnell", "-platformx"};
+    // clang-format on
 }
 
-void CommandLineTest::textOnlyRequests()
+void CommandLineTest::withoutQtOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, own);
+    QCOMPARE(WithoutQtOptions(QStringList{"fluvara"} + arguments), QStringList{"fluvara"} + own);
+}
+
+void CommandLineTest::startArguments_data()
+{
+    QTest::addColumn<QList<QByteArray>>("arguments");
+    QTest::addColumn<bool>("needsDisplay");
+    QTest::addColumn<QList<QByteArray>>("passed");  // to the application object
+
+    using L = QList<QByteArray>;
+    // clang-format off
+    QTest::newRow("none") << L{} << true << L{};
+    QTest::newRow("window with Qt's options") << L{"-platform", "xcb", "a.fluvara"} << true << L{"-platform", "xcb", "a.fluvara"};
+    QTest::newRow("--help") << L{"--help"} << false << L{"--help"};
+    QTest::newRow("-h") << L{"-h"} << false << L{"-h"};
+    QTest::newRow("--help-all") << L{"--help-all"} << false << L{"--help-all"};
+    QTest::newRow("--version") << L{"--version"} << false << L{"--version"};
+    QTest::newRow("-v with a file") << L{"a.fluvara", "-v"} << false << L{"a.fluvara", "-v"};
+    QTest::newRow("a file called --help") << L{"--", "--help"} << true << L{"--", "--help"};
+    QTest::newRow("quit after show") << L{"--quit-after-show"} << true << L{"--quit-after-show"};
+    QTest::newRow("help with another platform") << L{"-platform", "xcb", "--help"} << false << L{"--help"};
+    QTest::newRow("unknown option") << L{"--schnell"} << false << L{"--schnell"};
+    QTest::newRow("unknown option with help") << L{"--schnell", "--help"} << false << L{"--schnell", "--help"};
+    QTest::newRow("two files") << L{"a.fluvara", "-style", "Fusion", "b.fluvara"} << false << L{"a.fluvara", "b.fluvara"};
+    QTest::newRow("umlaut") << L{"Netz Süd.fluvara"} << true << L{"Netz Süd.fluvara"};
+    // clang-format on
+}
+
+void CommandLineTest::startArguments()
 {
     QFETCH(QList<QByteArray>, arguments);
-    QFETCH(bool, textOnly);
+    QFETCH(bool, needsDisplay);
+    QFETCH(QList<QByteArray>, passed);
 
     arguments.prepend("fluvara");
+    passed.prepend("fluvara");
     std::vector<char*> argv;
     for (QByteArray& argument : arguments)
         argv.push_back(argument.data());
-    QCOMPARE(AsksOnlyForText(int(argv.size()), argv.data()), textOnly);
+    TStartArguments start(int(argv.size()), argv.data());
+    QCOMPARE(start.NeedsDisplay(), needsDisplay);
+    QCOMPARE(start.Count(), int(passed.size()));
+    QList<QByteArray> received;
+    for (int i = 0; i < start.Count(); ++i)
+        received << QByteArray(start.Values()[i]);
+    QCOMPARE(received, passed);
+    QCOMPARE(start.Values()[start.Count()], nullptr);  // as argv ends
 }
 
 void CommandLineTest::helpAndVersionRequests()

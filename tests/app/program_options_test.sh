@@ -35,15 +35,27 @@ run helpall "${nodisplay[@]}" -- --help-all
 expect_rc helpall 0
 expect_in helpall out "-platform"
 
+# A wrong command line is told with status 1, on a screen as without one; Qt's own options are no mistake.
 offscreen=(QT_QPA_PLATFORM=offscreen)
-run unknown "${offscreen[@]}" -- --schnell
-expect_rc unknown 1
-expect_in unknown err "schnell"
-[ ! -s "$out/unknown.out" ] || fail "unknown option wrote to stdout"
+for screen in offscreen nodisplay; do
+  declare -n env_of_screen=$screen
+  run "unknown-$screen" "${env_of_screen[@]}" -- --schnell
+  expect_rc "unknown-$screen" 1
+  expect_in "unknown-$screen" err "Unbekannte Option 'schnell'"
+  [ ! -s "$out/unknown-$screen.out" ] || fail "unknown option wrote to stdout"
 
-run twofiles "${offscreen[@]}" -- a.fluvara b.fluvara
-expect_rc twofiles 1
-expect_in twofiles err "nur eine Projektdatei"
+  run "twofiles-$screen" "${env_of_screen[@]}" -- a.fluvara b.fluvara
+  expect_rc "twofiles-$screen" 1
+  expect_in "twofiles-$screen" err "nur eine Projektdatei"
+
+  run "qtoption-$screen" "${env_of_screen[@]}" -- -style Fusion --schnell
+  expect_rc "qtoption-$screen" 1
+  expect_in "qtoption-$screen" err "Unbekannte Option 'schnell'"
+done
+# Another platform named on the command line cannot bring the display back for a text.
+run platformhelp "${nodisplay[@]}" -- -platform xcb --help
+expect_rc platformhelp 0
+expect_in platformhelp out "Aufruf:"
 
 run show "${offscreen[@]}" -- --quit-after-show
 expect_rc show 0

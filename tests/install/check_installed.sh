@@ -17,7 +17,8 @@ install)
 files)
   expected=(bin/fluvara share/applications/$id.desktop share/metainfo/$id.metainfo.xml
             share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg
-            share/man/man1/fluvara.1.gz share/doc/fluvara/copyright)
+            share/man/man1/fluvara.1.gz share/doc/fluvara/copyright share/doc/fluvara/changelog.gz
+            share/doc/fluvara/README.md.gz share/lintian/overrides/fluvara)
   for size in 16 22 24 32 48 64 128 256; do
     png=share/icons/hicolor/${size}x$size/apps/$id.png
     expected+=("$png")
@@ -33,9 +34,16 @@ files)
   ;;
 
 desktop_entry)
-  desktop-file-validate "$usr/share/applications/$id.desktop"
-  grep -qx "MimeType=application/x-fluvara-project;" "$usr/share/applications/$id.desktop" ||
-    fail "the menu entry does not open project files"
+  entry=$usr/share/applications/$id.desktop
+  desktop-file-validate "$entry"
+  grep -qx "MimeType=application/x-fluvara-project;" "$entry" || fail "the menu entry does not open project files"
+  # English for every desktop, German for German ones; both find the program by "sewer".
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key=" "$entry" || fail "the menu entry has no English $key"
+    grep -q "^$key\[de\]=" "$entry" || fail "the menu entry has no German $key"
+  done
+  grep -q "^Keywords=.*sewer;" "$entry" && grep -q "^Keywords\[de\]=.*Kanal;.*sewer;" "$entry" ||
+    fail "a search for sewer does not find the menu entry"
   ;;
 
 metainfo)
@@ -45,6 +53,26 @@ metainfo)
   appstreamcli validate-tree --no-net "$tree/usr"
   grep -q "<release version=\"$version\"" "$usr/share/metainfo/$id.metainfo.xml" ||
     fail "the newest release is not $version"
+  # Release notes for every version of the change log, and no release the change log does not know.
+  releases=$(grep -o '<release version="[^"]*"' "$usr/share/metainfo/$id.metainfo.xml" | cut -d'"' -f2)
+  logged=$(zcat "$usr/share/doc/fluvara/changelog.gz" | sed -n 's/^fluvara (\([^)]*\)).*/\1/p')
+  [ "$releases" = "$logged" ] || fail "AppStream releases ($releases) differ from the change log ($logged)"
+  ! grep -q '<release [^>]*/>' "$usr/share/metainfo/$id.metainfo.xml" || fail "a release without notes"
+  grep -q "<project_license>.*GPL-3.0" "$usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the AppStream licence does not say that the program is distributed under the GPL-3"
+  ;;
+
+documents)
+  doc=$usr/share/doc/fluvara
+  log=$(mktemp)
+  trap 'rm -f "$log"' EXIT
+  zcat "$doc/changelog.gz" >"$log"
+  [ "$(dpkg-parsechangelog -l "$log" -S Version)" = "$version" ] || fail "the change log's newest version is not $version"
+  [ "$(zcat "$doc/README.md.gz" | head -1)" = "# FLUVARA" ] || fail "README.md.gz is not the README"
+  # The sources are MIT; the program links Qt Charts, which Debian ships under the GPL-3.
+  grep -qx "License: GPL-3" "$doc/copyright" && grep -q "/usr/share/common-licenses/GPL-3" "$doc/copyright" ||
+    fail "the copyright file does not say that the package is distributed under the GPL-3"
+  grep -qx "License: Expat" "$doc/copyright" || fail "the copyright file lacks the sources' licence"
   ;;
 
 mime_type)
@@ -65,7 +93,20 @@ manual_pages)
     [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
     name=$(basename "$page" .1.gz)
     lexgrog "$page" | grep -qF "\"$name - " || fail "$(basename "$page") has no name line for whatis"
+    # Every option the program lists, and an example.
+    text=$(zcat "$page" | sed 's/\\-/-/g')
+    for option in $("$usr/bin/$name" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+      grep -qF -- "$option" <<<"$text" || fail "$(basename "$page") lacks $option"
+    done
+    grep -qx ".SH BEISPIELE" <<<"$text" || fail "$(basename "$page") has no examples"
   done
+  # The windows of the menu Extras and what a project file named on the command line does.
+  text=$(zcat "$usr/share/man/man1/fluvara.1.gz")
+  for window in Teilfüllungskurven Abflusskurve Druckvorschau "Als PDF speichern" Haltungsliste fluvara\\-batch; do
+    grep -qF -- "$window" <<<"$text" || fail "fluvara.1 does not describe $window"
+  done
+  grep -qF "im Fenster" <<<"$text" && ! grep -qF "noch keine Projektdateien" <<<"$text" ||
+    fail "fluvara.1 does not say that a project file opens in the reach list"
   ;;
 
 program)
