@@ -33,9 +33,7 @@ std::filesystem::path NativePath(const QString& path) { return QFile::encodeName
 QString TReachListWindow::RecoveryPath()
 {
     // Beside the settings, in the user's own folder, which may not exist yet.
-    const QString folder = SettingsFolder();
-    QDir().mkpath(folder);
-    return folder + "/haltungsliste-wiederherstellung.fluvara";
+    return SettingsFolder() + "/haltungsliste-wiederherstellung.fluvara";
 }
 
 bool TReachListWindow::RecoveryCopyWaiting() { return QFileInfo(RecoveryPath()).isFile(); }
@@ -47,6 +45,7 @@ void TReachListWindow::LockRecoveryCopy()
     const QString lock = RecoveryPath() + ".lock";
     if (!PlainFileOrMissing(lock))
         return;
+    QDir().mkpath(SettingsFolder());
     recoveryLock_ = std::make_unique<QLockFile>(lock);
     recoveryLock_->setStaleLockTime(0);
     if (!recoveryLock_->tryLock(0)) {
@@ -77,6 +76,7 @@ void TReachListWindow::WriteRecoveryCopy()
             recoveryRecorded_ = path_;
     }
     try {
+        QDir().mkpath(SettingsFolder());
         fluvara::SaveProject(NativePath(RecoveryPath()), Project());
     } catch (const std::exception& e) {
         statusBar()->showMessage(
