@@ -19,7 +19,10 @@ constexpr const char* Application = "fluvara";
 std::unique_ptr<QSettings> OpenSettings()
 {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
+    auto settings =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
+    settings->setFallbacksEnabled(false);  // the user's key alone
+    return settings;
 #else
     const QString file = SettingsFile();
     if (!PlainFileOrMissing(file) || !PlainFileOrMissing(file + ".lock"))
