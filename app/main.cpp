@@ -22,18 +22,18 @@ int main(int argc, char* argv[])
     fluvara::TCommandLine commandLine;
     commandLine.Process(app);
 
-    auto windows = fluvara::StartApplication();
     // A project named on the command line opens in the reach list window; a
     // missing one is told on the terminal, without a box that would hold up the start.
-    const QString project = commandLine.ProjectFile();
-    if (!project.isEmpty() && !QFileInfo(project).isFile())
+    QString project = commandLine.ProjectFile();
+    if (!project.isEmpty() && !QFileInfo(project).isFile()) {
         std::fputs(QStringLiteral("fluvara: %1 gibt es nicht; die Haltungsliste bleibt leer.\n")
                        .arg(project)
                        .toLocal8Bit()
                        .constData(),
                    stderr);
-    else if (!project.isEmpty())
-        windows->mainForm->OpenReachProject(project);
+        project.clear();
+    }
+    auto windows = fluvara::StartApplication(project);
     if (commandLine.QuitAfterShow())
         fluvara::QuitAfterFirstPaint(*windows->mainForm);
     app.exec();

@@ -16,6 +16,7 @@
 #include "settingsstore.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -95,17 +96,39 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     return windows;
 }
 
-std::unique_ptr<TApplicationWindows> StartApplication()
+namespace {
+
+bool SameFile(const QString& a, const QString& b)
+{
+    return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+}
+
+// The reach list at start: first the changes a crash left unsaved, then the
+// project asked for, which must not take their place unasked.
+void OpenAtStart(TMainForm& main, const QString& projectFile, bool recoveryWaiting)
+{
+    TReachListWindow& list = main.ReachList();
+    const bool restored = recoveryWaiting && list.OfferRecoveryCopy();
+    if (restored)
+        list.show();
+    if (projectFile.isEmpty() || (restored && SameFile(list.FilePath(), projectFile)))
+        return;  // the copy holds this very project's changes
+    if (!restored || list.MaybeSave())
+        main.OpenReachProject(projectFile);
+}
+
+}  // namespace
+
+std::unique_ptr<TApplicationWindows> StartApplication(const QString& projectFile)
 {
     auto windows = CreateApplicationWindows();
     windows->mainForm->show();
-    // A reach list left unsaved by a crash is offered once the main window is up.
-    if (TReachListWindow::RecoveryCopyWaiting()) {
+    // Once the main window is up.
+    const bool recoveryWaiting = TReachListWindow::RecoveryCopyWaiting();
+    if (recoveryWaiting || !projectFile.isEmpty()) {
         TMainForm* main = windows->mainForm.get();
-        QTimer::singleShot(0, main, [main] {
-            if (main->ReachList().OfferRecoveryCopy())
-                main->ReachList().show();
-        });
+        QTimer::singleShot(0, main,
+                           [main, projectFile, recoveryWaiting] { OpenAtStart(*main, projectFile, recoveryWaiting); });
     }
     return windows;
 }

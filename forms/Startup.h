@@ -1,6 +1,8 @@
 #pragma once
 // Start-up: the main window, then every dialog once, in a fixed order.
 
+#include <QString>
+
 #include <memory>
 
 namespace fluvara {
@@ -46,7 +48,9 @@ void InstallGermanQtTexts();
 // Creates all windows in start-up order; the main window is centred but not shown.
 std::unique_ptr<TApplicationWindows> CreateApplicationWindows();
 
-// Creates the windows and shows the main window centred on the screen.
-std::unique_ptr<TApplicationWindows> StartApplication();
+// Creates the windows and shows the main window centred on the screen. Once
+// it is up, a recovery copy of the reach list left by a crash is offered, and
+// then the project file given (an existing file, or none) is opened.
+std::unique_ptr<TApplicationWindows> StartApplication(const QString& projectFile = QString());
 
 }  // namespace fluvara

@@ -1,5 +1,5 @@
 #pragma once
-// The header line in the per-user settings store (organisation "ko_lut",
+// The header line in the per-user settings (organisation "ko_lut",
 // application "fluvara", string value "Firmbez"; on Windows the registry key
 // HKEY_CURRENT_USER\Software\ko_lut\fluvara).
 

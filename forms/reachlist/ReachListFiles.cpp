@@ -1,11 +1,12 @@
 // The files of the reach list window: projects, CSV and Excel, the recently
-// opened files and the recovery copy.
+// opened files.
 #include "ReachListWindow.h"
 
 #include "ReachCommands.h"
 #include "ReachFilterModel.h"
 
 #include "project.h"
+#include "usersettings.h"
 #include "workbook.h"
 
 #include <QAction>
@@ -16,10 +17,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 
 #include <exception>
 #include <sstream>
@@ -30,8 +29,6 @@ namespace {
 
 constexpr int RecentFileCount = 6;
 const char* const RecentKey = "Haltungsliste/ZuletztGeoeffnet";
-
-QSettings Store() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara"); }
 
 QString FileFilter(TFileQuestion question)
 {
@@ -76,16 +73,6 @@ QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 }  // namespace
 
-QString TReachListWindow::RecoveryPath()
-{
-    // Beside the settings, in the user's own folder, which may not exist yet.
-    const QString folder = QFileInfo(Store().fileName()).absolutePath();
-    QDir().mkpath(folder);
-    return folder + "/haltungsliste-wiederherstellung.fluvara";
-}
-
-bool TReachListWindow::RecoveryCopyWaiting() { return QFileInfo::exists(RecoveryPath()); }
-
 void TReachListWindow::Warn(const QString& text) const
 {
     QMessageBox box(QMessageBox::Warning, "Haltungsliste", text, QMessageBox::Ok, const_cast<TReachListWindow*>(this));
@@ -104,8 +91,16 @@ QString TReachListWindow::Choose(TFileQuestion question, const QString& suggesti
 
 bool TReachListWindow::MaybeSave()
 {
+    const TSaveAnswer answer = AskToSave();
+    if (answer == TSaveAnswer::Discarded)
+        RemoveRecoveryCopy();
+    return answer != TSaveAnswer::Cancelled;
+}
+
+TReachListWindow::TSaveAnswer TReachListWindow::AskToSave()
+{
     if (!IsModified())
-        return true;
+        return TSaveAnswer::NothingToSave;
     QMessageBox box(QMessageBox::Question, "Haltungsliste",
                     "Die Haltungsliste wurde geändert.\nSollen die Änderungen gespeichert werden?",
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -114,13 +109,18 @@ bool TReachListWindow::MaybeSave()
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return Save();
+        return Save() ? TSaveAnswer::Saved : TSaveAnswer::Cancelled;
     case QMessageBox::Discard:
-        RemoveRecoveryCopy();
-        return true;
+        return TSaveAnswer::Discarded;
     default:
-        return false;
+        return TSaveAnswer::Cancelled;
     }
+}
+
+void TReachListWindow::RevertToSaved()
+{
+    TakeProject(saved_, path_);
+    RemoveRecoveryCopy();
 }
 
 TProject TReachListWindow::Project() const
@@ -134,6 +134,7 @@ TProject TReachListWindow::Project() const
 
 void TReachListWindow::TakeProject(TProject project, const QString& path)
 {
+    saved_ = project;
     series_ = project.series;
     circles_->SetOptions(project.Options());
     channels_->SetOptions(project.Options());
@@ -179,14 +180,16 @@ bool TReachListWindow::OpenProject(const QString& path)
 
 bool TReachListWindow::SaveProject(const QString& path)
 {
+    TProject project = Project();
     try {
-        WriteWhole(path, ProjectText(Project()));
+        WriteWhole(path, ProjectText(project));
     } catch (const std::exception& e) {
         Warn(QString("Das Projekt „%1“ kann nicht gespeichert werden:\n%2")
                  .arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = std::move(project);
     undo_.setClean();
     RemoveRecoveryCopy();
     AddRecentFile(path_);
@@ -275,19 +278,18 @@ bool TReachListWindow::ExportXlsx(const QString& path) const
 
 void TReachListWindow::AddRecentFile(const QString& path)
 {
-    QSettings store = Store();
-    QStringList files = store.value(RecentKey).toStringList();
+    QStringList files = ReadSetting(RecentKey).toStringList();
     files.removeAll(path);
     files.prepend(path);
     while (files.size() > RecentFileCount)
         files.removeLast();
-    store.setValue(RecentKey, files);
+    WriteSetting(RecentKey, files);
 }
 
 void TReachListWindow::FillRecentMenu()
 {
     recentMenu_->clear();
-    const QStringList files = Store().value(RecentKey).toStringList();
+    const QStringList files = ReadSetting(RecentKey).toStringList();
     for (int i = 0; i < files.size(); ++i) {
         QAction* action = recentMenu_->addAction(
             QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i]).replace("&", "&&")));
@@ -299,54 +301,6 @@ void TReachListWindow::FillRecentMenu()
     }
     if (files.isEmpty())
         recentMenu_->addAction("(keine)")->setEnabled(false);
-}
-
-void TReachListWindow::WriteRecoveryCopy()
-{
-    if (!recoveryLock_ || !IsModified())
-        return;
-    try {
-        WriteWhole(RecoveryPath(), ProjectText(Project()));
-    } catch (const std::exception& e) {
-        statusBar()->showMessage(QString("Die Sicherungskopie kann nicht geschrieben werden: %1").arg(Text(e)));
-    }
-}
-
-void TReachListWindow::RemoveRecoveryCopy()
-{
-    recoveryTimer_->stop();
-    if (recoveryLock_)
-        QFile::remove(RecoveryPath());
-}
-
-bool TReachListWindow::OfferRecoveryCopy()
-{
-    if (!recoveryLock_ || !RecoveryCopyWaiting())
-        return false;
-    QMessageBox box(QMessageBox::Question, "Haltungsliste",
-                    "Beim letzten Mal wurde das Programm beendet, ohne dass die Änderungen an der Haltungsliste "
-                    "gespeichert waren.\nSoll die Sicherungskopie wiederhergestellt werden?",
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName("RecoveryQuestion");
-    box.setDefaultButton(QMessageBox::Yes);
-    if (box.exec() != QMessageBox::Yes) {
-        QFile::remove(RecoveryPath());
-        return false;
-    }
-    TProject project;
-    try {
-        project = ReadProject(ReadWhole(RecoveryPath()));
-    } catch (const std::exception& e) {
-        Warn(QString("Die Sicherungskopie kann nicht gelesen werden:\n%1").arg(Text(e)));
-        return false;
-    }
-    TProject empty;
-    empty.series = project.series;
-    TakeProject(std::move(empty), QString());
-    // Restored as changes of an unnamed list, so that closing asks to save them.
-    undo_.push(new TReplaceListCommand(*circles_, std::move(project.circle), "Wiederherstellen"));
-    undo_.push(new TReplaceListCommand(*channels_, std::move(project.channel), "Wiederherstellen"));
-    return true;
 }
 
 }  // namespace fluvara

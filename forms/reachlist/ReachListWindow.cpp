@@ -20,7 +20,7 @@ namespace fluvara {
 
 namespace {
 
-constexpr int DefaultRecoveryDelay = 3000;  // ms after the last change
+constexpr int DefaultRecoveryDelay = 3000;  // ms after the first unsaved change
 
 QTableView* MakeView(const char* name, QAbstractItemModel* model, QWidget* parent)
 {
@@ -87,6 +87,7 @@ TReachListWindow::TReachListWindow(QWidget* parent)
     statusBar()->addPermanentWidget(countLabel_);
 
     recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setObjectName("RecoveryTimer");
     recoveryTimer_->setSingleShot(true);
     recoveryTimer_->setInterval(DefaultRecoveryDelay);
     connect(recoveryTimer_, &QTimer::timeout, this, &TReachListWindow::WriteRecoveryCopy);
@@ -112,12 +113,7 @@ TReachListWindow::TReachListWindow(QWidget* parent)
     connect(&undo_, &QUndoStack::cleanChanged, this, &TReachListWindow::UpdateTitle);
     connect(&undo_, &QUndoStack::indexChanged, this, &TReachListWindow::Changed);
 
-    // A second running program leaves the recovery copy to the first.
-    recoveryLock_ = std::make_unique<QLockFile>(RecoveryPath() + ".lock");
-    recoveryLock_->setStaleLockTime(0);
-    if (!recoveryLock_->tryLock(0))
-        recoveryLock_.reset();
-
+    LockRecoveryCopy();
     UpdateTitle();
     UpdateActions();
 }
@@ -323,19 +319,24 @@ void TReachListWindow::RowRecalculated(TReachKind kind, int row)
 void TReachListWindow::Changed()
 {
     UpdateActions();
-    if (IsModified())
-        recoveryTimer_->start();
-    else
-        recoveryTimer_->stop();
+    ScheduleRecoveryCopy();
 }
 
 void TReachListWindow::SetRecoveryDelay(int milliseconds) { recoveryTimer_->setInterval(milliseconds); }
 
 void TReachListWindow::closeEvent(QCloseEvent* event)
 {
-    if (!MaybeSave()) {
+    switch (AskToSave()) {
+    case TSaveAnswer::Cancelled:
         event->ignore();
         return;
+    case TSaveAnswer::Discarded:
+        // Given up: the list opens again as it was last saved or opened.
+        RevertToSaved();
+        break;
+    case TSaveAnswer::NothingToSave:
+    case TSaveAnswer::Saved:
+        break;
     }
     event->accept();
 }

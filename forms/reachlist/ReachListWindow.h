@@ -66,11 +66,13 @@ public:
     // Asks whether the changes are to be saved; false when the user cancels.
     bool MaybeSave();
 
-    // The recovery copy of unsaved changes: written a few seconds after a
-    // change, removed when the list is saved or the changes are given up.
+    // The recovery copy of unsaved changes: written a few seconds after the
+    // first of them, removed when the list is saved or the changes are given
+    // up. A copy left by a crash stays until it has been offered.
     static QString RecoveryPath();
     static bool RecoveryCopyWaiting();
-    // Offers the copy left by a crash; true when it was taken.
+    // Offers the copy left by a crash; true when it was taken: then the list
+    // is that of the copy, named as the file it was changed from, unsaved.
     bool OfferRecoveryCopy();
     void WriteRecoveryCopy();
     void SetRecoveryDelay(int milliseconds);
@@ -114,6 +116,9 @@ private:
     void FromPage();
 
     // files (ReachListFiles.cpp)
+    enum class TSaveAnswer { NothingToSave, Saved, Discarded, Cancelled };
+    TSaveAnswer AskToSave();
+    void RevertToSaved();
     QString Choose(TFileQuestion question, const QString& suggestion);
     void OpenChosen();
     bool Save();
@@ -128,6 +133,10 @@ private:
     void TakeProject(TProject project, const QString& path);
     void AddRecentFile(const QString& path);
     void FillRecentMenu();
+
+    // recovery copy (ReachListRecovery.cpp)
+    void LockRecoveryCopy();
+    void ScheduleRecoveryCopy();
     void RemoveRecoveryCopy();
     void Warn(const QString& text) const;
 
@@ -143,7 +152,10 @@ private:
     QMenu* recentMenu_ = nullptr;
     QTimer* recoveryTimer_ = nullptr;
     std::unique_ptr<QLockFile> recoveryLock_;
+    bool recoveryWaiting_ = false;             // a crash's copy, not yet offered
+    std::optional<QString> recoveryRecorded_;  // the file the settings name for the copy
     QString path_;
+    TProject saved_;                        // the list as last saved or opened
     std::optional<TNominalSeries> series_;  // of the project, kept as it was opened
     QString headerLine_;
     TFileChooser chooseFile_;

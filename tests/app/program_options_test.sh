@@ -5,6 +5,8 @@ program=$1
 version=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+# Settings of their own: none of the user's, none left behind.
+export XDG_CONFIG_HOME=$out/config
 failures=0
 
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }

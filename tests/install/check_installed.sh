@@ -110,8 +110,11 @@ manual_pages)
   ;;
 
 program)
-  # The installed program starts, shows its window and ends by itself.
-  QT_QPA_PLATFORM=offscreen timeout 60 "$usr/bin/fluvara" --quit-after-show || fail "installed fluvara: status $?"
+  # The installed program starts, shows its window and ends by itself; with settings of its own.
+  config=$(mktemp -d)
+  trap 'rm -rf "$config"' EXIT
+  XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen timeout 60 "$usr/bin/fluvara" --quit-after-show ||
+    fail "installed fluvara: status $?"
   [ "$("$usr/bin/fluvara" --version)" = "fluvara $version" ] || fail "installed fluvara: wrong version"
   ;;
 

@@ -66,6 +66,27 @@ void AnswerMessageBox(int button, QString* name)
     });
 }
 
+TMessageBoxAnswers::TMessageBoxAnswers(QMap<QString, int> buttons) : buttons_(std::move(buttons))
+{
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerShownBox(); });
+    timer_.start();
+}
+
+void TMessageBoxAnswers::AnswerShownBox()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    names_ << box->objectName();
+    texts_ << box->text();
+    if (QAbstractButton* button =
+            box->button(static_cast<QMessageBox::StandardButton>(buttons_.value(box->objectName(), 0))))
+        button->click();
+    else
+        box->reject();
+}
+
 std::vector<std::string> CircleRow(const char* name, const char* d, const char* kb, const char* is, const char* q)
 {
     return {name, d, kb, is, q, "", "", ""};

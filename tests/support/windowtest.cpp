@@ -1,5 +1,7 @@
 #include "windowtest.h"
 
+#include "usersettings.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QSettings>
@@ -9,33 +11,28 @@
 
 namespace fluvara::test {
 
-TTestSettings::TTestSettings()
+TTestSettings::TTestSettings() : oldConfigHome_(qgetenv("XDG_CONFIG_HOME"))
 {
+    // The program finds its settings in the user's configuration folder;
+    // QSettings of Qt's own are pointed there as well.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
 }
 
-TTestSettings::~TTestSettings() = default;
-
-void TTestSettings::SetHeaderValue(const QVariant& value)
+TTestSettings::~TTestSettings()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara");
-    settings.setValue("Firmbez", value);
-    settings.sync();
+    if (oldConfigHome_.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfigHome_);
 }
 
-void TTestSettings::RemoveHeaderValue()
-{
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara");
-    settings.remove("Firmbez");
-    settings.sync();
-}
+void TTestSettings::SetHeaderValue(const QVariant& value) { WriteSetting("Firmbez", value); }
 
-QVariant TTestSettings::HeaderValue() const
-{
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ko_lut", "fluvara");
-    return settings.value("Firmbez");
-}
+void TTestSettings::RemoveHeaderValue() { RemoveSetting("Firmbez"); }
+
+QVariant TTestSettings::HeaderValue() const { return ReadSetting("Firmbez"); }
 
 QString TTestSettings::StoreFile() const { return dir_.filePath("ko_lut/fluvara.conf"); }
 

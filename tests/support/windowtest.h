@@ -2,6 +2,8 @@
 // Helpers for window tests: a private settings store and access to the real
 // widgets by object name.
 
+#include <QByteArray>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
@@ -28,6 +30,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QByteArray oldConfigHome_;
 };
 
 // Finds a child by object name; fails the current test when it is missing.

@@ -1,0 +1,144 @@
+// The recovery copy of the reach list: unsaved changes written beside the
+// settings a few seconds after the first of them, offered at the next start
+// when the program ended without saving them.
+#include "ReachListWindow.h"
+
+#include "ReachCommands.h"
+
+#include "project.h"
+#include "usersettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <exception>
+#include <filesystem>
+
+namespace fluvara {
+
+namespace {
+
+// The project file whose changes the copy holds; missing for an unnamed list.
+const char* const RecoveryFileKey = "Haltungsliste/SicherungskopieVon";
+
+std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+QString TReachListWindow::RecoveryPath()
+{
+    // Beside the settings, in the user's own folder, which may not exist yet.
+    return SettingsFolder() + "/haltungsliste-wiederherstellung.fluvara";
+}
+
+bool TReachListWindow::RecoveryCopyWaiting() { return QFileInfo(RecoveryPath()).isFile(); }
+
+void TReachListWindow::LockRecoveryCopy()
+{
+    // A second running program leaves the recovery copy to the first. A lock
+    // that is no file (a pipe in its place) would stop the program reading it.
+    const QString lock = RecoveryPath() + ".lock";
+    if (!PlainFileOrMissing(lock))
+        return;
+    QDir().mkpath(SettingsFolder());
+    recoveryLock_ = std::make_unique<QLockFile>(lock);
+    recoveryLock_->setStaleLockTime(0);
+    if (!recoveryLock_->tryLock(0)) {
+        recoveryLock_.reset();
+        return;
+    }
+    // A copy left by a crash stays as it is until it has been offered.
+    recoveryWaiting_ = RecoveryCopyWaiting();
+}
+
+void TReachListWindow::ScheduleRecoveryCopy()
+{
+    // Started by the first unsaved change and not again by the next ones, so
+    // that a user who keeps on editing has a copy all the same.
+    if (!IsModified())
+        RemoveRecoveryCopy();  // undone back to the saved list
+    else if (!recoveryTimer_->isActive())
+        recoveryTimer_->start();
+}
+
+void TReachListWindow::WriteRecoveryCopy()
+{
+    if (!recoveryLock_ || recoveryWaiting_ || !IsModified())
+        return;
+    if (recoveryRecorded_ != path_) {
+        // Recorded before the copy is written: a copy never names another list's file.
+        if (path_.isEmpty() ? RemoveSetting(RecoveryFileKey) : WriteSetting(RecoveryFileKey, path_))
+            recoveryRecorded_ = path_;
+    }
+    try {
+        QDir().mkpath(SettingsFolder());
+        fluvara::SaveProject(NativePath(RecoveryPath()), Project());
+    } catch (const std::exception& e) {
+        statusBar()->showMessage(
+            QString("Die Sicherungskopie kann nicht geschrieben werden: %1").arg(QString::fromUtf8(e.what())));
+    }
+}
+
+void TReachListWindow::RemoveRecoveryCopy()
+{
+    recoveryTimer_->stop();
+    if (!recoveryLock_ || recoveryWaiting_)
+        return;
+    QFile::remove(RecoveryPath());
+    if (recoveryRecorded_ && RemoveSetting(RecoveryFileKey))
+        recoveryRecorded_.reset();
+}
+
+bool TReachListWindow::OfferRecoveryCopy()
+{
+    if (!recoveryLock_ || !recoveryWaiting_ || !RecoveryCopyWaiting())
+        return false;
+    const QString file = ReadSetting(RecoveryFileKey).toString();
+    recoveryRecorded_ = file;
+    const QString list = file.isEmpty() ? QString() : QString(" „%1“").arg(QFileInfo(file).fileName());
+    QMessageBox box(QMessageBox::Question, "Haltungsliste",
+                    QString("Beim letzten Mal wurde das Programm beendet, ohne dass die Änderungen an der "
+                            "Haltungsliste%1 gespeichert waren.\nSoll die Sicherungskopie wiederhergestellt werden?")
+                        .arg(list),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("RecoveryQuestion");
+    box.setDefaultButton(QMessageBox::Yes);
+    const bool wanted = box.exec() == QMessageBox::Yes;
+    TProject copy;
+    try {
+        if (wanted)
+            copy = LoadProject(NativePath(RecoveryPath()));
+    } catch (const std::exception& e) {
+        recoveryWaiting_ = false;
+        Warn(QString("Die Sicherungskopie kann nicht gelesen werden:\n%1").arg(QString::fromUtf8(e.what())));
+        return false;
+    }
+    if (!wanted) {
+        recoveryWaiting_ = false;
+        RemoveRecoveryCopy();
+        return false;
+    }
+    // The changes are restored on top of the file as it was saved, so that
+    // saving writes them there and giving them up brings back the saved list.
+    TProject saved;
+    if (!file.isEmpty() && QFileInfo(file).isFile()) {
+        try {
+            saved = LoadProject(NativePath(file));
+        } catch (const std::exception&) {
+            saved = TProject{};  // the copy holds the whole list all the same
+        }
+    }
+    TakeProject(std::move(saved), file);
+    series_ = copy.series;
+    undo_.push(new TReplaceListCommand(*circles_, std::move(copy.circle), "Wiederherstellen"));
+    undo_.push(new TReplaceListCommand(*channels_, std::move(copy.channel), "Wiederherstellen"));
+    recoveryWaiting_ = false;  // from now on the copy is this run's own
+    return true;
+}
+
+}  // namespace fluvara
