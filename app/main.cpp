@@ -1,3 +1,4 @@
+#include "ClassicNumbers.h"
 #include "CommandLine.h"
 #include "Main.h"
 #include "QuitAfterShow.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     if (fluvara::AsksOnlyForText(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    fluvara::KeepClassicNumbers();
     fluvara::SetProgramIdentity();
     fluvara::InstallGermanQtTexts();
     fluvara::TCommandLine commandLine;
