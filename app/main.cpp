@@ -1,3 +1,4 @@
+#include "ClassicNumbers.h"
 #include "CommandLine.h"
 #include "Main.h"
 #include "QuitAfterShow.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     if (!arguments.NeedsDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(arguments.Count(), arguments.Values());
+    fluvara::KeepClassicNumbers();
     fluvara::SetProgramIdentity();
     fluvara::InstallGermanQtTexts();
     fluvara::TCommandLine commandLine;

@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -28,36 +27,29 @@ constexpr int ExitCalculated = 0;
 constexpr int ExitRefusedRows = 1;
 constexpr int ExitUnusable = 2;
 
-// The temporary file of a long run, removed when the user interrupts it;
-// only async-signal-safe calls in the handler.
-char interruptedTemporary[4096] = {};
-
+// An interrupted run (Ctrl+C, SIGTERM, SIGHUP) leaves no temporary file
+// behind; then the signal ends the program as it would have. Only
+// async-signal-safe calls in the handler.
 extern "C" void OnInterrupt(int signal)
 {
-    if (interruptedTemporary[0] != '\0')
-        ::unlink(interruptedTemporary);
-    ::_exit(128 + signal);
+    RemoveTemporaryFiles();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
-class TRemoveOnInterrupt {
-public:
-    explicit TRemoveOnInterrupt(const std::filesystem::path& temporary)
-    {
-        const std::string path = temporary.string();
-        if (path.size() < sizeof interruptedTemporary)
-            std::memcpy(interruptedTemporary, path.c_str(), path.size() + 1);
-        std::signal(SIGINT, OnInterrupt);
-        std::signal(SIGTERM, OnInterrupt);
-        std::signal(SIGHUP, OnInterrupt);
+void CleanUpOnInterrupt()
+{
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction old { };
+        // A signal ignored when the program started (nohup, a background job) stays ignored.
+        if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action { };
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, nullptr);
     }
-    ~TRemoveOnInterrupt()
-    {
-        std::signal(SIGINT, SIG_DFL);
-        std::signal(SIGTERM, SIG_DFL);
-        std::signal(SIGHUP, SIG_DFL);
-        interruptedTemporary[0] = '\0';
-    }
-};
+}
 
 void Complain(const std::string& message) { std::cerr << "fluvara-batch: " << message << "\n"; }
 
@@ -123,10 +115,7 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
         CopyStream(spool.get(), stdout);
     } else {
         TAtomicFile file(command.output);
-        {
-            const TRemoveOnInterrupt cleanUp(file.TemporaryPath());
-            summary = RunCsvList(in, file.Stream(), options);
-        }
+        summary = RunCsvList(in, file.Stream(), options);
         file.Commit();
     }
     return {summary.calculated, summary.refused};
@@ -257,6 +246,7 @@ int main(int argc, char** argv)
         std::cout << "fluvara-batch " << FLUVARA_VERSION << "\n";
         return ExitCalculated;
     }
+    CleanUpOnInterrupt();
     try {
         return Run(command);
     } catch (const TInputError& e) {

@@ -1,8 +1,10 @@
 #include "ChartExport.h"
 
 #include "ResultOutput.h"
+#include "printfile.h"
 #include "qtprinter.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -10,7 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace fluvara {
@@ -36,7 +37,7 @@ void RenderChart(QChart& chart, QPainter& painter, const QRectF& target)
     chart.scene()->render(&painter, placed, source, Qt::KeepAspectRatio);
 }
 
-bool WritePng(QChart& chart, QSaveFile& file)
+bool WritePng(QChart& chart, QIODevice& file)
 {
     const QRectF source = ChartRect(chart);
     // Twice the window's pixels, for print and slides.
@@ -48,7 +49,7 @@ bool WritePng(QChart& chart, QSaveFile& file)
     return image.save(&file, "PNG");
 }
 
-bool WriteSvg(QChart& chart, QSaveFile& file)
+bool WriteSvg(QChart& chart, QIODevice& file)
 {
     const QRectF source = ChartRect(chart);
     QSvgGenerator svg;
@@ -64,7 +65,7 @@ bool WriteSvg(QChart& chart, QSaveFile& file)
     return painter.end();
 }
 
-bool WritePdf(QChart& chart, QSaveFile& file)
+bool WritePdf(QChart& chart, QIODevice& file)
 {
     QPdfWriter pdf(&file);
     pdf.setCreator(QString::fromUtf8(ApplicationTitle).trimmed());
@@ -87,17 +88,19 @@ QString SaveChart(QChart& chart, const QString& path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != "png" && suffix != "svg" && suffix != "pdf")
         return QString::fromUtf8("Unbekannte Dateiart „%1“: bitte .png, .svg oder .pdf wählen.").arg(suffix);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString::fromUtf8("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString());
+    // Made in memory and written whole by the program's rule for files.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     const bool written = suffix == "png" ? WritePng(chart, file)
         : suffix == "svg"                ? WriteSvg(chart, file)
                                          : WritePdf(chart, file);
-    // An unfinished file is discarded; what stood there stays.
     if (!written)
         return QString::fromUtf8("Das Diagramm konnte nicht als „%1“ gespeichert werden.").arg(path);
-    if (!file.commit())
-        return QString::fromUtf8("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(path, file.errorString());
+    try {
+        WriteWholeFile(path, file.data());
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());  // names the file and the reason
+    }
     return {};
 }
 

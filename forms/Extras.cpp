@@ -19,11 +19,8 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTemporaryFile>
 
 #include <exception>
-#include <filesystem>
-#include <system_error>
 
 namespace fluvara {
 
@@ -150,7 +147,14 @@ void TExtras::PrintPreview()
         return;
     // The titles as last typed; the preview asks nothing.
     const TPrintTitles titles = report.titles ? report.titles->Titles() : TPrintTitles{};
-    QPrinter& printer = output_.Printer();
+    // A printer of its own with the run's paper: the run's printer may still
+    // name the PDF file of the last print, which a preview must not touch.
+    const QPrinter& shared = output_.Printer();
+    QPrinter printer(QPrinter::HighResolution);
+    if (shared.outputFormat() == QPrinter::NativeFormat)
+        printer.setPrinterName(shared.printerName());
+    printer.setPageLayout(shared.pageLayout());
+    printer.setColorMode(shared.colorMode());
     printer.setResolution(PrintResolution);
     QPrintPreviewDialog preview(&printer, &main_);
     preview.setObjectName("ReportPreview");
@@ -195,28 +199,18 @@ bool TExtras::SaveAsPdf()
 QString WriteReportPdf(TResultOutput& output, const TPrintTitles& titles, const TPrintout& printout,
                        const QString& path)
 {
-    const QString failed = QString::fromUtf8("Die Datei „%1“ kann nicht geschrieben werden: %2");
-    // Written beside the target and renamed over it when complete.
-    QTemporaryFile part(QFileInfo(path).absolutePath() + "/.fluvara-XXXXXX.pdf");
-    if (!part.open())
-        return failed.arg(path, part.errorString());
-    part.close();
+    // The printer page writes the file whole or not at all (see TPrintFile).
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(part.fileName());
+    pdf.setOutputFileName(path);
     pdf.setPageLayout(output.Printer().pageLayout());
     pdf.setCreator(ProgramName());
     try {
         output.Render(pdf, titles, printout);
     } catch (const std::exception& e) {
-        return failed.arg(path, QString::fromUtf8(e.what()));
+        return QString::fromUtf8("Die Datei „%1“ kann nicht geschrieben werden: %2")
+            .arg(path, QString::fromUtf8(e.what()));
     }
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(part.fileName()).toStdString(), QFile::encodeName(path).toStdString(),
-                            error);
-    if (error)
-        return failed.arg(path, QString::fromStdString(error.message()));
-    part.setAutoRemove(false);
     return {};
 }
 

@@ -2,23 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <filesystem>
 #include <stdexcept>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace fluvara {
 
 namespace {
-
-std::filesystem::path FsPath(const QString& path) { return std::filesystem::path(path.toStdU16String()); }
 
 std::runtime_error Incomplete(const QString& target, bool regular)
 {
@@ -30,20 +20,17 @@ std::runtime_error Incomplete(const QString& target, bool regular)
     return std::runtime_error(message.toStdString());
 }
 
-// Flushes the file's contents to the disk, so that the rename cannot leave
-// an empty file behind after a crash.
-bool SyncToDisk(const QString& path)
+}  // namespace
+
+std::filesystem::path LocalPath(const QString& path)
 {
-#ifdef Q_OS_UNIX
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-}  // namespace
+void WriteWholeFile(const QString& path, QByteArrayView bytes)
+{
+    WriteFileAtomically(LocalPath(path), std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
+}
 
 bool IsCompletePdf(const QString& path)
 {
@@ -74,82 +61,35 @@ TPrintFile::TPrintFile(QPrinter& printer) : printer_(printer)
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
         return;
     target_ = printer.outputFileName();
-    const QFileInfo info(target_);
-    resolved_ = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    // What the printer could not open itself is no target here either.
-    if (info.exists() && (info.isDir() || !info.isWritable()))
+    try {
+        file_.emplace(LocalPath(target_));
+    } catch (const TFileRefused&) {
+        throw;
+    } catch (const std::exception&) {
+        // As the printer itself says when it cannot open the file.
         throw std::runtime_error("Der Druckauftrag konnte nicht begonnen werden.");
-    std::error_code error;
-    regular_ = !info.exists() || std::filesystem::is_regular_file(FsPath(resolved_), error);
-    const QString folder = regular_ ? QFileInfo(resolved_).absolutePath() : QDir::tempPath();
-    QTemporaryFile fresh(folder + "/." + QFileInfo(resolved_).fileName() + ".XXXXXX");
-    fresh.setAutoRemove(false);
-    if (!fresh.open())
-        throw std::runtime_error("Der Druckauftrag konnte nicht begonnen werden.");
-    written_ = fresh.fileName();
-    fresh.close();
-    printer.setOutputFileName(written_);
+    }
+    printer.setOutputFileName(QFile::decodeName(file_->TemporaryPath().c_str()));
 }
 
 TPrintFile::~TPrintFile()
 {
-    if (written_.isEmpty())
-        return;
-    printer_.setOutputFileName(target_);
-    if (!delivered_)
-        QFile::remove(written_);
+    if (file_)
+        printer_.setOutputFileName(target_);
 }
 
 void TPrintFile::Deliver()
 {
-    if (written_.isEmpty())
+    if (!file_)
         return;
-    if (!IsCompletePdf(written_) || !SyncToDisk(written_))
-        throw Incomplete(target_, regular_);
-    if (!regular_) {
-        CopyInto(resolved_);
-        return;
+    const QString written = QFile::decodeName(file_->TemporaryPath().c_str());
+    if (!IsCompletePdf(written))
+        throw Incomplete(target_, file_->ReplacesFile());
+    try {
+        file_->Commit();
+    } catch (const std::exception&) {
+        throw Incomplete(target_, file_->ReplacesFile());
     }
-    // The new file gets the old one's permissions, or those of a new file.
-    const QFileInfo old(resolved_);
-    const QFile::Permissions permissions = old.exists() ? old.permissions()
-                                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
-    QFile::setPermissions(written_, permissions);
-    std::error_code error;
-    std::filesystem::rename(FsPath(written_), FsPath(resolved_), error);
-    if (error)
-        throw Incomplete(target_, true);
-    delivered_ = true;
-}
-
-// A device or pipe cannot be replaced: the checked file goes into it with
-// checked writes. A pipe without a reader is an error, not a wait.
-void TPrintFile::CopyInto(const QString& device) const
-{
-    QFile source(written_);
-    QFile out;
-    bool open = source.open(QIODevice::ReadOnly);
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(device).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0)
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    open = open && fd >= 0 && out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
-    if (fd >= 0 && !out.isOpen())
-        ::close(fd);
-#else
-    out.setFileName(device);
-    open = open && out.open(QIODevice::WriteOnly);
-#endif
-    bool written = open;
-    while (written && !source.atEnd()) {
-        const QByteArray block = source.read(64 * 1024);
-        written = !block.isEmpty() && out.write(block) == block.size();
-    }
-    written = written && out.flush();
-    out.close();
-    if (!written || out.error() != QFileDevice::NoError)
-        throw Incomplete(target_, false);
 }
 
 }  // namespace fluvara

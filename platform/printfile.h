@@ -1,21 +1,33 @@
 #pragma once
-// A printer's PDF file written whole or not at all. QPainter::end() reports
-// success even when the PDF engine's writes failed (a full disk, a file-size
-// limit), so the printer writes into a fresh file, which is checked before it
-// takes the target's place.
+// A printer's PDF file written whole or not at all, by the rule of
+// TAtomicFile. QPainter::end() reports success even when the PDF engine's
+// writes failed (a full disk, a file-size limit), so the printer writes into
+// a fresh file, which is checked before it takes the target's place.
 
+#include "atomicfile.h"
+
+#include <QByteArrayView>
 #include <QString>
+
+#include <filesystem>
+#include <optional>
 
 class QPrinter;
 
 namespace fluvara {
 
+// A file name of Qt's as the C library's path.
+std::filesystem::path LocalPath(const QString& path);
+
+// A whole file of the windows, by the rule of TAtomicFile; throws
+// std::runtime_error (German).
+void WriteWholeFile(const QString& path, QByteArrayView bytes);
+
 class TPrintFile {
 public:
-    // Redirects a PDF file target of printer to a fresh file beside it (or,
-    // for a target that is no regular file, such as a device, in the temporary
-    // folder); a printer that prints elsewhere stays as it is. Throws
-    // std::runtime_error when the fresh file cannot be made.
+    // Redirects a PDF file target of printer to a fresh file; a printer that
+    // prints elsewhere stays as it is. Throws std::runtime_error when the
+    // target is refused (a folder) or the fresh file cannot be made.
     explicit TPrintFile(QPrinter& printer);
     // Gives the printer its target back; removes the fresh file unless delivered.
     ~TPrintFile();
@@ -29,14 +41,9 @@ public:
     void Deliver();
 
 private:
-    void CopyInto(const QString& device) const;
-
     QPrinter& printer_;
-    QString target_;    // as the printer was given it
-    QString resolved_;  // symbolic links followed
-    QString written_;   // the fresh file; empty when the printer prints elsewhere
-    bool regular_ = true;
-    bool delivered_ = false;
+    QString target_;  // as the printer was given it
+    std::optional<TAtomicFile> file_;
 };
 
 // True when the file holds a whole PDF: it ends with the trailer, and the

@@ -57,9 +57,7 @@ void CheckBank(TRowCheck& check, int field, const TBankCell& cell, const TBankRu
         bank = BySlope(cell.number.value);
 }
 
-}  // namespace
-
-TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
+TReachOutcome ChannelReach(std::span<const std::string> fields)
 {
     TReachOutcome out;
     out.results.resize(ChannelResultCount);
@@ -118,6 +116,13 @@ TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
         check.Finish(out);
     }
     return out;
+}
+
+}  // namespace
+
+TReachOutcome CalculateChannelReach(std::span<const std::string> fields)
+{
+    return GuardedReach(ChannelResultCount, [&] { return ChannelReach(fields); });
 }
 
 }  // namespace fluvara

@@ -10,6 +10,8 @@
 #include "numbercheck.h"
 #include "textformat.h"
 
+#include <cmath>
+
 namespace fluvara {
 
 namespace {
@@ -40,9 +42,7 @@ std::string RequiredAboveSeries(double required, int largest)
     return text;
 }
 
-}  // namespace
-
-TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TReachOptions& options)
+TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptions& options)
 {
     TReachOutcome out;
     out.results.resize(CircleResultCount);
@@ -141,8 +141,15 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
         return out;
     }
     if (Q.value > full.Qv) {
-        // More than the pipe carries full: not an input error for a list.
-        out.status = Fmt("überlastet (Qt/Qv = %s %%)", LabelText("%4.1f ", Q.value / full.Qv * 100));
+        // More than the pipe carries full: not an input error for a list,
+        // unless the ratio is beyond any number.
+        const double ratio = Q.value / full.Qv * 100;
+        if (!std::isfinite(ratio)) {
+            check.Fail(CircleQ, NotFiniteMessage);
+            check.Finish(out);
+            return out;
+        }
+        out.status = Fmt("überlastet (Qt/Qv = %s %%)", LabelText("%4.1f ", ratio));
         return out;
     }
     try {
@@ -156,6 +163,13 @@ TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TR
         check.Finish(out);
     }
     return out;
+}
+
+}  // namespace
+
+TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TReachOptions& options)
+{
+    return GuardedReach(CircleResultCount, [&] { return CircleReach(fields, options); });
 }
 
 }  // namespace fluvara

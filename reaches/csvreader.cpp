@@ -4,6 +4,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace fluvara {
@@ -124,6 +125,13 @@ void TCsvReader::Fill()
     if (delimiter_ == 0) {
         delimiter_ = DetectDelimiter(text);
         csv_set_delim(parser_.get(), static_cast<unsigned char>(delimiter_));
+    }
+    // A text cell never holds a NUL: such a file is binary or UTF-16, and
+    // the byte would reach the outputs.
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+        const auto lines = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
+        Fail("Die Datei enthält ein Nullbyte; sie ist keine Textdatei in UTF-8 oder Windows-1252",
+             line_ + static_cast<std::size_t>(lines));
     }
     Feed(text);
     if (!ok)

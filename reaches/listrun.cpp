@@ -5,6 +5,7 @@
 #include "reachlist.h"
 #include "workpool.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace fluvara {
@@ -17,15 +18,31 @@ void WriteAll(std::FILE* out, std::string_view text)
         throw std::runtime_error("Die Ausgabe kann nicht geschrieben werden");
 }
 
-// Reads up to count rows; false when the input has ended and the batch is empty.
-bool ReadBatch(TCsvReader& reader, const TListLayout& layout, std::size_t count, TListBatch& batch)
+// What a row holds while its batch is under way: its cells, their copy in
+// the CSV line and the outcome with its result texts.
+std::size_t HeldBytes(const std::vector<std::string>& row)
 {
+    constexpr std::size_t OutcomeBytes = 512;
+    std::size_t bytes = sizeof row + OutcomeBytes;
+    for (const std::string& cell : row)
+        bytes += sizeof cell + 2 * cell.size();
+    return bytes;
+}
+
+// Reads rows up to the batch's bounds; false when the input has ended and
+// the batch is empty.
+bool ReadBatch(TCsvReader& reader, const TListLayout& layout, const TRunOptions& options, TListBatch& batch)
+{
+    const std::size_t rows = std::max<std::size_t>(options.batchRows, 1);
     batch.rows.clear();
+    std::size_t held = 0;
     TCsvRecord record;
-    while (batch.rows.size() < count && reader.Next(record)) {
+    // A row wider than the byte bound still makes a batch of its own.
+    while ((batch.rows.empty() || (batch.rows.size() < rows && held < options.batchBytes)) && reader.Next(record)) {
         if (BlankRow(record.fields))
             continue;
         batch.rows.push_back(KeptColumns(layout, std::move(record.fields), record.line));
+        held += HeldBytes(batch.rows.back());
     }
     return !batch.rows.empty();
 }
@@ -70,15 +87,14 @@ TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSin
     sink.begin(layout);
 
     const unsigned threads = ThreadCount(options.threads);
-    const std::size_t batchRows = options.batchRows > 0 ? options.batchRows : 1;
     TListBatch current, next;
-    bool more = ReadBatch(reader, layout, batchRows, current);
+    bool more = ReadBatch(reader, layout, options, current);
     if (threads == 1) {
         while (more) {
             PrepareBatch(current, sink);
             CalculateRows(current, layout, options, sink, 0, current.rows.size());
             WriteBatch(current, sink, options, summary);
-            more = ReadBatch(reader, layout, batchRows, current);
+            more = ReadBatch(reader, layout, options, current);
         }
         return summary;
     }
@@ -91,7 +107,7 @@ TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSin
         pool.Start(current.rows.size(), [&](std::size_t begin, std::size_t end) {
             CalculateRows(current, layout, options, sink, begin, end);
         });
-        const bool nextMore = ReadBatch(reader, layout, batchRows, next);
+        const bool nextMore = ReadBatch(reader, layout, options, next);
         pool.Wait();
         WriteBatch(current, sink, options, summary);
         std::swap(current, next);

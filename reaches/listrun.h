@@ -1,7 +1,8 @@
 #pragma once
 // A CSV list calculated row by row from one stream into another, in
-// batches: memory stays the same for any length, and the rows are
-// calculated on several threads while the output keeps the input's order.
+// batches bounded by rows and by bytes: memory stays the same for any
+// length and any width of row, and the rows are calculated on several
+// threads while the output keeps the input's order.
 
 #include "csvwriter.h"
 #include "reach.h"
@@ -18,7 +19,10 @@ struct TRunOptions {
     TReachOptions reach;
     TCsvStyle style = GermanCsv;
     unsigned threads = 0;  // 0: every core
+    // A batch ends at batchRows rows or once its rows hold about batchBytes
+    // (cells, CSV lines and outcomes); two batches are under way at a time.
     std::size_t batchRows = 8192;
+    std::size_t batchBytes = std::size_t{16} << 20;
     std::function<void(std::size_t rows)> progress;  // after each batch written
 };
 

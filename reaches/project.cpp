@@ -50,6 +50,9 @@ std::vector<std::string> Texts(const json& value, const std::string& path)
         if (!value[i].is_string())
             Refuse(Fmt("%s ist kein Text", Place(Fmt("%s[%d]", path, static_cast<long long>(i)))));
         texts.push_back(value[i].get<std::string>());
+        // "\u0000" would put a NUL byte into a cell and into every output.
+        if (texts.back().find('\0') != std::string::npos)
+            Refuse(Fmt("%s enthält ein Nullzeichen", Place(Fmt("%s[%d]", path, static_cast<long long>(i)))));
     }
     return texts;
 }

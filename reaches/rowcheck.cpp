@@ -113,6 +113,20 @@ void TRowCheck::Finish(TReachOutcome& outcome)
     errors_.clear();
 }
 
-std::string LabelText(std::string_view format, double value) { return std::string(TrimBlanks(Fmt(format, value))); }
+TReachOutcome RefusedOutcome(std::size_t resultCount, std::string message)
+{
+    TReachOutcome out;
+    out.results.resize(resultCount);
+    TRowCheck check;
+    check.Fail(-1, std::move(message));
+    check.Finish(out);
+    return out;
+}
+
+std::string LabelText(std::string_view format, double value)
+{
+    RequireFinite({value});
+    return std::string(TrimBlanks(Fmt(format, value)));
+}
 
 }  // namespace fluvara

@@ -3,6 +3,7 @@
 // collecting the failing fields of a row, and the page's label texts without
 // their padding.
 
+#include "calcerror.h"
 #include "reach.h"
 
 #include "numbercheck.h"
@@ -42,7 +43,23 @@ private:
 };
 
 // A label of the page: its printf format applied to the value, blanks at
-// both ends cut ("%4.1f " of 5.25 gives "5.2").
+// both ends cut ("%4.1f " of 5.25 gives "5.2"). Throws CalculationError for
+// a value that is not finite: no "inf" or "nan" reaches a list.
 std::string LabelText(std::string_view format, double value);
+
+// The outcome of a row refused as a whole with message.
+TReachOutcome RefusedOutcome(std::size_t resultCount, std::string message);
+
+// A row's calculation; a CalculationError that escapes it (a result not
+// checked on the way) refuses the row, never the list.
+template <typename Calculate>
+TReachOutcome GuardedReach(std::size_t resultCount, Calculate calculate)
+{
+    try {
+        return calculate();
+    } catch (const CalculationError& e) {
+        return RefusedOutcome(resultCount, e.what());
+    }
+}
 
 }  // namespace fluvara

@@ -8,6 +8,8 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <clocale>
+#include <locale.h>
 #include <map>
 #include <stdexcept>
 
@@ -18,6 +20,36 @@ namespace {
 constexpr lxw_row_t MaxRows = 1048576;
 constexpr std::size_t MaxCellChars = 32767;
 constexpr double MaxColumnWidth = 60;
+
+// The library writes numbers and column widths with printf, which follows
+// the C library's locale: a German one would write "1,5" into the XML. The
+// writer's calls run with the numbers of the "C" locale on their thread.
+class TClassicNumbers {
+public:
+    TClassicNumbers() : locale_(::newlocale(LC_NUMERIC_MASK, "C", ::duplocale(LC_GLOBAL_LOCALE)))
+    {
+        if (!locale_)
+            throw std::runtime_error("Die Arbeitsmappe kann nicht angelegt werden (kein Gebietsschema „C“)");
+    }
+    ~TClassicNumbers() { ::freelocale(locale_); }
+    TClassicNumbers(const TClassicNumbers&) = delete;
+    TClassicNumbers& operator=(const TClassicNumbers&) = delete;
+
+    // While it lives, this thread formats numbers with the point.
+    class TScope {
+    public:
+        explicit TScope(const TClassicNumbers& numbers) : previous_(::uselocale(numbers.locale_)) { }
+        ~TScope() { ::uselocale(previous_); }
+        TScope(const TScope&) = delete;
+        TScope& operator=(const TScope&) = delete;
+
+    private:
+        locale_t previous_;
+    };
+
+private:
+    locale_t locale_;
+};
 
 }  // namespace
 
@@ -59,6 +91,7 @@ struct TWorkbookWriter::TState {
         sheet = nullptr;
     }
 
+    TClassicNumbers numbers;
     TAtomicFile file;
     lxw_workbook* book = nullptr;
     lxw_format* header = nullptr;
@@ -72,6 +105,7 @@ struct TWorkbookWriter::TState {
 
 TWorkbookWriter::TWorkbookWriter(const std::filesystem::path& path) : state_(std::make_unique<TState>(path))
 {
+    const TClassicNumbers::TScope classic(state_->numbers);
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     state_->book = workbook_new_opt(state_->file.TemporaryPath().c_str(), &options);
@@ -83,6 +117,7 @@ TWorkbookWriter::TWorkbookWriter(const std::filesystem::path& path) : state_(std
 
 TWorkbookWriter::~TWorkbookWriter()
 {
+    const TClassicNumbers::TScope classic(state_->numbers);
     if (state_->book)
         workbook_close(state_->book);
 }
@@ -90,6 +125,7 @@ TWorkbookWriter::~TWorkbookWriter()
 void TWorkbookWriter::BeginSheet(const TListLayout& layout)
 {
     TState& s = *state_;
+    const TClassicNumbers::TScope classic(s.numbers);
     s.EndSheet();
     s.sheet = workbook_add_worksheet(s.book, SheetName(layout.kind));
     if (!s.sheet)
@@ -107,6 +143,7 @@ void TWorkbookWriter::BeginSheet(const TListLayout& layout)
 void TWorkbookWriter::AppendRow(std::span<const std::string> columns, const TReachOutcome& outcome)
 {
     TState& s = *state_;
+    const TClassicNumbers::TScope classic(s.numbers);
     if (s.row + 1 >= MaxRows)
         throw std::runtime_error(
             Fmt("Die Liste hat mehr Zeilen, als ein Arbeitsblatt fasst (%d)", static_cast<long long>(MaxRows - 1)));
@@ -122,6 +159,7 @@ void TWorkbookWriter::AppendRow(std::span<const std::string> columns, const TRea
 void TWorkbookWriter::Commit()
 {
     TState& s = *state_;
+    const TClassicNumbers::TScope classic(s.numbers);
     s.EndSheet();
     const lxw_error error = workbook_close(s.book);
     s.book = nullptr;

@@ -19,7 +19,7 @@ packages=(
 # What the tests, the benchmarks and the package checks need besides.
 test_packages=(
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth poppler-utils imagemagick locales
+  xvfb xauth poppler-utils imagemagick locales unzip
   desktop-file-utils appstream shared-mime-info man-db dpkg-dev file lintian
   clang libclang-rt-14-dev
 )

@@ -5,6 +5,7 @@
 #include "ReachCommands.h"
 #include "ReachFilterModel.h"
 
+#include "printfile.h"
 #include "project.h"
 #include "usersettings.h"
 #include "workbook.h"
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -62,11 +62,7 @@ std::string ReadWhole(const QString& path)
 // The file whole or not at all: a crash or a full disk leaves the old one.
 void WriteWhole(const QString& path, const std::string& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit())
-        throw std::runtime_error("Die Datei kann nicht geschrieben werden: " + file.errorString().toStdString());
+    WriteWholeFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
@@ -268,7 +264,7 @@ bool TReachListWindow::ExportXlsx(const QString& path) const
     try {
         const std::vector<TWorkbookSheet> sheets{{&circles_->List(), &circles_->Outcomes()},
                                                  {&channels_->List(), &channels_->Outcomes()}};
-        WriteWorkbook(std::filesystem::path(QFile::encodeName(path).toStdString()), sheets);
+        WriteWorkbook(LocalPath(path), sheets);
     } catch (const std::exception& e) {
         Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;

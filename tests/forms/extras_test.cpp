@@ -4,6 +4,7 @@
 #include "outputdriver.h"
 #include "windowtest.h"
 
+#include "ChartExport.h"
 #include "ChartView.h"
 #include "CurveWindow.h"
 #include "Main.h"
@@ -11,6 +12,7 @@
 #include "RatingCurveChart.h"
 #include "ResultOutput.h"
 
+#include <QAbstractButton>
 #include <QChart>
 #include <QDate>
 #include <QFile>
@@ -26,6 +28,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace fluvara;
 using namespace fluvara::test;
@@ -73,6 +77,9 @@ private slots:
     void noReportOnTheDesignPage();
     void pdfExportHoldsThePrintoutsText_data();
     void pdfExportHoldsThePrintoutsText();
+    void previewAfterAPrintIntoAFileWritesNothing();
+    void filesFollowLinksAndKeepModes_data();
+    void filesFollowLinksAndKeepModes();
 };
 
 void ExtrasTest::menuEntries()
@@ -260,6 +267,124 @@ void ExtrasTest::pdfExportHoldsThePrintoutsText()
     QCOMPARE(exported, PdfText(printed));
     // nothing half-written stays beside it
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// The preview draws on a printer of its own: the PDF file the last print
+// went into is neither written nor reported.
+void ExtrasTest::previewAfterAPrintIntoAFileWritesNothing()
+{
+    TRunningProgram program;
+    FullFlow(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.pdf");
+    {
+        TPdfTarget target(program.Output(), path);
+        AnswerTitleDialog("NBemBBtn", {}, {});
+        Click(VerificationPage(program), "NDruSBtn");
+    }
+    QFile printed(path);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QByteArray bytes = printed.readAll();
+    printed.close();
+    QVERIFY(bytes.startsWith("%PDF"));
+
+    QStringList messages;
+    int pages = -1;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            box->accept();
+        } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal); preview && preview->isVisible()) {
+            pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->reject();
+        }
+    });
+    answer.start(10);
+    Trigger(program, "PreviewItem");
+    answer.stop();
+    QCOMPARE(messages, QStringList());
+    QCOMPARE(pages, 1);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QCOMPARE(printed.readAll(), bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"x.pdf"});
+}
+
+void ExtrasTest::filesFollowLinksAndKeepModes_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("before");  // what stands at the chosen name
+    QTest::addColumn<int>("mode");        // of the file written
+    for (const char* writer : {"report pdf", "chart png", "chart svg"}) {
+        QTest::addRow("%s, new file", writer) << writer << "" << 0644;
+        QTest::addRow("%s, file 0644", writer) << writer << "file 0644" << 0644;
+        QTest::addRow("%s, file 0600", writer) << writer << "file 0600" << 0600;
+        QTest::addRow("%s, link to a file 0640", writer) << writer << "link" << 0640;
+    }
+}
+
+// The report's PDF (through the menu and its file dialog) and the chart
+// files: a link is followed and kept, an existing file keeps its mode, a new
+// one gets the umask's.
+void ExtrasTest::filesFollowLinksAndKeepModes()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, before);
+    QFETCH(int, mode);
+    const mode_t mask = ::umask(022);
+    TRunningProgram program;
+    FullFlow(program);
+    QTemporaryDir dir;
+    const QString suffix = writer.right(3);
+    // The report's file under the name the dialog offers (no titles typed).
+    const QString chosen = dir.filePath(writer == "report pdf" ? "Kreisprofil.pdf" : "ausgabe." + suffix);
+    QString written = chosen;
+    if (before.startsWith("file")) {
+        QFile old(chosen);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+        old.close();
+        ::chmod(QFile::encodeName(chosen).constData(), before.endsWith("0600") ? 0600 : 0644);
+    } else if (before == "link") {
+        written = dir.filePath("echt." + suffix);
+        QFile old(written);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        ::chmod(QFile::encodeName(written).constData(), 0640);
+        QVERIFY(QFile::link("echt." + suffix, chosen));
+    }
+    QString offered;
+    if (writer == "report pdf") {
+        LastChartFolder() = dir.path();
+        AnswerTitleDialog("NBemBBtn", {}, {}, [&] {
+            WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+                // The dialog asks before an existing file is replaced.
+                if (!before.isEmpty())
+                    WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+                offered = dialog->selectedFiles().value(0);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        });
+        Trigger(program, "PdfItem");
+        QCOMPARE(offered, chosen);
+    } else {
+        Trigger(program, "CurvesItem");
+        auto* window = Find<TPartialFillingForm>(&program.Main(), "PartialFillingForm");
+        QCOMPARE(SaveChart(*Find<QChartView>(window, "ChartView")->chart(), chosen), QString());
+    }
+    ::umask(mask);
+    QFile file(written);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray start = file.read(5);
+    QVERIFY2(start == "%PDF-" || start == "\x89PNG\r" || start == "<?xml", start.constData());
+    struct stat st { };
+    QCOMPARE(::stat(QFile::encodeName(written).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), mode);
+    QCOMPARE(QFileInfo(chosen).isSymLink(), before == "link");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(),
+             before == "link" ? 2 : 1);
 }
 
 QTEST_MAIN(ExtrasTest)

@@ -3,11 +3,17 @@
 
 #include "windowtest.h"
 
+#include "ClassicNumbers.h"
 #include "Main.h"
+#include "ReachListWindow.h"
 #include "VerificationPage.h"
+#include "reachlist.h"
 #include "textformat.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
@@ -22,6 +28,8 @@ private slots:
     void theCLibraryWritesAComma();
     void labelsAndReportUseThePoint();
     void designAndTransferUseThePoint();
+    void reachListWorkbookUsesThePoint();
+    void programKeepsThePointForTheCLibrary();
 };
 
 void GermanLocaleTest::theCLibraryWritesAComma()
@@ -70,6 +78,42 @@ void GermanLocaleTest::designAndTransferUseThePoint()
     QCOMPARE(Text(page, "BDNLabel"), QString(" 358.8 "));
     Click(page, "NachBemBtn");
     QCOMPARE(Text(&program.Main(), "DNEdit"), QString("358.8"));
+}
+
+// The workbook library formats with printf: its numbers and column widths
+// must not follow the locale either.
+void GermanLocaleTest::reachListWorkbookUsesThePoint()
+{
+    TTestSettings settings;
+    TReachListWindow window;
+    window.Model(TReachKind::Circle)
+        .ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q"}, {{"H1", "300", "1,5", "5", "40"}}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("netz.xlsx");
+    QVERIFY(window.ExportXlsx(path));
+    QProcess unzip;
+    unzip.start("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
+    QVERIFY(unzip.waitForFinished(60000));
+    const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+    for (const char* number : {"<v>1.5</v>", "<v>69.12</v>", "<v>16.4</v>"})
+        QVERIFY2(xml.contains(number), qPrintable(xml));
+    QVERIFY2(!xml.contains(QRegularExpression("<v>[^<]*,")), qPrintable(xml));
+    QVERIFY2(!xml.contains(QRegularExpression("width=\"[^\"]*,")), qPrintable(xml));
+    QVERIFY2(xml.contains(QRegularExpression("width=\"[0-9]+\\.[0-9]+\"")), qPrintable(xml));
+}
+
+// The program keeps the C library's numbers at "C" once Qt has set the
+// user's locale; texts stay the user's.
+void GermanLocaleTest::programKeepsThePointForTheCLibrary()
+{
+    KeepClassicNumbers();
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%4.2f", 1.5);
+    const QString written(buffer);
+    const QString ctype = QString::fromLatin1(std::setlocale(LC_CTYPE, nullptr));
+    std::setlocale(LC_NUMERIC, "");  // as the other tests expect it
+    QCOMPARE(written, QString("1.50"));
+    QCOMPARE(ctype, QString("de_DE.UTF-8"));
 }
 
 QTEST_MAIN(GermanLocaleTest)

@@ -159,6 +159,25 @@ TEST(CircleReach, BadRowsGetThePagesMessagesAndNoResults)
     }
 }
 
+// A discharge so far above the full flow that Qt/Qv is beyond any number:
+// the row is refused with the calculation's message, never "inf %".
+TEST(CircleReach, ARatioBeyondAnyNumberIsRefused)
+{
+    for (const std::string& q : {"2" + std::string(306, '0'), std::string(400, '9')}) {
+        const std::vector<std::string> fields{"", "100", "0,25", "0,1", q, "", "", ""};
+        const TReachOutcome o = CalculateReach(TReachKind::Circle, fields, TReachOptions{});
+        EXPECT_TRUE(o.refused);
+        EXPECT_EQ(o.status, NotFiniteMessage);
+        ASSERT_EQ(o.errors.size(), 1u);
+        EXPECT_EQ(o.errors[0].field, CircleQ);
+        for (const std::string& r : o.results)
+            EXPECT_EQ(r, "");
+    }
+    // far above, but a number: still an overload
+    const std::vector<std::string> fields{"", "100", "0,25", "0,1", "1" + std::string(300, '0'), "", "", ""};
+    EXPECT_EQ(CalculateReach(TReachKind::Circle, fields, TReachOptions{}).status.rfind("überlastet (Qt/Qv = 1", 0), 0u);
+}
+
 TEST(ChannelReach, BadRowsGetThePagesMessages)
 {
     const BadCase cases[] = {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -46,5 +47,21 @@ protected:
 
     std::filesystem::path folder;
 };
+
+// One member of a zip file (a workbook's XML), read with unzip; empty when
+// it cannot be read.
+inline std::string ZipEntry(const std::filesystem::path& zip, const std::string& entry)
+{
+    const std::string command = "unzip -p '" + zip.string() + "' '" + entry + "'";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string text;
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        text.append(buffer, n);
+    return ::pclose(pipe) == 0 ? text : std::string();
+}
 
 }  // namespace fluvara

@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QDate>
 
+#include <regex>
 #include <sstream>
+#include <sys/stat.h>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +55,27 @@ int PdfPages(const QString& pdf)
         if (line.startsWith("Pages:"))
             return line.mid(6).trimmed().toInt();
     return 0;
+}
+
+QByteArray ZipEntry(const QString& zip, const QString& entry)
+{
+    QProcess process;
+    process.start("unzip", {"-p", zip, entry});
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput();
+}
+
+// True when a text holds "inf" or "nan" as a word, in any case.
+bool HoldsNonFinite(const QString& text)
+{
+    static const std::regex word("(^|[^a-z])(inf|nan)([^a-z]|$)", std::regex::icase);
+    return std::regex_search(text.toStdString(), word);
+}
+
+int ModeOf(const QString& path)
+{
+    struct stat st { };
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
 }  // namespace
@@ -274,6 +297,74 @@ private slots:
         for (int i = 0; i < 130; ++i)
             QCOMPARE(all.count(QString("R%1").arg(1000 + i)), 1);
         QVERIFY(all.contains("berechnet") && all.contains("überlastet"));
+    }
+
+    void everyFileFollowsTheRule_data()
+    {
+        QTest::addColumn<QString>("writer");
+        for (const char* writer : {"project", "csv", "xlsx", "pdf"})
+            QTest::newRow(writer) << writer;
+    }
+
+    // Project, CSV, workbook and PDF: a link is followed and kept with its
+    // file's mode, a folder is refused with a message and left as it was.
+    void everyFileFollowsTheRule()
+    {
+        QFETCH(QString, writer);
+        window_->Model(TReachKind::Circle)
+            .ReplaceList(MakeList({"Haltung", "d", "kb", "Is"}, {{"P1", "300", "1,5", "5"}}));
+        const auto write = [&](const QString& path) {
+            if (writer == "project")
+                return window_->SaveProject(path);
+            if (writer == "csv")
+                return window_->ExportCsv(path);
+            if (writer == "xlsx")
+                return window_->ExportXlsx(path);
+            return window_->SavePdf(path);
+        };
+        QTemporaryDir dir;
+        const QString file = dir.filePath("echt");
+        WriteFile(file, "alt");
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser));
+        QVERIFY(QFile::link("echt", dir.filePath("ziel")));
+        QVERIFY(write(dir.filePath("ziel")));
+        QVERIFY(QFileInfo(dir.filePath("ziel")).isSymLink());
+        QVERIFY(ReadFile(file).size() > 10);
+        QCOMPARE(ModeOf(file), 0600);
+
+        QVERIFY(QDir(dir.path()).mkdir("ordner"));
+        QString box;
+        AnswerMessageBox(QMessageBox::Ok, &box);
+        QVERIFY(!write(dir.filePath("ordner")));
+        QCOMPARE(box, QString("ListMessage"));
+        QVERIFY(QFileInfo(dir.filePath("ordner")).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"echt", "ordner", "ziel"}));
+    }
+
+    // A discharge beyond any ratio to the full flow: the row is refused in the
+    // window and in every file, with no "inf" anywhere.
+    void noInfiniteTextInTheListOrItsFiles()
+    {
+        window_->Model(TReachKind::Circle)
+            .ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q"}, {{"H1", "100", "0,25", "0,1", "0,5"}}));
+        QTableView* view = Table(*window_, TReachKind::Circle);
+        TypeCell(view, 0, 4, QString::fromStdString("2" + std::string(306, '0')));
+        const int status = view->model()->columnCount() - 1;
+        QCOMPARE(Cell(view, 0, status), QString("Rechenfehler: Ergebnis ist nicht endlich"));
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            QVERIFY2(!HoldsNonFinite(Cell(view, 0, c)), qPrintable(Cell(view, 0, c)));
+        QTemporaryDir dir;
+        QVERIFY(window_->ExportCsv(dir.filePath("aus.csv")));
+        QVERIFY(window_->ExportXlsx(dir.filePath("aus.xlsx")));
+        QVERIFY(window_->SavePdf(dir.filePath("aus.pdf")));
+        const QString texts[] = {QString::fromUtf8(ReadFile(dir.filePath("aus.csv"))),
+                                 QString::fromUtf8(ZipEntry(dir.filePath("aus.xlsx"), "xl/worksheets/sheet1.xml")),
+                                 PdfText(dir.filePath("aus.pdf"), 1)};
+        for (const QString& text : texts) {
+            QVERIFY2(text.contains("Rechenfehler: Ergebnis ist nicht endlich"), qPrintable(text));
+            QVERIFY2(!HoldsNonFinite(text), qPrintable(text));
+        }
     }
 
     void printGoesThroughThePrinterDialog()
