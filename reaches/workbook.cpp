@@ -3,6 +3,7 @@
 #include "atomicfile.h"
 #include "listrun.h"
 #include "numbercheck.h"
+#include "rowcheck.h"
 #include "textformat.h"
 
 #include <xlsxwriter.h>
@@ -188,6 +189,10 @@ TWorkbookCell WorkbookCell(std::string_view text)
         }
     }
     if (digits == 0 || (marks == 1 && decimals == 0) || decimals > 15)
+        return {};
+    // A cell the list refuses as ambiguous ("2.500") stays the text it is,
+    // so that a sheet does not show it as a number the list never read.
+    if (!ReadListNumber(text).refusal.empty())
         return {};
     std::string working(text);
     const bool negative = !working.empty() && working[0] == '-';

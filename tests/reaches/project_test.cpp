@@ -142,7 +142,9 @@ TEST(WorkbookCell, NumbersKeepTheirDigitsTextsStayTexts)
     const Case cases[] = {{"300", true, 300, 0},     {"1,5", true, 1.5, 1},    {"69.12", true, 69.12, 2},
                           {"-22.2", true, -22.2, 1}, {"300.00", true, 300, 2}, {" 300", false, 0, 0},
                           {"5.", false, 0, 0},       {"1:2", false, 0, 0},     {"", false, 0, 0},
-                          {"1.2.3", false, 0, 0},    {"5e2", false, 0, 0},     {"strömend", false, 0, 0}};
+                          {"1.2.3", false, 0, 0},    {"5e2", false, 0, 0},     {"strömend", false, 0, 0},
+                          // refused by the list as a possible thousands grouping
+                          {"2.500", false, 0, 0},    {"0.500", true, 0.5, 3},  {"2.5000", true, 2.5, 4}};
     for (const Case& c : cases) {
         const TWorkbookCell cell = WorkbookCell(c.text);
         EXPECT_EQ(cell.number, c.number) << c.text;
