@@ -2,6 +2,7 @@
 
 #include "ChartExport.h"
 #include "ChartView.h"
+#include "ReachListWindow.h"
 #include "ResultOutput.h"
 #include "qtprinter.h"
 
@@ -11,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
@@ -44,6 +46,20 @@ QString& LastChartFolder()
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return folder;
 }
+
+QString StartFolder(const QString& remembered, const QString& projectFile)
+{
+    // A folder removed since it was remembered would leave the dialog in a
+    // parent it guessed, or nowhere.
+    const QStringList candidates{remembered, projectFile.isEmpty() ? QString() : QFileInfo(projectFile).absolutePath(),
+                                 QDir::homePath()};
+    for (const QString& folder : candidates)
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return QDir::rootPath();
+}
+
+QString SaveDialogFolder() { return StartFolder(LastChartFolder(), TReachListWindow::LastProjectFile()); }
 
 TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent)
     : QDialog(parent,
@@ -195,7 +211,7 @@ void TCurveWindow::CurvesShown(const QString& title)
 
 bool TCurveWindow::SaveBtnClick()
 {
-    QFileDialog dialog(this, QString::fromUtf8("Diagramm speichern"), LastChartFolder());
+    QFileDialog dialog(this, QString::fromUtf8("Diagramm speichern"), SaveDialogFolder());
     dialog.setObjectName("SaveChartDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -84,7 +84,12 @@ private:
     std::vector<TNote> notes_;
 };
 
-// The folder the save dialogs start in: the last one used in this run.
+// The folder the save dialogs remember: the last one saved to in this run.
 QString& LastChartFolder();
+// The folder a save dialog starts in: the remembered one, else that of the
+// project opened or saved last, else the home folder; always one that exists.
+QString SaveDialogFolder();
+// The rule of SaveDialogFolder on given folders.
+QString StartFolder(const QString& remembered, const QString& projectFile);
 
 }  // namespace fluvara

@@ -86,6 +86,8 @@ QString TReachListWindow::RecoveryPath()
 
 bool TReachListWindow::RecoveryCopyWaiting() { return QFileInfo::exists(RecoveryPath()); }
 
+QString TReachListWindow::LastProjectFile() { return Store().value(RecentKey).toStringList().value(0); }
+
 void TReachListWindow::Warn(const QString& text) const
 {
     QMessageBox box(QMessageBox::Warning, "Haltungsliste", text, QMessageBox::Ok, const_cast<TReachListWindow*>(this));

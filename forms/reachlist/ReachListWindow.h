@@ -70,6 +70,9 @@ public:
     // change, removed when the list is saved or the changes are given up.
     static QString RecoveryPath();
     static bool RecoveryCopyWaiting();
+    // The project file opened or saved last, in this run or an earlier one;
+    // empty when there is none.
+    static QString LastProjectFile();
     // Offers the copy left by a crash; true when it was taken.
     bool OfferRecoveryCopy();
     void WriteRecoveryCopy();
