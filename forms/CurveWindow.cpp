@@ -110,10 +110,15 @@ TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWid
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::close);
     connect(view_, &TChartView::CursorMoved, this, [this](double x) { CursorAt(x); });
     connect(view_, &TChartView::CursorLeft, this, [this] { readout_->setText(ReadoutHint()); });
-    connect(chart_, &QChart::plotAreaChanged, this, [this] { PlaceNotes(); });
+    connect(chart_, &QChart::plotAreaChanged, this, [this] {
+        FitAxes();
+        PlaceNotes();
+    });
 }
 
-TCurveWindow::~TCurveWindow() = default;
+// The chart goes after this part of the window: no signal of its may reach
+// the notes or the axes then.
+TCurveWindow::~TCurveWindow() { disconnect(chart_, nullptr, this, nullptr); }
 
 void TCurveWindow::AddAxes(QValueAxis* x, QValueAxis* y)
 {

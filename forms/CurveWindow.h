@@ -59,6 +59,9 @@ protected:
     void CurvesShown(const QString& title);
     // The values at x of the bottom axis; empty without curves.
     virtual QString ReadoutAt(double x) const = 0;
+    // The ranges and tick steps for the curves shown and the plot's size;
+    // run again whenever the plot area changes.
+    virtual void FitAxes() { }
 
 private:
     void CursorAt(double x);
