@@ -13,6 +13,7 @@
 #include <vector>
 
 class QChart;
+class QGraphicsLineItem;
 class QGraphicsRectItem;
 class QLabel;
 class QPrinter;
@@ -21,6 +22,7 @@ class QValueAxis;
 
 namespace fluvara {
 
+class TChartLegend;
 class TChartView;
 
 // Gives the printer for a chart printout, or nullptr when the user cancels.
@@ -52,7 +54,9 @@ protected:
     void AddAxes(QValueAxis* x, QValueAxis* y);
     // A text beside a value of the chart, which stays there when the chart is
     // resized; side says where: Qt::AlignLeft or AlignRight with AlignTop or
-    // AlignBottom. Notes go with the chart into files and printouts.
+    // AlignBottom, unless a curve, a mark or an earlier note is there: then
+    // the nearest free place, joined to the value by a line. Notes go with the
+    // chart into files and printouts.
     void AddNote(const QPointF& value, const QString& text, Qt::Alignment side);
     void ClearNotes();
     // After new curves: the chart's title, and the readout at the cursor anew.
@@ -70,6 +74,7 @@ private:
     struct TNote {
         QPointF value;
         QGraphicsRectItem* item;
+        QGraphicsLineItem* leader;
         Qt::Alignment side;
     };
     void PlaceNotes();
@@ -85,6 +90,7 @@ private:
     TChoosePrinter choosePrinter_;
     std::unique_ptr<QPrinter> printer_;
     std::vector<TNote> notes_;
+    std::unique_ptr<TChartLegend> legend_;
 };
 
 // The folder the save dialogs remember: the last one saved to in this run.

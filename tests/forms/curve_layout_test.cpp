@@ -1,11 +1,17 @@
 // How the curve windows lay their charts out: axis ticks that follow the
-// range.
+// range, notes that leave the curves and each other visible, and axes and
+// legend that stay readable at the smallest size.
 
 #include "curvewindows.h"
 
 #include "PartialFillingChart.h"
 #include "RatingCurveChart.h"
 
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -71,6 +77,22 @@ private:
 // Enough labels to read values off, few enough to lay out at once.
 constexpr int MostTicks = 20;
 
+QPointF InScene(QChart& chart, const QPointF& value, QAbstractSeries* series)
+{
+    return chart.mapToScene(chart.mapToPosition(value, series));
+}
+
+// The grounds of the notes beside the marks, in the scene.
+std::vector<QRectF> NoteBoxes(const QWidget* window)
+{
+    std::vector<QRectF> boxes;
+    for (QGraphicsItem* item : ChartOf(window)->scene()->items())
+        if (dynamic_cast<QGraphicsSimpleTextItem*>(item) && item->isVisible())
+            if (auto* ground = dynamic_cast<QGraphicsRectItem*>(item->parentItem()))
+                boxes.push_back(ground->sceneBoundingRect());
+    return boxes;
+}
+
 }  // namespace
 
 class CurveLayoutTest : public QObject {
@@ -79,6 +101,10 @@ private slots:
     void ratingTicksFollowTheRange_data();
     void ratingTicksFollowTheRange();
     void partialFillingTicksFollowTheRange();
+    void notesLeaveCurvesAndEachOtherVisible_data();
+    void notesLeaveCurvesAndEachOtherVisible();
+    void readableAtTheSmallestSize_data();
+    void readableAtTheSmallestSize();
 
 private:
     TTestSettings settings_;
@@ -124,6 +150,117 @@ void CurveLayoutTest::partialFillingTicksFollowTheRange()
     window.ShowPipe(largest, std::nullopt);
     window.ShowNoPipe();
     QVERIFY2(watch.Most() <= MostTicks, qPrintable(QString::number(watch.Most())));
+}
+
+void CurveLayoutTest::notesLeaveCurvesAndEachOtherVisible_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("example");
+    const char* const examples[] = {
+        "Qt 40 l/s", "Qt 68 l/s, near the greatest discharge", "full flow only", "ditch", "steep ditch", "wide river"};
+    for (QSize size : {QSize(480, 360), QSize(860, 620), QSize(1200, 800)})
+        for (int example = 0; example < 6; ++example)
+            QTest::addRow("%dx%d %s", size.width(), size.height(), examples[example]) << size << example;
+}
+
+void CurveLayoutTest::notesLeaveCurvesAndEachOtherVisible()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, example);
+    TPartialFillingForm filling;
+    TRatingCurveForm rating;
+    TCurveWindow* window = &filling;
+    const TFullFlowPipe pipe = Pipe300();
+    if (example < 3) {
+        filling.ShowPipe(pipe, example == 2 ? std::nullopt : std::optional(Mark(pipe, example == 0 ? 40 : 68)));
+    } else {
+        TChannelInput input = example == 5 ? WideRiver : Ditch;
+        input.Is = example == 4 ? 50 : input.Is;
+        rating.ShowChannel(input, CalculateChannel(input));
+        window = &rating;
+    }
+    window->resize(size);
+    ShowWindow(*window);
+    QTRY_COMPARE(window->size(), size);
+    QApplication::processEvents();
+
+    QChart& chart = *ChartOf(window);
+    const std::vector<QRectF> notes = NoteBoxes(window);
+    QCOMPARE(static_cast<int>(notes.size()), example == 0 || example == 1 ? 3 : example == 2 ? 1 : 2);
+    const QRectF plot = chart.mapRectToScene(chart.plotArea());
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        QVERIFY2(plot.contains(notes[i]), "a note leaves the plot");
+        for (std::size_t j = i + 1; j < notes.size(); ++j)
+            QVERIFY2(!notes[i].intersects(notes[j]), "two notes overlap");
+    }
+    for (QAbstractSeries* abstract : chart.series()) {
+        auto* series = qobject_cast<QXYSeries*>(abstract);
+        if (!series)
+            continue;  // the shaded regions lie under everything
+        const QList<QPointF> points = series->points();
+        const auto* marks = qobject_cast<QScatterSeries*>(series);
+        for (qsizetype k = 0; k < points.size(); ++k) {
+            const QPointF at = InScene(chart, points[k], series);
+            for (const QRectF& note : notes) {
+                if (marks) {
+                    const double half = marks->markerSize() / 2;
+                    QVERIFY2(!note.intersects(QRectF(at - QPointF(half, half), at + QPointF(half, half))),
+                             qPrintable(series->name()));
+                    continue;
+                }
+                // the point and the line on to the next one
+                const QPointF to = k + 1 < points.size() ? InScene(chart, points[k + 1], series) : at;
+                for (double t = 0; t <= 1; t += 0.1)
+                    QVERIFY2(
+                        !note.contains(at + t * (to - at)),
+                        qPrintable(QString("%1 at %2, %3").arg(series->name()).arg(points[k].x()).arg(points[k].y())));
+            }
+        }
+    }
+}
+
+void CurveLayoutTest::readableAtTheSmallestSize_data()
+{
+    QTest::addColumn<bool>("rating");
+    QTest::newRow("partial filling") << false;
+    QTest::newRow("rating curve") << true;
+}
+
+// Every axis label, axis title and legend entry in full, inside the chart.
+void CurveLayoutTest::readableAtTheSmallestSize()
+{
+    QFETCH(bool, rating);
+    TExampleWindow example(rating);
+    TCurveWindow* window = example.window;
+    window->resize(window->minimumSize());
+    ShowWindow(*window);
+    QTRY_COMPARE(window->size(), window->minimumSize());
+    QApplication::processEvents();
+
+    QChart& chart = *ChartOf(window);
+    const QRectF plot = chart.mapRectToScene(chart.plotArea());
+    const QRectF whole = chart.sceneBoundingRect();
+    QStringList texts;
+    for (QGraphicsItem* item : chart.scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        // The chart's title above the plot may be cut in a narrow window.
+        if (!text || !text->isVisible() || text->sceneBoundingRect().bottom() <= plot.top())
+            continue;
+        const QString shown = text->toPlainText();
+        texts << shown;
+        QVERIFY2(!shown.contains("...") && !shown.contains(QChar(0x2026)), qPrintable(shown));
+        QVERIFY2(whole.contains(text->sceneBoundingRect()), qPrintable(shown));
+    }
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        QValueAxis* axis = Axis(window, orientation);
+        QVERIFY2(texts.contains(axis->titleText()), qPrintable(texts.join(" | ")));
+        QVERIFY(Ticks(*axis) >= 3);
+        for (int tick = 0; tick < Ticks(*axis); ++tick)
+            QVERIFY2(texts.contains(QString::number(axis->tickAnchor() + tick * axis->tickInterval())),
+                     qPrintable(texts.join(" | ")));
+    }
+    for (QAbstractSeries* series : chart.series())
+        QVERIFY2(texts.contains(series->name()), qPrintable(series->name()));
 }
 
 QTEST_MAIN(CurveLayoutTest)
