@@ -1,7 +1,10 @@
 #include "CurveWindow.h"
 
 #include "ChartExport.h"
+#include "ChartLegend.h"
+#include "ChartNotes.h"
 #include "ChartView.h"
+#include "ReachListWindow.h"
 #include "ResultOutput.h"
 #include "qtprinter.h"
 
@@ -11,6 +14,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGraphicsLayout>
+#include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
@@ -23,6 +29,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <exception>
 
 namespace fluvara {
@@ -37,6 +44,12 @@ QString ReadoutHint() { return QString::fromUtf8("Werte ablesen: Maus über das 
 
 QString ProgramName() { return QString::fromUtf8(ApplicationTitle).trimmed(); }
 
+// Around the axes and the legend; small, so that a small window keeps room
+// for the plot and its axis labels.
+const QMargins ChartMargins(8, 6, 12, 6);
+
+const QColor NoteGround(255, 255, 255, 215);
+
 }  // namespace
 
 QString& LastChartFolder()
@@ -44,6 +57,20 @@ QString& LastChartFolder()
     static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return folder;
 }
+
+QString StartFolder(const QString& remembered, const QString& projectFile)
+{
+    // A folder removed since it was remembered would leave the dialog in a
+    // parent it guessed, or nowhere.
+    const QStringList candidates{remembered, projectFile.isEmpty() ? QString() : QFileInfo(projectFile).absolutePath(),
+                                 QDir::homePath()};
+    for (const QString& folder : candidates)
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return QDir::rootPath();
+}
+
+QString SaveDialogFolder() { return StartFolder(LastChartFolder(), TReachListWindow::LastProjectFile()); }
 
 TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent)
     : QDialog(parent,
@@ -58,7 +85,9 @@ TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWid
     resize(860, 620);
 
     chart_->setLocalizeNumbers(false);  // axis labels with the point, as everywhere in the program
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->layout()->setContentsMargins(0, 0, 0, 0);
+    chart_->setBackgroundRoundness(0);
+    chart_->setMargins(ChartMargins);
     view_ = new TChartView(chart_, this);
     view_->setObjectName("ChartView");
     view_->setToolTip(QString::fromUtf8("Maus oder Pfeiltasten: Werte an der Stelle ablesen"));
@@ -66,6 +95,7 @@ TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWid
     readout_ = new QLabel(this);
     readout_->setObjectName("ReadoutLabel");
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_->setWordWrap(true);  // all values also in a narrow window
     readout_->setText(ReadoutHint());
     saveBtn_ = new QPushButton(QString::fromUtf8("&Speichern…"), this);
     saveBtn_->setObjectName("SaveBtn");
@@ -94,10 +124,19 @@ TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWid
     connect(closeBtn_, &QPushButton::clicked, this, &QDialog::close);
     connect(view_, &TChartView::CursorMoved, this, [this](double x) { CursorAt(x); });
     connect(view_, &TChartView::CursorLeft, this, [this] { readout_->setText(ReadoutHint()); });
-    connect(chart_, &QChart::plotAreaChanged, this, [this] { PlaceNotes(); });
+    connect(chart_, &QChart::plotAreaChanged, this, [this] {
+        FitAxes();
+        PlaceNotes();
+    });
+    connect(chart_, &QChart::geometryChanged, this, [this] {
+        if (legend_)
+            legend_->Place();
+    });
 }
 
-TCurveWindow::~TCurveWindow() = default;
+// The chart goes after this part of the window: no signal of its may reach
+// the notes or the axes then.
+TCurveWindow::~TCurveWindow() { disconnect(chart_, nullptr, this, nullptr); }
 
 void TCurveWindow::AddAxes(QValueAxis* x, QValueAxis* y)
 {
@@ -108,6 +147,7 @@ void TCurveWindow::AddAxes(QValueAxis* x, QValueAxis* y)
         series->attachAxis(y);
     }
     UnshapedFonts();
+    legend_ = std::make_unique<TChartLegend>(*chart_, ChartMargins);
 }
 
 // The chart's texts without ligatures, so that "fl" stays two letters in
@@ -128,10 +168,10 @@ void TCurveWindow::UnshapedFonts()
 
 void TCurveWindow::AddNote(const QPointF& value, const QString& text, Qt::Alignment side)
 {
-    // On a light ground, so that the curves beneath do not cross the letters.
+    // On a light ground over the grid and the shaded regions.
     auto* ground = new QGraphicsRectItem(chart_);
     ground->setPen(Qt::NoPen);
-    ground->setBrush(QColor(255, 255, 255, 215));
+    ground->setBrush(NoteGround);
     ground->setZValue(110);
     auto* item = new QGraphicsSimpleTextItem(text, ground);
     QFont font = chart_->legend()->font();
@@ -141,42 +181,52 @@ void TCurveWindow::AddNote(const QPointF& value, const QString& text, Qt::Alignm
     constexpr double Padding = 3;
     item->setPos(Padding, Padding);
     ground->setRect(item->boundingRect().adjusted(0, 0, 2 * Padding, 2 * Padding));
-    notes_.push_back({value, ground, side});
+    auto* leader = new QGraphicsLineItem(chart_);
+    leader->setPen(QPen(QColor(90, 90, 90), 1));
+    leader->setZValue(105);
+    leader->hide();
+    notes_.push_back({value, ground, leader, side});
     PlaceNotes();
 }
 
 void TCurveWindow::ClearNotes()
 {
-    for (const TNote& note : notes_)
+    for (const TNote& note : notes_) {
         delete note.item;
+        delete note.leader;
+    }
     notes_.clear();
 }
 
 void TCurveWindow::PlaceNotes()
 {
-    if (chart_->series().isEmpty())
+    if (chart_->series().isEmpty() || notes_.empty())
         return;
-    constexpr double Gap = 8;
     const QRectF area = chart_->plotArea();
-    for (const TNote& note : notes_) {
-        const QPointF at = chart_->mapToPosition(note.value, chart_->series().first());
-        const QRectF box = note.item->boundingRect();
-        const double left = at.x() - Gap - box.width();
-        const double right = at.x() + Gap;
-        const double above = at.y() - Gap / 2 - box.height();
-        const double below = at.y() + Gap / 2;
-        // The side asked for, unless the note would leave the plot area there.
-        double x = (note.side & Qt::AlignLeft) ? left : right;
-        if (x < area.left())
-            x = right;
-        else if (x + box.width() > area.right())
-            x = left;
-        double y = (note.side & Qt::AlignTop) ? above : below;
-        if (y < area.top())
-            y = below;
-        else if (y + box.height() > area.bottom())
-            y = above;
-        note.item->setPos(x, y);
+    std::vector<TNoteRequest> requests;
+    for (const TNote& note : notes_)
+        requests.push_back(
+            {chart_->mapToPosition(note.value, chart_->series().first()), note.item->rect().size(), note.side});
+    const std::vector<std::optional<QRectF>> places = FreeNotePlaces(requests, area, CurvesOf(*chart_));
+    for (std::size_t i = 0; i < notes_.size(); ++i) {
+        const TNote& note = notes_[i];
+        const QPointF at = requests[i].anchor;
+        const QSizeF size = requests[i].size;
+        // Where the plot is too small for any free place: beside the value
+        // and see-through, so that it hides no curve.
+        const QRectF box = places[i]
+            ? *places[i]
+            : QRectF(QPointF(std::clamp(at.x() + 8, area.left(), area.right() - size.width()),
+                             std::clamp(at.y() + 4, area.top(), area.bottom() - size.height())),
+                     size);
+        note.item->setPos(box.topLeft());
+        note.item->setBrush(places[i] ? QBrush(NoteGround) : QBrush(Qt::NoBrush));
+        // A note away from its value points to it.
+        const QPointF end(std::clamp(at.x(), box.left(), box.right()), std::clamp(at.y(), box.top(), box.bottom()));
+        const QLineF leader(at, end);
+        note.leader->setVisible(leader.length() > 12);
+        if (leader.length() > 12)
+            note.leader->setLine(QLineF(leader.pointAt(6 / leader.length()), end));
     }
 }
 
@@ -195,7 +245,7 @@ void TCurveWindow::CurvesShown(const QString& title)
 
 bool TCurveWindow::SaveBtnClick()
 {
-    QFileDialog dialog(this, QString::fromUtf8("Diagramm speichern"), LastChartFolder());
+    QFileDialog dialog(this, QString::fromUtf8("Diagramm speichern"), SaveDialogFolder());
     dialog.setObjectName("SaveChartDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QChart;
+class QGraphicsLineItem;
 class QGraphicsRectItem;
 class QLabel;
 class QPrinter;
@@ -21,6 +22,7 @@ class QValueAxis;
 
 namespace fluvara {
 
+class TChartLegend;
 class TChartView;
 
 // Gives the printer for a chart printout, or nullptr when the user cancels.
@@ -52,13 +54,18 @@ protected:
     void AddAxes(QValueAxis* x, QValueAxis* y);
     // A text beside a value of the chart, which stays there when the chart is
     // resized; side says where: Qt::AlignLeft or AlignRight with AlignTop or
-    // AlignBottom. Notes go with the chart into files and printouts.
+    // AlignBottom, unless a curve, a mark or an earlier note is there: then
+    // the nearest free place, joined to the value by a line. Notes go with the
+    // chart into files and printouts.
     void AddNote(const QPointF& value, const QString& text, Qt::Alignment side);
     void ClearNotes();
     // After new curves: the chart's title, and the readout at the cursor anew.
     void CurvesShown(const QString& title);
     // The values at x of the bottom axis; empty without curves.
     virtual QString ReadoutAt(double x) const = 0;
+    // The ranges and tick steps for the curves shown and the plot's size;
+    // run again whenever the plot area changes.
+    virtual void FitAxes() { }
 
 private:
     void CursorAt(double x);
@@ -67,6 +74,7 @@ private:
     struct TNote {
         QPointF value;
         QGraphicsRectItem* item;
+        QGraphicsLineItem* leader;
         Qt::Alignment side;
     };
     void PlaceNotes();
@@ -82,9 +90,15 @@ private:
     TChoosePrinter choosePrinter_;
     std::unique_ptr<QPrinter> printer_;
     std::vector<TNote> notes_;
+    std::unique_ptr<TChartLegend> legend_;
 };
 
-// The folder the save dialogs start in: the last one used in this run.
+// The folder the save dialogs remember: the last one saved to in this run.
 QString& LastChartFolder();
+// The folder a save dialog starts in: the remembered one, else that of the
+// project opened or saved last, else the home folder; always one that exists.
+QString SaveDialogFolder();
+// The rule of SaveDialogFolder on given folders.
+QString StartFolder(const QString& remembered, const QString& projectFile);
 
 }  // namespace fluvara

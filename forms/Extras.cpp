@@ -177,7 +177,7 @@ bool TExtras::SaveAsPdf()
         return false;
     // As for printing: the titles first, then where the page goes.
     const TPrintTitles titles = report.titles ? report.titles->AskTitles() : TPrintTitles{};
-    QFileDialog dialog(&main_, QString::fromUtf8("Bericht als PDF speichern"), LastChartFolder());
+    QFileDialog dialog(&main_, QString::fromUtf8("Bericht als PDF speichern"), SaveDialogFolder());
     dialog.setObjectName("SaveReportDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -1,5 +1,6 @@
 #include "PartialFillingChart.h"
 
+#include "ChartAxes.h"
 #include "ChartView.h"
 #include "InputField.h"
 
@@ -48,14 +49,12 @@ TPartialFillingForm::TPartialFillingForm(QWidget* parent)
 
     axisX_ = new QValueAxis;
     axisX_->setTitleText(QString::fromUtf8("Füllhöhe h/d [%]"));
-    axisX_->setRange(0, 100);
-    axisX_->setTickCount(11);
+    axisX_->setTickType(QValueAxis::TicksDynamic);
     axisX_->setMinorTickCount(1);
     axisX_->setLabelFormat("%.0f");
     axisY_ = new QValueAxis;
     axisY_->setTitleText(QString::fromUtf8("Qt/Qv und vt/vv [%]"));
-    axisY_->setRange(0, 120);
-    axisY_->setTickCount(13);
+    axisY_->setTickType(QValueAxis::TicksDynamic);
     axisY_->setLabelFormat("%.0f");
     AddAxes(axisX_, axisY_);
     ShowNoPipe();
@@ -69,6 +68,8 @@ void TPartialFillingForm::ShowNoPipe()
                               static_cast<QXYSeries*>(mark_), static_cast<QXYSeries*>(maximum_)})
         series->clear();
     ClearNotes();
+    top_ = 0;
+    FitAxes();
     Chart()->setTitle(QString::fromUtf8("Teilfüllungskurven: keine Vollfüllung berechnet"));
     View()->HideCursor();
 }
@@ -95,14 +96,19 @@ void TPartialFillingForm::ShowPipe(const TFullFlowPipe& pipe, const std::optiona
     }
     qq_->replace(qq);
     vr_->replace(vr);
+    // The axes first: the notes find their places on them.
+    top_ = 0;
+    for (const TFillingPoint& p : curve_.points)
+        top_ = std::max({top_, p.qq, p.vr});
+    FitAxes();
 
     ClearNotes();
+    mark_->clear();
     const TFillingPoint& max = curve_.maximum;
     maximum_->replace({QPointF(max.hd, max.qq)});
     AddNote({max.hd, max.qq}, FromUtf8(Fmt("größter Abfluss\nQt/Qv = %4.1f %%\nh/d = %4.1f %%", max.qq, max.hd)),
             Qt::AlignLeft | Qt::AlignBottom);
 
-    mark_->clear();
     if (mark) {
         // The page's values; the point lies on both curves at the search's angle.
         const TCirclePartialFlow& r = mark->result;
@@ -114,14 +120,20 @@ void TPartialFillingForm::ShowPipe(const TFullFlowPipe& pipe, const std::optiona
                 Qt::AlignLeft | Qt::AlignTop);
     }
 
-    double top = 0;
-    for (const TFillingPoint& p : curve_.points)
-        top = std::max({top, p.qq, p.vr});
-    axisY_->setRange(0, std::max(120.0, std::ceil(top / 10) * 10));
-    axisY_->setTickCount(static_cast<int>(axisY_->max() / 10) + 1);
-
     CurvesShown(FromUtf8(Fmt("Teilfüllungskurven  Kreisprofil l.W. = %.2f mm, Qv = %4.2f l/s, vv = %4.2f m/s", pipe.dc,
                              pipe.Qv, pipe.vv)));
+}
+
+// h/d over its whole range, the percentages up to 120 or the curves' top;
+// ticks every 10 % where the labels have room.
+void TPartialFillingForm::FitAxes()
+{
+    if (!axisY_)
+        return;  // still being made
+    const QRectF area = Chart()->plotArea();
+    SetAxis(*axisX_, 100, std::max(10.0, TickStep(100, area.width(), LabelWidth(*axisX_, 100), 10)));
+    const double step = std::max(10.0, TickStep(120, area.height(), LabelHeight(*axisY_), 12));
+    SetAxis(*axisY_, std::max(120.0, std::ceil(top_ / step) * step), step);
 }
 
 QString TPartialFillingForm::ReadoutAt(double hd) const

@@ -31,14 +31,16 @@ public slots:
 
 protected:
     QString ReadoutAt(double hd) const override;
+    void FitAxes() override;
 
 private:
     QLineSeries* qq_;
     QLineSeries* vr_;
     QScatterSeries* mark_;
     QScatterSeries* maximum_;
-    QValueAxis* axisX_;
-    QValueAxis* axisY_;
+    QValueAxis* axisX_ = nullptr;
+    QValueAxis* axisY_ = nullptr;
+    double top_ = 0;  // %, the highest point of the curves
     std::optional<TFullFlowPipe> pipe_;
     TFillingCurve curve_;
 };

@@ -1,5 +1,6 @@
 #include "RatingCurveChart.h"
 
+#include "ChartAxes.h"
 #include "ChartView.h"
 #include "InputField.h"
 
@@ -20,16 +21,6 @@ namespace fluvara {
 namespace {
 
 QString RegimeText(TFlowRegime regime) { return QString::fromUtf8(RegimeWord(regime)); }
-
-// 1, 2 or 5 times a power of ten, at least step.
-double NiceStep(double step)
-{
-    const double power = std::pow(10.0, std::floor(std::log10(step)));
-    for (double factor : {1.0, 2.0, 5.0, 10.0})
-        if (factor * power >= step)
-            return factor * power;
-    return 10 * power;
-}
 
 }  // namespace
 
@@ -96,10 +87,9 @@ void TRatingCurveForm::ShowNoChannel()
     input_.reset();
     curve_ = {};
     ClearSeries();
-    axisX_->setRange(0, 100);
-    axisX_->setTickInterval(20);
-    axisY_->setRange(0, 100);
-    axisY_->setTickInterval(20);
+    Qend_ = 100;
+    depthEnd_ = 100;
+    FitAxes();
     Chart()->setTitle(QString::fromUtf8("Abflusskurve: kein Gerinne berechnet"));
     View()->HideCursor();
 }
@@ -133,15 +123,9 @@ void TRatingCurveForm::ShowChannel(const TChannelInput& input, const TChannelRes
     }
     h_->replace(h);
     hgr_->replace(hgr);
-    const double Qend = curve_.points.back().Q;
-    // The curve fills the width; the ticks stay on round discharges.
-    axisX_->setRange(0, Qend);
-    axisX_->setTickAnchor(0);
-    axisX_->setTickInterval(NiceStep(Qend / 6));
-    const double yStep = NiceStep(top * 1.1 / 8);
-    axisY_->setRange(0, std::ceil(top * 1.1 / yStep) * yStep);
-    axisY_->setTickAnchor(0);
-    axisY_->setTickInterval(yStep);
+    Qend_ = curve_.points.back().Q;
+    depthEnd_ = top * 1.1;
+    FitAxes();
 
     // Below the critical depth the water shoots, above it it streams; the
     // regions end where the critical depth leaves its search's bound.
@@ -150,7 +134,7 @@ void TRatingCurveForm::ShowChannel(const TChannelInput& input, const TChannelRes
     QList<QPointF> upper;
     for (const QPointF& p : hgr) {
         bottom.append({p.x(), 0});
-        upper.append({p.x(), axisY_->max()});
+        upper.append({p.x(), 2 * depthEnd_});  // above any end of the axis
     }
     bottom_->replace(bottom);
     top_->replace(upper);
@@ -168,6 +152,17 @@ void TRatingCurveForm::ShowChannel(const TChannelInput& input, const TChannelRes
     CurvesShown(
         FromUtf8(Fmt("Abflusskurve  Gerinne b = %.2f cm, hp = %.2f cm, Is = %.2f o/oo, kst = %.1f / %.1f / %.1f",
                      input.b, input.hp, input.Is, input.kstBottom, input.kstLeft, input.kstRight)));
+}
+
+// The curve fills the width; the ticks stay on round discharges and depths.
+void TRatingCurveForm::FitAxes()
+{
+    if (!axisY_)
+        return;  // still being made
+    const QRectF area = Chart()->plotArea();
+    SetAxis(*axisX_, Qend_, TickStep(Qend_, area.width(), LabelWidth(*axisX_, Qend_), 6));
+    const double step = TickStep(depthEnd_, area.height(), LabelHeight(*axisY_), 8);
+    SetAxis(*axisY_, std::ceil(depthEnd_ / step) * step, step);
 }
 
 QString TRatingCurveForm::ReadoutAt(double Q) const

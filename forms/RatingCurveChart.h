@@ -33,6 +33,7 @@ public slots:
 
 protected:
     QString ReadoutAt(double Q) const override;
+    void FitAxes() override;
 
 private:
     void ClearSeries();
@@ -46,8 +47,10 @@ private:
     QAreaSeries* supercritical_;
     QAreaSeries* subcritical_;
     QScatterSeries* mark_;
-    QValueAxis* axisX_;
-    QValueAxis* axisY_;
+    QValueAxis* axisX_ = nullptr;
+    QValueAxis* axisY_ = nullptr;
+    double Qend_ = 100;      // l/s, end of the discharge axis
+    double depthEnd_ = 100;  // cm, the least end of the depth axis
     std::optional<TChannelInput> input_;
     TRatingCurve curve_;
 };

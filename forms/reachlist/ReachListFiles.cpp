@@ -69,6 +69,8 @@ QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 }  // namespace
 
+QString TReachListWindow::LastProjectFile() { return ReadSetting(RecentKey).toStringList().value(0); }
+
 void TReachListWindow::Warn(const QString& text) const
 {
     QMessageBox box(QMessageBox::Warning, "Haltungsliste", text, QMessageBox::Ok, const_cast<TReachListWindow*>(this));

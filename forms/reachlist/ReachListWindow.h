@@ -71,6 +71,9 @@ public:
     // up. A copy left by a crash stays until it has been offered.
     static QString RecoveryPath();
     static bool RecoveryCopyWaiting();
+    // The project file opened or saved last, in this run or an earlier one;
+    // empty when there is none.
+    static QString LastProjectFile();
     // Offers the copy left by a crash; true when it was taken: then the list
     // is that of the copy, named as the file it was changed from, unsaved.
     bool OfferRecoveryCopy();

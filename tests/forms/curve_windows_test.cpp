@@ -1,8 +1,8 @@
 // The two curve windows on their own: curves, marks, cursor readout, keys,
 // following a new run, saving as PNG, SVG and PDF, printing.
 
+#include "curvewindows.h"
 #include "outputdriver.h"
-#include "windowtest.h"
 
 #include "ChartView.h"
 #include "PartialFillingChart.h"
@@ -33,29 +33,6 @@ using namespace fluvara::test;
 
 namespace {
 
-TFullFlowPipe Pipe300()
-{
-    const TCircleFullFlow full = CircleFullFlow(300, 1.5, 5, false);
-    return {full.dc, full.Qv, full.vv};
-}
-
-TPartialFlowMark Mark(const TFullFlowPipe& pipe, double Qt)
-{
-    return {Qt, CirclePartialFlow(pipe.dc, pipe.Qv, pipe.vv, Qt)};
-}
-
-const TChannelInput Ditch{500, 2, 30, 30, 30, 100, 100, ByAngle(45), ByAngle(45)};
-
-QChart* ChartOf(const QWidget* window) { return Find<QChartView>(window, "ChartView")->chart(); }
-
-QXYSeries* Series(const QWidget* window, const QString& namePrefix)
-{
-    for (QAbstractSeries* series : ChartOf(window)->series())
-        if (series->name().startsWith(namePrefix))
-            return qobject_cast<QXYSeries*>(series);
-    qFatal("no series %s", qPrintable(namePrefix));
-}
-
 // The texts written beside the marks.
 QStringList Notes(const QWidget* window)
 {
@@ -70,15 +47,6 @@ QStringList Notes(const QWidget* window)
 QString AxisTitle(const QWidget* window, Qt::Orientation orientation)
 {
     return ChartOf(window)->axes(orientation).first()->titleText();
-}
-
-// A window shown and active, as the main window opens it.
-template <typename Window>
-void ShowWindow(Window& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 // Answers the save dialog with path.
@@ -111,6 +79,9 @@ private slots:
     void saveAsPngSvgAndPdf_data();
     void saveAsPngSvgAndPdf();
     void saveRefusesAnUnknownKind();
+    void startFolder_data();
+    void startFolder();
+    void saveStartsInAFolderThatExists();
     void printUnderTheHeaderLine();
     void escapeCloses();
 
@@ -266,15 +237,8 @@ void CurveWindowsTest::saveAsPngSvgAndPdf()
 {
     QFETCH(bool, rating);
     QFETCH(QString, suffix);
-    TPartialFillingForm filling;
-    TRatingCurveForm ratingCurve;
-    TCurveWindow* window = &filling;
-    if (rating) {
-        ratingCurve.ShowChannel(Ditch, CalculateChannel(Ditch));
-        window = &ratingCurve;
-    } else {
-        filling.ShowPipe(Pipe300(), Mark(Pipe300(), 40));
-    }
+    TExampleWindow example(rating);
+    TCurveWindow* window = example.window;
     ShowWindow(*window);
     QTemporaryDir dir;
     const QString path = dir.filePath("kurve." + suffix);
@@ -316,6 +280,56 @@ void CurveWindowsTest::saveRefusesAnUnknownKind()
     QVERIFY(!window.SaveBtnClick());
     QVERIFY2(message.contains(".png, .svg oder .pdf"), qPrintable(message));
     QVERIFY(!QFile::exists(path));
+}
+
+void CurveWindowsTest::startFolder_data()
+{
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("expected");
+    // folders by role: "saved" and "projects" exist, "gone" does not
+    // clang-format off
+    QTest::newRow("the folder saved to") << "saved" << "projects/kanal.fluvara" << "saved";
+    QTest::newRow("saved-to folder removed: the project's") << "gone" << "projects/kanal.fluvara" << "projects";
+    QTest::newRow("a file remembered: the project's") << "saved/kurve.png" << "projects/kanal.fluvara" << "projects";
+    QTest::newRow("both removed: home") << "gone" << "gone/kanal.fluvara" << "home";
+    QTest::newRow("nothing remembered, no project: home") << "" << "" << "home";
+    QTest::newRow("no project: home") << "gone" << "" << "home";
+    // clang-format on
+}
+
+void CurveWindowsTest::startFolder()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, project);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("saved") && QDir(dir.path()).mkpath("projects"));
+    QFile file(dir.filePath("saved/kurve.png"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const auto in = [&dir](const QString& name) { return name.isEmpty() ? name : dir.filePath(name); };
+    QCOMPARE(StartFolder(in(remembered), in(project)), expected == "home" ? QDir::homePath() : in(expected));
+}
+
+// The folder saved to last was removed since: the dialog does not guess at
+// its parent but starts at home, as no project was opened.
+void CurveWindowsTest::saveStartsInAFolderThatExists()
+{
+    {
+        QTemporaryDir gone;
+        LastChartFolder() = gone.path();
+    }
+    TRatingCurveForm window;
+    window.ShowChannel(Ditch, CalculateChannel(Ditch));
+    ShowWindow(window);
+    QString start;
+    WhenModal<QFileDialog>([&start](QFileDialog* dialog) {
+        start = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    QVERIFY(!window.SaveBtnClick());
+    QCOMPARE(start, QDir::homePath());
 }
 
 void CurveWindowsTest::printUnderTheHeaderLine()
