@@ -165,101 +165,107 @@ QAction* TReachListWindow::Action(const char* name, const QString& text, const Q
 
 void TReachListWindow::CreateActions()
 {
-    connect(Action("NewAction", "&Neu", QKeySequence::New), &QAction::triggered, this, &TReachListWindow::NewProject);
-    connect(Action("OpenAction", "Ö&ffnen…", QKeySequence::Open), &QAction::triggered, this,
-            &TReachListWindow::OpenChosen);
-    connect(Action("SaveAction", "&Speichern", QKeySequence::Save), &QAction::triggered, this, &TReachListWindow::Save);
-    connect(Action("SaveAsAction", "Speichern &unter…", QKeySequence("Ctrl+Shift+S")), &QAction::triggered, this,
-            &TReachListWindow::SaveAs);
-    connect(Action("ImportCsvAction", "CSV &importieren…"), &QAction::triggered, this, &TReachListWindow::ImportChosen);
-    connect(Action("ExportCsvAction", "CSV &exportieren…"), &QAction::triggered, this,
-            &TReachListWindow::ExportCsvChosen);
-    connect(Action("ExportXlsxAction", "E&xcel-Datei exportieren…"), &QAction::triggered, this,
-            &TReachListWindow::ExportXlsxChosen);
-    connect(Action("PrintAction", "&Drucken…", QKeySequence::Print), &QAction::triggered, this,
-            &TReachListWindow::PrintList);
-    connect(Action("PdfAction", "Als &PDF speichern…"), &QAction::triggered, this, &TReachListWindow::PdfChosen);
-    connect(Action("CloseAction", "S&chließen", QKeySequence("Ctrl+W")), &QAction::triggered, this, &QWidget::close);
+    TActions& a = actions_;
+    a.newFile = Action("NewAction", "&Neu", QKeySequence::New);
+    a.open = Action("OpenAction", "Ö&ffnen…", QKeySequence::Open);
+    a.save = Action("SaveAction", "&Speichern", QKeySequence::Save);
+    a.saveAs = Action("SaveAsAction", "Speichern &unter…", QKeySequence("Ctrl+Shift+S"));
+    a.importCsv = Action("ImportCsvAction", "CSV &importieren…");
+    a.exportCsv = Action("ExportCsvAction", "CSV &exportieren…");
+    a.exportXlsx = Action("ExportXlsxAction", "E&xcel-Datei exportieren…");
+    a.print = Action("PrintAction", "&Drucken…", QKeySequence::Print);
+    a.pdf = Action("PdfAction", "Als &PDF speichern…");
+    a.close = Action("CloseAction", "S&chließen", QKeySequence("Ctrl+W"));
+    connect(a.newFile, &QAction::triggered, this, &TReachListWindow::NewProject);
+    connect(a.open, &QAction::triggered, this, &TReachListWindow::OpenChosen);
+    connect(a.save, &QAction::triggered, this, &TReachListWindow::Save);
+    connect(a.saveAs, &QAction::triggered, this, &TReachListWindow::SaveAs);
+    connect(a.importCsv, &QAction::triggered, this, &TReachListWindow::ImportChosen);
+    connect(a.exportCsv, &QAction::triggered, this, &TReachListWindow::ExportCsvChosen);
+    connect(a.exportXlsx, &QAction::triggered, this, &TReachListWindow::ExportXlsxChosen);
+    connect(a.print, &QAction::triggered, this, &TReachListWindow::PrintList);
+    connect(a.pdf, &QAction::triggered, this, &TReachListWindow::PdfChosen);
+    connect(a.close, &QAction::triggered, this, &QWidget::close);
 
-    QAction* undo = undo_.createUndoAction(this, "&Rückgängig");
-    undo->setObjectName("UndoAction");
-    undo->setShortcut(QKeySequence("Ctrl+Z"));
-    addAction(undo);
-    QAction* redo = undo_.createRedoAction(this, "&Wiederholen");
-    redo->setObjectName("RedoAction");
-    redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-    addAction(redo);
-    connect(Action("CopyAction", "&Kopieren", QKeySequence::Copy), &QAction::triggered, this,
-            &TReachListWindow::CopyCells);
-    connect(Action("PasteAction", "&Einfügen", QKeySequence::Paste), &QAction::triggered, this,
-            &TReachListWindow::PasteCells);
-    connect(Action("ClearCellsAction", "Zellen &leeren", QKeySequence::Delete), &QAction::triggered, this,
-            &TReachListWindow::ClearCells);
-    connect(Action("AppendRowAction", "Zeile &anfügen", QKeySequence("Ctrl+Shift+N")), &QAction::triggered, this,
-            &TReachListWindow::AppendRow);
-    connect(Action("InsertRowAction", "Zeile ei&nfügen", QKeySequence("Ctrl++")), &QAction::triggered, this,
-            &TReachListWindow::InsertRow);
-    connect(Action("DeleteRowsAction", "Zeilen lö&schen", QKeySequence("Ctrl+-")), &QAction::triggered, this,
-            &TReachListWindow::DeleteRows);
-    connect(Action("DuplicateRowsAction", "Zeilen &duplizieren", QKeySequence("Ctrl+D")), &QAction::triggered, this,
-            &TReachListWindow::DuplicateRows);
-    connect(Action("MoveUpAction", "Nach &oben", QKeySequence("Alt+Up")), &QAction::triggered, this,
-            [this] { MoveRows(-1); });
-    connect(Action("MoveDownAction", "Nach u&nten", QKeySequence("Alt+Down")), &QAction::triggered, this,
-            [this] { MoveRows(1); });
+    a.undo = undo_.createUndoAction(this, "&Rückgängig");
+    a.undo->setObjectName("UndoAction");
+    a.undo->setShortcut(QKeySequence("Ctrl+Z"));
+    addAction(a.undo);
+    a.redo = undo_.createRedoAction(this, "&Wiederholen");
+    a.redo->setObjectName("RedoAction");
+    a.redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    addAction(a.redo);
+    a.copy = Action("CopyAction", "&Kopieren", QKeySequence::Copy);
+    a.paste = Action("PasteAction", "&Einfügen", QKeySequence::Paste);
+    a.clearCells = Action("ClearCellsAction", "Zellen &leeren", QKeySequence::Delete);
+    a.appendRow = Action("AppendRowAction", "Zeile &anfügen", QKeySequence("Ctrl+Shift+N"));
+    a.insertRow = Action("InsertRowAction", "Zeile ei&nfügen", QKeySequence("Ctrl++"));
+    a.deleteRows = Action("DeleteRowsAction", "Zeilen lö&schen", QKeySequence("Ctrl+-"));
+    a.duplicateRows = Action("DuplicateRowsAction", "Zeilen &duplizieren", QKeySequence("Ctrl+D"));
+    a.moveUp = Action("MoveUpAction", "Nach &oben", QKeySequence("Alt+Up"));
+    a.moveDown = Action("MoveDownAction", "Nach u&nten", QKeySequence("Alt+Down"));
+    connect(a.copy, &QAction::triggered, this, &TReachListWindow::CopyCells);
+    connect(a.paste, &QAction::triggered, this, &TReachListWindow::PasteCells);
+    connect(a.clearCells, &QAction::triggered, this, &TReachListWindow::ClearCells);
+    connect(a.appendRow, &QAction::triggered, this, &TReachListWindow::AppendRow);
+    connect(a.insertRow, &QAction::triggered, this, &TReachListWindow::InsertRow);
+    connect(a.deleteRows, &QAction::triggered, this, &TReachListWindow::DeleteRows);
+    connect(a.duplicateRows, &QAction::triggered, this, &TReachListWindow::DuplicateRows);
+    connect(a.moveUp, &QAction::triggered, this, [this] { MoveRows(-1); });
+    connect(a.moveDown, &QAction::triggered, this, [this] { MoveRows(1); });
 
-    QAction* problems = Action("ProblemsOnlyAction", "Nur a&bgelehnte und überlastete Zeilen", QKeySequence("Ctrl+F"));
-    problems->setCheckable(true);
-    connect(problems, &QAction::toggled, this, &TReachListWindow::SetProblemsOnly);
-    connect(Action("UnsortAction", "Sortierung &aufheben"), &QAction::triggered, this, &TReachListWindow::Unsort);
-    connect(Action("ToPageAction", "&Zum Nachweis", QKeySequence("Ctrl+Return")), &QAction::triggered, this,
-            &TReachListWindow::ToPage);
-    QAction* fromPage = Action("FromPageAction", "&Von Seite übernehmen", QKeySequence("Ctrl+Shift+V"));
-    connect(fromPage, &QAction::triggered, this, &TReachListWindow::FromPage);
-    fromPage->setEnabled(false);
+    a.problemsOnly = Action("ProblemsOnlyAction", "Nur a&bgelehnte und überlastete Zeilen", QKeySequence("Ctrl+F"));
+    a.problemsOnly->setCheckable(true);
+    a.unsort = Action("UnsortAction", "Sortierung &aufheben");
+    a.toPage = Action("ToPageAction", "&Zum Nachweis", QKeySequence("Ctrl+Return"));
+    a.fromPage = Action("FromPageAction", "&Von Seite übernehmen", QKeySequence("Ctrl+Shift+V"));
+    a.fromPage->setEnabled(false);
+    connect(a.problemsOnly, &QAction::toggled, this, &TReachListWindow::SetProblemsOnly);
+    connect(a.unsort, &QAction::triggered, this, &TReachListWindow::Unsort);
+    connect(a.toPage, &QAction::triggered, this, &TReachListWindow::ToPage);
+    connect(a.fromPage, &QAction::triggered, this, &TReachListWindow::FromPage);
 }
 
 void TReachListWindow::CreateMenus()
 {
-    const auto find = [this](const char* name) { return findChild<QAction*>(name); };
+    const TActions& a = actions_;
+    // nullptr stands for a separator
+    const auto fill = [](QWidget* where, std::initializer_list<QAction*> actions) {
+        for (QAction* action : actions) {
+            if (!action) {
+                auto* separator = new QAction(where);
+                separator->setSeparator(true);
+                action = separator;
+            }
+            where->addAction(action);
+        }
+    };
     QMenu* file = menuBar()->addMenu("&Datei");
     file->setObjectName("FileMenu");
-    for (const char* name : {"NewAction", "OpenAction"})
-        file->addAction(find(name));
+    fill(file, {a.newFile, a.open});
     recentMenu_ = file->addMenu("&Zuletzt geöffnet");
     recentMenu_->setObjectName("RecentMenu");
     connect(recentMenu_, &QMenu::aboutToShow, this, &TReachListWindow::FillRecentMenu);
-    for (const char* name : {"SaveAction", "SaveAsAction", "", "ImportCsvAction", "ExportCsvAction", "ExportXlsxAction",
-                             "", "PrintAction", "PdfAction", "", "CloseAction"})
-        *name ? static_cast<void>(file->addAction(find(name))) : static_cast<void>(file->addSeparator());
+    fill(file, {a.save, a.saveAs, nullptr, a.importCsv, a.exportCsv, a.exportXlsx, nullptr, a.print, a.pdf, nullptr,
+                a.close});
 
-    QMenu* edit = menuBar()->addMenu("&Bearbeiten");
-    for (const char* name :
-         {"UndoAction", "RedoAction", "", "CopyAction", "PasteAction", "ClearCellsAction", "", "AppendRowAction",
-          "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction", "MoveUpAction", "MoveDownAction"})
-        *name ? static_cast<void>(edit->addAction(find(name))) : static_cast<void>(edit->addSeparator());
-
-    QMenu* view = menuBar()->addMenu("&Ansicht");
-    view->addAction(find("ProblemsOnlyAction"));
-    view->addAction(find("UnsortAction"));
-
-    QMenu* pages = menuBar()->addMenu("&Seiten");
-    pages->addAction(find("ToPageAction"));
-    pages->addAction(find("FromPageAction"));
+    fill(menuBar()->addMenu("&Bearbeiten"),
+         {a.undo, a.redo, nullptr, a.copy, a.paste, a.clearCells, nullptr, a.appendRow, a.insertRow, a.deleteRows,
+          a.duplicateRows, a.moveUp, a.moveDown});
+    fill(menuBar()->addMenu("&Ansicht"), {a.problemsOnly, a.unsort});
+    fill(menuBar()->addMenu("&Seiten"), {a.toPage, a.fromPage});
 
     QToolBar* bar = addToolBar("Zeilen");
     bar->setObjectName("ListToolBar");
     bar->setMovable(false);
-    for (const char* name :
-         {"AppendRowAction", "InsertRowAction", "DeleteRowsAction", "DuplicateRowsAction", "MoveUpAction",
-          "MoveDownAction", "", "ProblemsOnlyAction", "", "ToPageAction", "FromPageAction"})
-        *name ? static_cast<void>(bar->addAction(find(name))) : static_cast<void>(bar->addSeparator());
+    fill(bar, {a.appendRow, a.insertRow, a.deleteRows, a.duplicateRows, a.moveUp, a.moveDown, nullptr, a.problemsOnly,
+               nullptr, a.toPage, a.fromPage});
 }
 
 void TReachListWindow::SetPageInputs(TPageInputs inputs)
 {
     pageInputs_ = std::move(inputs);
-    findChild<QAction*>("FromPageAction")->setEnabled(static_cast<bool>(pageInputs_));
+    actions_.fromPage->setEnabled(static_cast<bool>(pageInputs_));
 }
 
 void TReachListWindow::UpdateTitle()
@@ -276,12 +282,12 @@ void TReachListWindow::UpdateActions()
         View(kind)->horizontalHeader()->sortIndicatorSection() < Model(kind).columnCount();
     const bool rows = !SelectedRows().empty();
     const bool moveable = rows && !sorted && !Filter(kind).ProblemsOnly();
-    findChild<QAction*>("DeleteRowsAction")->setEnabled(rows);
-    findChild<QAction*>("DuplicateRowsAction")->setEnabled(rows);
-    findChild<QAction*>("MoveUpAction")->setEnabled(moveable);
-    findChild<QAction*>("MoveDownAction")->setEnabled(moveable);
-    findChild<QAction*>("ToPageAction")->setEnabled(CurrentRow() >= 0);
-    findChild<QAction*>("UnsortAction")->setEnabled(sorted);
+    actions_.deleteRows->setEnabled(rows);
+    actions_.duplicateRows->setEnabled(rows);
+    actions_.moveUp->setEnabled(moveable);
+    actions_.moveDown->setEnabled(moveable);
+    actions_.toPage->setEnabled(CurrentRow() >= 0);
+    actions_.unsort->setEnabled(sorted);
     const TReachTableModel& model = Model(kind);
     const int shown = Filter(kind).rowCount();
     countLabel_->setText(shown == model.rowCount() ? QString("%1 Zeilen").arg(model.rowCount())

@@ -153,6 +153,12 @@ private:
     QTableView* channelView_ = nullptr;
     QLabel* countLabel_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    // The window's commands, each made once in CreateActions and used by name in the code.
+    struct TActions {
+        QAction *newFile, *open, *save, *saveAs, *importCsv, *exportCsv, *exportXlsx, *print, *pdf, *close;
+        QAction *undo, *redo, *copy, *paste, *clearCells, *appendRow, *insertRow, *deleteRows, *duplicateRows;
+        QAction *moveUp, *moveDown, *problemsOnly, *unsort, *toPage, *fromPage;
+    } actions_{};
     QTimer* recoveryTimer_ = nullptr;
     std::unique_ptr<QLockFile> recoveryLock_;
     bool recoveryWaiting_ = false;             // a crash's copy, not yet offered

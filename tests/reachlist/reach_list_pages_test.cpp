@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTest>
 
 using namespace fluvara;
@@ -72,6 +73,35 @@ private slots:
         QVERIFY(list.isVisible());
         QVERIFY(!list.isModal());
         QVERIFY(program.Main().isEnabled());
+        list.close();
+    }
+
+    void menusAndToolBarHoldEveryCommandInItsPlace()
+    {
+        TRunningProgram program;
+        TReachListWindow& list = OpenList(program);
+        const auto names = [](const QList<QAction*>& actions) {
+            QStringList names;
+            for (const QAction* action : actions)
+                names << (action->isSeparator() ? QString("-") : action->menu() ? action->menu()->objectName()
+                                                                                 : action->objectName());
+            return names.join(' ');
+        };
+        QStringList menus;
+        for (const QAction* menu : list.menuBar()->actions())
+            menus << menu->text() + ": " + names(menu->menu()->actions());
+        QCOMPARE(menus, (QStringList{
+                            "&Datei: NewAction OpenAction RecentMenu SaveAction SaveAsAction - ImportCsvAction "
+                            "ExportCsvAction ExportXlsxAction - PrintAction PdfAction - CloseAction",
+                            "&Bearbeiten: UndoAction RedoAction - CopyAction PasteAction ClearCellsAction - "
+                            "AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
+                            "MoveDownAction",
+                            "&Ansicht: ProblemsOnlyAction UnsortAction",
+                            "&Seiten: ToPageAction FromPageAction",
+                        }));
+        QCOMPARE(names(Find<QToolBar>(&list, "ListToolBar")->actions()),
+                 QString("AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
+                         "MoveDownAction - ProblemsOnlyAction - ToPageAction FromPageAction"));
         list.close();
     }
 
