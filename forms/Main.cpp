@@ -113,14 +113,26 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::UseHeaderLine(const THeaderLine& headerLine)
+{
+    headerLine_ = &headerLine;
+    if (reachList_)
+        FollowHeaderLine();
+}
+
+void TMainForm::FollowHeaderLine()
+{
+    reachList_->SetHeaderLine(headerLine_->Text());
+    connect(headerLine_, &THeaderLine::Changed, reachList_.get(), &TReachListWindow::SetHeaderLine,
+            Qt::UniqueConnection);
+}
+
 TReachListWindow& TMainForm::ReachList()
 {
     if (!reachList_) {
         reachList_ = std::make_unique<TReachListWindow>();
-        if (headerLine_) {
-            reachList_->SetHeaderLine(headerLine_->Text());
-            connect(headerLine_, &THeaderLine::Changed, reachList_.get(), &TReachListWindow::SetHeaderLine);
-        }
+        if (headerLine_)
+            FollowHeaderLine();
         reachList_->SetPageInputs([this] { return CurrentPage()->InputsAsReach(); });
         connect(reachList_.get(), &TReachListWindow::ReachToPage, this, &TMainForm::ReachToPage);
     }

@@ -73,7 +73,8 @@ public:
     // The reach list window ("&Extras" → "&Haltungsliste…"), made when first
     // asked for; its printouts carry the header line.
     TReachListWindow& ReachList();
-    void UseHeaderLine(const THeaderLine& headerLine) { headerLine_ = &headerLine; }
+    // The header line the reach list prints under, whether the list is made before or after.
+    void UseHeaderLine(const THeaderLine& headerLine);
     // Opens a project in the reach list window, which is shown; false after its message.
     bool OpenReachProject(const QString& path);
 
@@ -89,6 +90,8 @@ private:
     void KeepCopy(const QString& text);
     void ShowReachList();
     void ReachToPage(const TPageReach& reach);
+    // The reach list takes the header line now and whenever it changes.
+    void FollowHeaderLine();
 
     std::unique_ptr<Ui::TMainForm> ui;
     TVerificationPage* verificationPage_ = nullptr;

@@ -52,6 +52,7 @@ public:
     using TPrintTarget = std::function<bool(QPrinter&)>;
     void SetPrintTarget(TPrintTarget target) { printTarget_ = std::move(target); }
     void SetHeaderLine(const QString& text) { headerLine_ = text; }
+    const QString& HeaderLine() const { return headerLine_; }
     using TPageInputs = std::function<std::optional<TPageReach>()>;
     void SetPageInputs(TPageInputs inputs);
 

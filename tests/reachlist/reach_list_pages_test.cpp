@@ -4,6 +4,7 @@
 #include "reachlisttest.h"
 #include "windowtest.h"
 
+#include "HeaderLineSetting.h"
 #include "Main.h"
 #include "RatingCurveChart.h"
 #include "VerificationPage.h"
@@ -103,6 +104,21 @@ private slots:
                  QString("AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
                          "MoveDownAction - ProblemsOnlyAction - ToPageAction FromPageAction"));
         list.close();
+    }
+
+    void theListPrintsUnderTheHeaderLineWhicheverIsMadeFirst()
+    {
+        for (const bool listFirst : {true, false}) {
+            TMainForm main;
+            THeaderLine line(QString::fromUtf8("Ingenieurbüro Muster"));
+            if (listFirst)
+                main.ReachList();
+            main.UseHeaderLine(line);
+            TReachListWindow& list = main.ReachList();
+            QCOMPARE(list.HeaderLine(), QString::fromUtf8("Ingenieurbüro Muster"));
+            emit line.Changed("Stadtentwässerung");
+            QCOMPARE(list.HeaderLine(), QString("Stadtentwässerung"));
+        }
     }
 
     void aCircularReachGoesIntoTheVerificationPage()
