@@ -116,7 +116,7 @@ namespace {
 TFieldRule Rule(double lower, double upper, const std::string& subject, const std::string& range)
 {
     return TFieldRule{lower, upper, subject + " darf nicht negativ sein", subject + " ist nicht nummerisch",
-                      subject + " ist ungültig ( " + range + " )"};
+                      subject + " ist ungültig ( " + range + " )", subject};
 }
 
 }  // namespace

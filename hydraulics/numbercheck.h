@@ -35,6 +35,7 @@ struct TFieldRule {
     std::string negativeMessage;
     std::string notNumericMessage;
     std::string rangeMessage;
+    std::string subject;  // what the messages begin with: "d-Wert", "Winkel links"
 };
 
 // One input field after copying, checking and converting.

@@ -56,16 +56,6 @@ std::string Refusal(std::string_view text)
     return Fmt("„%s“ hat mehr als ein Trennzeichen: nur ein Dezimalkomma oder -punkt ist erlaubt", text);
 }
 
-// "Q-Wert" of "Q-Wert ist nicht nummerisch": every rule's messages begin with their subject.
-std::string_view Subject(const TFieldRule& rule)
-{
-    constexpr std::string_view Tail = " ist nicht nummerisch";
-    std::string_view message = rule.notNumericMessage;
-    if (message.size() >= Tail.size() && message.substr(message.size() - Tail.size()) == Tail)
-        message.remove_suffix(Tail.size());
-    return message;
-}
-
 }  // namespace
 
 TListNumber ReadListNumber(std::string_view cellText)
@@ -83,7 +73,7 @@ TListNumber ReadListNumber(std::string_view cellText)
 bool TRowCheck::Check(int field, const TListNumber& value, const TFieldRule& rule)
 {
     if (!value.refusal.empty()) {
-        Fail(field, Fmt("%s %s", Subject(rule), value.refusal));
+        Fail(field, Fmt("%s %s", rule.subject, value.refusal));
         return false;
     }
     const auto message = FieldError(value, rule);
