@@ -128,8 +128,9 @@ protected:
     void SetUp() override
     {
         TempFolderTest::SetUp();
-        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                    fs::perms::others_read | fs::perms::others_exec);
+        fs::permissions(folder,
+                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                            fs::perms::others_exec);
         Write("liste.csv", ListCsv());
         oldMask_ = ::umask(027);
     }
