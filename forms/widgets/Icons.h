@@ -1,7 +1,9 @@
 #pragma once
-// The program's own pictures for its flat buttons, drawn at start-up.
+// The program's own pictures for its flat buttons: SVG files among the
+// program's resources, drawn at the size the button asks for.
 
 #include <QIcon>
+#include <QString>
 
 class QToolButton;
 
@@ -20,6 +22,10 @@ enum class TIcon {
     Transfer,    // hand the values to another page
 };
 
+inline constexpr int IconSize = 28;  // pixels, the SVGs' own size
+
+// The resource path of the picture (":/icons/….svg").
+QString IconResource(TIcon icon);
 QIcon MakeIcon(TIcon icon);
 
 // Puts the picture on a flat 36 x 36 tool button.
