@@ -61,8 +61,7 @@ TChannelPage::TChannelPage(QWidget* parent) : TCalculationPage(parent), ui(std::
     SetBold(ui->GAbfLabel);
     SetTextColor(ui->GAbfLabel, RegimeGreenColor);
     SetTextColor(ui->GErrLabel, ErrorRedColor);
-    for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                             ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit}) {
+    for (QLineEdit* field : InputFields()) {
         LimitTyping(field, FieldMaxChars);
         SetFieldColor(field, FieldWhiteColor);
         field->installEventFilter(this);
@@ -123,8 +122,7 @@ bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
     if (IsEnterKey(event)) {
         // Tab order of the fields; Enter goes to the next enabled one, and
         // from the right bank back to the discharge. It never calculates.
-        QLineEdit* const chain[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                                    ui->GhEdit, ui->GaEdit,  ui->GBSEdit,   ui->GbetaEdit, ui->GBS2Edit};
+        const auto chain = InputFields();
         const auto at = std::find(std::begin(chain), std::end(chain), watched);
         if (at != std::end(chain)) {
             QLineEdit* next = ui->GQEdit;
@@ -145,6 +143,12 @@ void TChannelPage::ShowError(const QString& message, QWidget* field)
 {
     ui->GErrLabel->setText(message);
     field->setFocus();
+}
+
+std::array<QLineEdit*, ChannelRunFieldCount> TChannelPage::InputFields() const
+{
+    return {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
+            ui->GhEdit, ui->GaEdit,  ui->GBSEdit,   ui->GbetaEdit, ui->GBS2Edit};
 }
 
 TChannelPageTexts TChannelPage::FieldTexts() const
@@ -180,12 +184,10 @@ void TChannelPage::GFtBtnClick()
     TChannelRun run = RunChannel(FieldTexts());
     ClearUnusedBankFields(run);
     if (!run.Passed()) {
-        // In the run's field order; a rejected run leaves the last result on the page.
-        QLineEdit* const edits[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                                    ui->GhEdit, ui->GaEdit,  ui->GBSEdit,   ui->GbetaEdit, ui->GBS2Edit};
+        // A rejected run leaves the last result on the page.
         const int field = run.checks.First().field;
         ShowError(FromUtf8(run.checks.First().message),
-                  field >= 0 && field < ChannelRunFieldCount ? edits[field] : ui->GQEdit);
+                  field >= 0 && field < ChannelRunFieldCount ? InputFields()[field] : ui->GQEdit);
         return;
     }
     run_ = std::move(run);
@@ -234,8 +236,7 @@ void TChannelPage::WithdrawRun(TRunState state)
 
 void TChannelPage::RadiBtn3Click()
 {
-    for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                             ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit})
+    for (QLineEdit* field : InputFields())
         field->clear();
     WithdrawRun(TRunState::Cleared);
     emit Cleared();

@@ -7,6 +7,7 @@
 #include "channelrun.h"
 #include "printframe.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,6 +71,8 @@ private:
     // the clear button (which empties result lines 0 to 19) or by a reach.
     enum class TRunState { Shown, Cleared, Withdrawn };
 
+    // The input fields in the run's field order, which is also their tab order.
+    std::array<QLineEdit*, ChannelRunFieldCount> InputFields() const;
     TChannelPageTexts FieldTexts() const;
     // Empties the unused field of each bank the run read.
     void ClearUnusedBankFields(const TChannelRun& run);
