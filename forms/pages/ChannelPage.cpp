@@ -5,12 +5,9 @@
 #include "Icons.h"
 #include "InputField.h"
 
-#include "calcerror.h"
 #include "channel.h"
 #include "channelprintout.h"
 #include "clipboardtext.h"
-#include "numbercheck.h"
-#include "textformat.h"
 
 #include <QButtonGroup>
 #include <QFont>
@@ -30,10 +27,6 @@ namespace {
 constexpr int FieldMaxChars = 6;
 const QColor FieldWhiteColor(255, 255, 255);
 const QColor RegimeGreenColor(0, 128, 0);
-
-TNumberField Read(const QLineEdit* field) { return ReadNumberField(FieldText(field)); }
-
-QString Echo(const std::string& workingText) { return FromUtf8(Fmt("%s ", workingText)); }
 
 // On the main window's screen, in the face the channel sketch leaves there.
 int ScreenTextWidth(std::string_view text)
@@ -68,8 +61,7 @@ TChannelPage::TChannelPage(QWidget* parent) : TCalculationPage(parent), ui(std::
     SetBold(ui->GAbfLabel);
     SetTextColor(ui->GAbfLabel, RegimeGreenColor);
     SetTextColor(ui->GErrLabel, ErrorRedColor);
-    for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                             ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit}) {
+    for (QLineEdit* field : InputFields()) {
         LimitTyping(field, FieldMaxChars);
         SetFieldColor(field, FieldWhiteColor);
         field->installEventFilter(this);
@@ -122,7 +114,7 @@ void TChannelPage::TabSheet2Show()
 
 void TChannelPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
 {
-    DrawChannelSketch(surface, sketch_, centre, bevel);
+    DrawChannelSketch(surface, Sketch(), centre, bevel);
 }
 
 bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
@@ -130,8 +122,7 @@ bool TChannelPage::eventFilter(QObject* watched, QEvent* event)
     if (IsEnterKey(event)) {
         // Tab order of the fields; Enter goes to the next enabled one, and
         // from the right bank back to the discharge. It never calculates.
-        QLineEdit* const chain[] = {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                                    ui->GhEdit, ui->GaEdit,  ui->GBSEdit,   ui->GbetaEdit, ui->GBS2Edit};
+        const auto chain = InputFields();
         const auto at = std::find(std::begin(chain), std::end(chain), watched);
         if (at != std::end(chain)) {
             QLineEdit* next = ui->GQEdit;
@@ -154,153 +145,138 @@ void TChannelPage::ShowError(const QString& message, QWidget* field)
     field->setFocus();
 }
 
-TChannelPage::TBankFields TChannelPage::LeftBank() const
+std::array<QLineEdit*, ChannelRunFieldCount> TChannelPage::InputFields() const
 {
-    return {ui->RadioBtnGa, ui->GaEdit, ui->GBSEdit, LeftBankRules()};
+    return {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
+            ui->GhEdit, ui->GaEdit,  ui->GBSEdit,   ui->GbetaEdit, ui->GBS2Edit};
 }
 
-TChannelPage::TBankFields TChannelPage::RightBank() const
+TChannelPageTexts TChannelPage::FieldTexts() const
 {
-    return {ui->RadioBtnGbeta, ui->GbetaEdit, ui->GBS2Edit, RightBankRules()};
+    return TChannelPageTexts{.Q = FieldText(ui->GQEdit),
+                             .Is = FieldText(ui->GIeEdit),
+                             .kstBottom = FieldText(ui->GkstSEdit),
+                             .kstLeft = FieldText(ui->GkstUEdit),
+                             .kstRight = FieldText(ui->GkstU2Edit),
+                             .b = FieldText(ui->GbEdit),
+                             .hp = FieldText(ui->GhEdit),
+                             .leftForm = ui->RadioBtnGa->isChecked() ? TBankForm::ByAngle : TBankForm::BySlope,
+                             .leftAngle = FieldText(ui->GaEdit),
+                             .leftSlope = FieldText(ui->GBSEdit),
+                             .rightForm = ui->RadioBtnGbeta->isChecked() ? TBankForm::ByAngle : TBankForm::BySlope,
+                             .rightAngle = FieldText(ui->GbetaEdit),
+                             .rightSlope = FieldText(ui->GBS2Edit)};
 }
 
-bool TChannelPage::ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope,
-                            std::string& angleText, std::string& slopeText, TBankInclination& result)
+void TChannelPage::ClearUnusedBankFields(const TChannelRun& run)
 {
-    if (bank.byAngle->isChecked()) {
-        if (const auto message = FieldError(angle, bank.rules.angle)) {
-            ShowError(FromUtf8(*message), bank.angleEdit);
-            return false;
-        }
-        bank.slopeEdit->clear();
-        // A vertical bank has no slope to show.
-        slopeText = angle.value < 90 ? Fmt("%-4.2f", SlopeFromAngle(angle.value)) : " ";
-        result = ByAngle(angle.value);
-        return true;
-    }
-    if (const auto message = FieldError(slope, bank.rules.slope)) {
-        ShowError(FromUtf8(*message), bank.slopeEdit);
-        return false;
-    }
-    angleText = Fmt("%-4.1f", AngleFromSlope(slope.value));
-    bank.angleEdit->clear();
-    result = BySlope(slope.value);
-    return true;
+    // The page reads a bank once every field before it has passed.
+    const bool rightFailsFirst = !run.Passed() && run.checks.First().field >= ChannelRunRightAngle;
+    if (run.fieldsPassed || rightFailsFirst)
+        (ui->RadioBtnGa->isChecked() ? ui->GBSEdit : ui->GaEdit)->clear();
+    if (run.fieldsPassed)
+        (ui->RadioBtnGbeta->isChecked() ? ui->GBS2Edit : ui->GbetaEdit)->clear();
 }
 
 void TChannelPage::GFtBtnClick()
 {
     ui->GErrLabel->setText(" ");
-    const TNumberField kstS = Read(ui->GkstSEdit);
-    const TNumberField kstU = Read(ui->GkstUEdit);
-    const TNumberField kstU2 = Read(ui->GkstU2Edit);
-    const TNumberField Is = Read(ui->GIeEdit);
-    const TNumberField Q = Read(ui->GQEdit);
-    const TNumberField hp = Read(ui->GhEdit);
-    const TNumberField b = Read(ui->GbEdit);
-    const TNumberField leftAngle = Read(ui->GaEdit);
-    const TNumberField leftSlope = Read(ui->GBSEdit);
-    const TNumberField rightAngle = Read(ui->GbetaEdit);
-    const TNumberField rightSlope = Read(ui->GBS2Edit);
-
-    const TNumberField fields[] = {Q, Is, kstS, kstU, kstU2, b, hp};
-    QLineEdit* const edits[] = {ui->GQEdit,     ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit,
-                                ui->GkstU2Edit, ui->GbEdit,  ui->GhEdit};
-    if (const auto failure = ValidateFields(fields, ChannelFieldRules())) {
-        ShowError(FromUtf8(failure->message), edits[failure->index]);
+    TChannelRun run = RunChannel(FieldTexts());
+    ClearUnusedBankFields(run);
+    if (!run.Passed()) {
+        // A rejected run leaves the last result on the page.
+        const int field = run.checks.First().field;
+        ShowError(FromUtf8(run.checks.First().message),
+                  field >= 0 && field < ChannelRunFieldCount ? InputFields()[field] : ui->GQEdit);
         return;
     }
-    TChannelInput input;
-    input.Q = Q.value;
-    input.Is = Is.value;
-    input.kstBottom = kstS.value;
-    input.kstLeft = kstU.value;
-    input.kstRight = kstU2.value;
-    input.b = b.value;
-    input.hp = hp.value;
-    std::string leftAngleText = leftAngle.working;
-    std::string leftSlopeText = leftSlope.working;
-    std::string rightAngleText = rightAngle.working;
-    std::string rightSlopeText = rightSlope.working;
-    if (!ReadBank(LeftBank(), leftAngle, leftSlope, leftAngleText, leftSlopeText, input.left))
-        return;
-    if (!ReadBank(RightBank(), rightAngle, rightSlope, rightAngleText, rightSlopeText, input.right))
-        return;
+    run_ = std::move(run);
+    runState_ = TRunState::Shown;
+    ShowRun();
+}
 
-    TChannelResult r;
-    try {
-        r = CalculateChannel(input);
-    } catch (const CalculationError& e) {
-        ShowError(QString::fromUtf8(e.what()), ui->GQEdit);
-        return;
-    }
-
-    // Picture and printout change only with a result: a rejected run leaves
-    // them as the last success drew them.
-    sketch_ = TChannelSketch{.hp = input.hp,
-                             .b = input.b,
-                             .alpha = r.alpha,
-                             .beta = r.beta,
-                             .h = r.h,
-                             .l1 = r.l1,
-                             .l2 = r.l2,
-                             .bWsp = r.bWsp,
-                             .bProfil = r.bProfil,
-                             .LabelsOnly = 0};
-    ui->GFtLabel->setText(FromUtf8(Fmt("%4.1f ", r.h)));
-    ui->GvLabel->setText(FromUtf8(Fmt("%4.2f ", r.v)));
-    ui->GkstDLabel->setText(FromUtf8(Fmt("%4.1f ", r.kstMean)));
-    ui->GIeLabel->setText(Echo(Is.working));
-    ui->GQLabel->setText(Echo(Q.working));
-    ui->GbLabel->setText(Echo(b.working));
-    ui->GhLabel->setText(Echo(hp.working));
-    ui->GaLabel->setText(Echo(leftAngleText));
-    ui->GBSLabel->setText(Echo(leftSlopeText));
-    ui->GbetaLabel->setText(Echo(rightAngleText));
-    ui->GBS2Label->setText(Echo(rightSlopeText));
-    ui->GhgrLabel->setText(FromUtf8(Fmt("%4.1f ", r.hgr)));
-    ui->GvgrLabel->setText(FromUtf8(Fmt("%4.2f ", r.vgr)));
-    ui->GAbfLabel->setText(FromUtf8(ChannelRegimeText(r.regime)));
+void TChannelPage::ShowRun()
+{
+    const TChannelLabelTexts& labels = run_->labels;
+    const std::pair<QLabel*, const std::string*> shown[] = {{ui->GFtLabel, &labels.h},
+                                                            {ui->GvLabel, &labels.v},
+                                                            {ui->GkstDLabel, &labels.kstMean},
+                                                            {ui->GIeLabel, &labels.Is},
+                                                            {ui->GQLabel, &labels.Q},
+                                                            {ui->GbLabel, &labels.b},
+                                                            {ui->GhLabel, &labels.hp},
+                                                            {ui->GaLabel, &labels.leftAngle},
+                                                            {ui->GBSLabel, &labels.leftSlope},
+                                                            {ui->GbetaLabel, &labels.rightAngle},
+                                                            {ui->GBS2Label, &labels.rightSlope},
+                                                            {ui->GhgrLabel, &labels.hgr},
+                                                            {ui->GvgrLabel, &labels.vgr},
+                                                            {ui->GAbfLabel, &labels.regime}};
+    for (const auto& [label, text] : shown)
+        label->setText(FromUtf8(*text));
     emit SketchChanged();
-
-    WriteChannelResultLines(lines_, input, r);
     ui->GClipBtn->setEnabled(true);
     ui->GDruSBtn->setEnabled(true);
-    run_ = TChannelRun{input, r};
+    emit RunChanged();
+}
+
+void TChannelPage::WithdrawRun(TRunState state)
+{
+    for (QLabel* label : {ui->GkstDLabel, ui->GIeLabel, ui->GQLabel, ui->GbLabel, ui->GhLabel, ui->GaLabel,
+                          ui->GBSLabel, ui->GbetaLabel, ui->GBS2Label, ui->GFtLabel, ui->GvLabel, ui->GhgrLabel,
+                          ui->GvgrLabel, ui->GAbfLabel, ui->GErrLabel})
+        label->clear();
+    // Nothing to copy or print until the next calculation.
+    ui->GDruSBtn->setEnabled(false);
+    ui->GClipBtn->setEnabled(false);
+    runState_ = state;
+    emit SketchChanged();
     emit RunChanged();
 }
 
 void TChannelPage::RadiBtn3Click()
 {
-    for (QLineEdit* field : {ui->GQEdit, ui->GIeEdit, ui->GkstSEdit, ui->GkstUEdit, ui->GkstU2Edit, ui->GbEdit,
-                             ui->GhEdit, ui->GaEdit, ui->GBSEdit, ui->GbetaEdit, ui->GBS2Edit})
+    for (QLineEdit* field : InputFields())
         field->clear();
-    for (QLabel* label : {ui->GkstDLabel, ui->GIeLabel, ui->GQLabel, ui->GbLabel, ui->GhLabel, ui->GaLabel,
-                          ui->GBSLabel, ui->GbetaLabel, ui->GBS2Label, ui->GFtLabel, ui->GvLabel, ui->GhgrLabel,
-                          ui->GvgrLabel, ui->GAbfLabel, ui->GErrLabel})
-        label->clear();
+    WithdrawRun(TRunState::Cleared);
     emit Cleared();
-    ui->GDruSBtn->setEnabled(false);
-    // The next calculation rewrites all lines before anything reads them.
-    lines_.Clear(0, 19);
-    ui->GClipBtn->setEnabled(false);
-    sketch_.LabelsOnly = 1;
-    emit SketchChanged();
-    run_.reset();
-    emit RunChanged();
 }
 
 void TChannelPage::SpeedButton3Click() { emit KstTableRequested(); }
 
-void TChannelPage::GClipBtnClick() { emit CopyRequested(ChannelClipboardText(lines_)); }
+void TChannelPage::GClipBtnClick() { emit CopyRequested(ChannelClipboardText(ResultLines())); }
 
-void TChannelPage::GDruSBtnClick() { emit PrintRequested(ChannelPrintout(sketch_, lines_, ScreenTextWidth)); }
+void TChannelPage::GDruSBtnClick() { emit PrintRequested(ChannelPrintout(Sketch(), ResultLines(), ScreenTextWidth)); }
+
+std::optional<TChannelRun> TChannelPage::Run() const
+{
+    if (runState_ != TRunState::Shown)
+        return std::nullopt;
+    return run_;
+}
+
+TChannelSketch TChannelPage::Sketch() const
+{
+    TChannelSketch sketch = run_ ? run_->sketch : TChannelSketch{};
+    if (runState_ != TRunState::Shown)
+        sketch.LabelsOnly = 1;
+    return sketch;
+}
+
+TResultLines TChannelPage::ResultLines() const
+{
+    TResultLines lines = run_ ? run_->lines : MakeChannelResultLines();
+    // The next calculation rewrites all lines before anything reads them.
+    if (runState_ == TRunState::Cleared)
+        lines.Clear(0, 19);
+    return lines;
+}
 
 std::optional<TPrintout> TChannelPage::Report() const
 {
-    if (!ui->GDruSBtn->isEnabled())
+    if (!Run())
         return std::nullopt;
-    return ChannelPrintout(sketch_, lines_, ScreenTextWidth);
+    return ChannelPrintout(Sketch(), ResultLines(), ScreenTextWidth);
 }
 
 void TChannelPage::UseField(QLineEdit* used, QLineEdit* unused)

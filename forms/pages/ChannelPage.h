@@ -4,11 +4,10 @@
 
 #include "CalculationPage.h"
 
-#include "channel.h"
-#include "channelsketch.h"
+#include "channelrun.h"
 #include "printframe.h"
-#include "resultlines.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,15 +20,6 @@ class TChannelPage;
 }
 
 namespace fluvara {
-
-struct TBankRules;
-struct TNumberField;
-
-// A successful channel run: what was calculated and what came out.
-struct TChannelRun {
-    TChannelInput input;
-    TChannelResult result;
-};
 
 class TChannelPage : public TCalculationPage {
     Q_OBJECT
@@ -55,12 +45,13 @@ public:
     // A channel reach of a list fills the fields; the labels empty until the next calculation.
     void TakeOverReach(const TPageReach& reach);
     std::optional<TPageReach> InputsAsReach() const override;
-    const TChannelSketch& Sketch() const { return sketch_; }
-    const TResultLines& ResultLines() const { return lines_; }
+    // The sketch, result lines and printout of the run the page shows.
+    TChannelSketch Sketch() const;
+    TResultLines ResultLines() const;
     // The page the print button prints; none while the button is off.
     std::optional<TPrintout> Report() const;
-    // The last successful run, until the page is cleared.
-    const std::optional<TChannelRun>& Run() const { return run_; }
+    // The last successful run, until the page is cleared or takes over a reach.
+    std::optional<TChannelRun> Run() const;
 
 signals:
     void CopyRequested(const std::string& text);
@@ -76,27 +67,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The fields of one bank: its angle or its slope is in use.
-    struct TBankFields {
-        QRadioButton* byAngle;
-        QLineEdit* angleEdit;
-        QLineEdit* slopeEdit;
-        const TBankRules& rules;
-    };
+    // What became of the last successful run: on the page, or taken off it by
+    // the clear button (which empties result lines 0 to 19) or by a reach.
+    enum class TRunState { Shown, Cleared, Withdrawn };
 
-    TBankFields LeftBank() const;
-    TBankFields RightBank() const;
-    // Validates the bank in its selected form and completes the echo texts
-    // with the other form; false after showing the field's message.
-    bool ReadBank(const TBankFields& bank, const TNumberField& angle, const TNumberField& slope, std::string& angleText,
-                  std::string& slopeText, TBankInclination& result);
+    // The input fields in the run's field order, which is also their tab order.
+    std::array<QLineEdit*, ChannelRunFieldCount> InputFields() const;
+    TChannelPageTexts FieldTexts() const;
+    // Empties the unused field of each bank the run read.
+    void ClearUnusedBankFields(const TChannelRun& run);
+    void ShowRun();
+    void WithdrawRun(TRunState state);
     void UseField(QLineEdit* used, QLineEdit* unused);
     void ShowError(const QString& message, QWidget* field);
 
     std::unique_ptr<Ui::TChannelPage> ui;
-    TChannelSketch sketch_;
-    TResultLines lines_ = MakeChannelResultLines();
     std::optional<TChannelRun> run_;
+    TRunState runState_ = TRunState::Shown;
 };
 
 }  // namespace fluvara

@@ -111,18 +111,8 @@ void TChannelPage::TakeOverReach(const TPageReach& reach)
             UseField(bank.angle, bank.slope);
         (slope ? bank.slope : bank.angle)->setText(slope ? SlopeNumber(text) : AngleNumber(text));
     }
-    for (QLabel* label : {ui->GkstDLabel, ui->GIeLabel, ui->GQLabel, ui->GbLabel, ui->GhLabel, ui->GaLabel,
-                          ui->GBSLabel, ui->GbetaLabel, ui->GBS2Label, ui->GFtLabel, ui->GvLabel, ui->GhgrLabel,
-                          ui->GvgrLabel, ui->GAbfLabel, ui->GErrLabel})
-        label->clear();
-    // The results shown no longer belong to the fields: nothing to copy or print until the next calculation.
-    ui->GDruSBtn->setEnabled(false);
-    ui->GClipBtn->setEnabled(false);
-    sketch_.LabelsOnly = 1;
-    emit SketchChanged();
-    // The curve follows the page: the last run no longer belongs to the fields.
-    run_.reset();
-    emit RunChanged();
+    // The results shown no longer belong to the fields, nor does the curve.
+    WithdrawRun(TRunState::Withdrawn);
     ui->GQEdit->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "calcerror.h"
 #include "channel.h"
+#include "channelrun.h"
 #include "circle.h"
 #include "numbercheck.h"
 #include "textformat.h"
@@ -240,29 +241,49 @@ TEST(CircleReach, GridMatchesThePageLabels)
                 }
 }
 
+// Over a grid of inputs, every text equals the channel page's label of the
+// page's run on the same fields, and the run calculates what the calculation gives.
 TEST(ChannelReach, GridMatchesThePageLabels)
 {
+    const auto trimmed = [](const std::string& label) { return std::string(TrimBlanks(label)); };
     for (double Q : {1.0, 500.0, 20000.0})
         for (double b : {20.0, 300.0})
             for (double angle : {10.0, 45.0, 90.0}) {
                 const std::vector<std::string> f{"",    Fmt("%.0f", Q),     "1",  "35", "30", "25", Fmt("%.0f", b),
                                                  "200", Fmt("%.0f", angle), "1:2"};
                 const TReachOutcome o = CalculateChannelReach(f);
+                TChannelPageTexts page{f[ChannelQ],        f[ChannelIs], f[ChannelKstBottom], f[ChannelKstLeft],
+                                       f[ChannelKstRight], f[ChannelB],  f[ChannelHp]};
+                page.leftAngle = f[ChannelBankLeft];
+                page.rightForm = TBankForm::BySlope;
+                page.rightSlope = "2";
+                const TChannelRun run = RunChannel(page);
                 TChannelInput in{Q, 1, 35, 30, 25, b, 200, ByAngle(angle), BySlope(2)};
                 TChannelResult r;
                 try {
                     r = CalculateChannel(in);
                 } catch (const CalculationError& e) {
                     EXPECT_EQ(o.status, e.what());
+                    ASSERT_FALSE(run.Passed());
+                    EXPECT_EQ(run.checks.First().message, e.what());
                     continue;
                 }
-                EXPECT_EQ(o.results[ChannelH], Label("%.1f ", r.h));
-                EXPECT_EQ(o.results[ChannelV], Label("%.2f ", r.v));
-                EXPECT_EQ(o.results[ChannelKstMean], Label("%.1f ", r.kstMean));
-                EXPECT_EQ(o.results[ChannelHgr], Label("%.1f ", r.hgr));
-                EXPECT_EQ(o.results[ChannelVgr], Label("%.2f ", r.vgr));
-                EXPECT_EQ(o.results[ChannelBWsp], Label("%.1f ", r.bWsp));
-                EXPECT_EQ(o.results[ChannelBProfil], Label("%.1f ", r.bProfil));
+                ASSERT_TRUE(run.Passed());
+                EXPECT_EQ(run.result.h, r.h);
+                EXPECT_EQ(run.result.v, r.v);
+                EXPECT_EQ(run.result.kstMean, r.kstMean);
+                EXPECT_EQ(run.result.hgr, r.hgr);
+                EXPECT_EQ(run.result.vgr, r.vgr);
+                EXPECT_EQ(run.sketch.bWsp, r.bWsp);
+                EXPECT_EQ(run.sketch.bProfil, r.bProfil);
+                EXPECT_EQ(o.results[ChannelH], trimmed(run.labels.h));
+                EXPECT_EQ(o.results[ChannelV], trimmed(run.labels.v));
+                EXPECT_EQ(o.results[ChannelKstMean], trimmed(run.labels.kstMean));
+                EXPECT_EQ(o.results[ChannelHgr], trimmed(run.labels.hgr));
+                EXPECT_EQ(o.results[ChannelVgr], trimmed(run.labels.vgr));
+                EXPECT_EQ(o.results[ChannelBWsp], trimmed(ChannelLabels(run.sketch).bWsp));
+                EXPECT_EQ(o.results[ChannelBProfil], trimmed(ChannelLabels(run.sketch).bProfil));
+                EXPECT_EQ(o.results[ChannelRegime], trimmed(run.labels.regime));
                 EXPECT_EQ(o.results[ChannelRegime], RegimeWord(r.regime));
             }
 }
