@@ -11,6 +11,7 @@
 #include "atomicfile.h"
 
 #include "tempfolder.h"
+#include "writelimits.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -26,7 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uid_t Nobody = 65534;
 constexpr rlim_t DiskLeft = 512;  // bytes a writer may still put on the "full" disk
 
 // A list long enough that none of its files fits on the full disk.
@@ -147,29 +147,11 @@ protected:
         if (limit == TLimit::None || writer.ownProcess)
             return writer.write(folder, name, limit);
         if (limit == TLimit::NoFolderRights) {
-            // With root's rights a folder's mode stops nothing: write as nobody.
-            const bool root = ::geteuid() == 0;
-            if (root) {
-                ::setfsgid(Nobody);
-                ::setfsuid(Nobody);
-            }
-            const std::string error = writer.write(folder, name, limit);
-            if (root) {
-                ::setfsuid(0);
-                ::setfsgid(0);
-            }
-            return error;
+            const TOrdinaryFileRights rights;
+            return writer.write(folder, name, limit);
         }
-        rlimit old{};
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit full = old;
-        full.rlim_cur = DiskLeft;
-        ::setrlimit(RLIMIT_FSIZE, &full);
-        const std::string error = writer.write(folder, name, limit);
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldSignal);
-        return error;
+        const TFileSizeLimit fullDisk(DiskLeft);
+        return writer.write(folder, name, limit);
     }
 
     static mode_t ModeOf(const fs::path& path)

@@ -1,4 +1,5 @@
 #include "outputdriver.h"
+#include "writelimits.h"
 #include "windowtest.h"
 
 #include "Main.h"
@@ -237,28 +238,6 @@ void OutputTest::failedPrintJobIsReported()
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
 }
-
-// Writes beyond this many bytes fail while the object lives, as on a full disk.
-class TFileSizeLimit {
-public:
-    explicit TFileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~TFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldSignal_)(int) = nullptr;
-};
 
 void OutputTest::failedWriteIsReportedAndOldFileStays_data()
 {
