@@ -136,8 +136,7 @@ void TDesignPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel)
 void TDesignPage::NachBemBtnClick()
 {
     // The existing discharge as typed, not Q,bem, becomes the partial discharge.
-    emit DesignTransferred(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(),
-                           run_ ? run_->design.D : 0.0);
+    emit DesignTransferred(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(), run_ ? run_->design.D : 0.0);
 }
 
 void TDesignPage::SpeedButton2Click() { emit KbTableRequested(); }

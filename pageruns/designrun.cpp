@@ -1,19 +1,12 @@
 #include "designrun.h"
 
 #include "calcerror.h"
+#include "circlelabels.h"
 #include "textformat.h"
 
 namespace fluvara {
 
-namespace {
-
-// The page's label formats, each written once here.
-constexpr const char* EchoFormat = "%s ";      // a field as read, decimal commas as points
-constexpr const char* QbemFormat = "%.2f ";    // Q / 0.9
-constexpr const char* ResultFormat = "%6.1f ";  // D, h, Qv, Qt/Qv
-constexpr const char* SpeedFormat = "%6.2f ";   // vv, vt
-
-}  // namespace
+using namespace circlelabels;
 
 TDesignRun RunDesign(const TDesignInput& input, TNumberReading read)
 {
@@ -34,16 +27,16 @@ TDesignRun RunDesign(const TDesignInput& input, TNumberReading read)
     }
     const TCircleDesign& d = run.design;
     TDesignLabels& l = run.labels;
-    l.Q = input.use09 ? Fmt(QbemFormat, d.Qbem) : Fmt(EchoFormat, fields[DesignQ].number.working);
-    l.hd = Fmt(EchoFormat, fields[DesignHd].number.working);
-    l.kb = Fmt(EchoFormat, fields[DesignKb].number.working);
-    l.Is = Fmt(EchoFormat, fields[DesignIs].number.working);
-    l.D = Fmt(ResultFormat, d.D);
-    l.h = Fmt(ResultFormat, d.h);
-    l.Qv = Fmt(ResultFormat, d.Qv);
-    l.vv = Fmt(SpeedFormat, d.vv);
-    l.vt = Fmt(SpeedFormat, d.vt);
-    l.qq = Fmt(ResultFormat, d.qq);
+    l.Q = input.use09 ? Fmt(TwoDecimals, d.Qbem) : Fmt(Echo, fields[DesignQ].number.working);
+    l.hd = Fmt(Echo, fields[DesignHd].number.working);
+    l.kb = Fmt(Echo, fields[DesignKb].number.working);
+    l.Is = Fmt(Echo, fields[DesignIs].number.working);
+    l.D = Fmt(DesignResult, d.D);
+    l.h = Fmt(DesignResult, d.h);
+    l.Qv = Fmt(DesignResult, d.Qv);
+    l.vv = Fmt(DesignSpeed, d.vv);
+    l.vt = Fmt(DesignSpeed, d.vt);
+    l.qq = Fmt(DesignResult, d.qq);
     // a design result is a partial filling
     run.sketch = TCircleSketch{.d = d.D, .h = d.h, .LabelsOnly = 0, .Full = 0};
     return run;

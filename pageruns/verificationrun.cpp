@@ -1,6 +1,7 @@
 #include "verificationrun.h"
 
 #include "calcerror.h"
+#include "circlelabels.h"
 #include "textformat.h"
 
 #include <cmath>
@@ -9,11 +10,7 @@ namespace fluvara {
 
 namespace {
 
-// The page's label formats, each written once here.
-constexpr const char* EchoFormat = "%s ";          // a field as read, decimal commas as points
-constexpr const char* ClearWidthFormat = "%.2f ";  // d with the 95 % box
-constexpr const char* FlowFormat = "%4.2f ";       // Qv, vv, vt
-constexpr const char* PercentFormat = "%4.1f ";    // h, h/d, Qt/Qv
+using namespace circlelabels;
 
 void Fail(TRunChecks& checks, int field, std::string message)
 {
@@ -42,11 +39,11 @@ TFullFlowRun RunFullFlow(const TFullFlowInput& input, TNumberReading read)
         return run;
     }
     const TCircleFullFlow& f = run.flow;
-    run.labels.d = input.reduce95 ? Fmt(ClearWidthFormat, f.dc) : Fmt(EchoFormat, fields[VerificationD].number.working);
-    run.labels.kb = Fmt(EchoFormat, fields[VerificationKb].number.working);
-    run.labels.Is = Fmt(EchoFormat, fields[VerificationIs].number.working);
-    run.labels.Qv = Fmt(FlowFormat, f.Qv);
-    run.labels.vv = Fmt(FlowFormat, f.vv);
+    run.labels.d = input.reduce95 ? Fmt(TwoDecimals, f.dc) : Fmt(Echo, fields[VerificationD].number.working);
+    run.labels.kb = Fmt(Echo, fields[VerificationKb].number.working);
+    run.labels.Is = Fmt(Echo, fields[VerificationIs].number.working);
+    run.labels.Qv = Fmt(Flow, f.Qv);
+    run.labels.vv = Fmt(Flow, f.vv);
     WriteCircleFullFlowLines(run.lines, run.dEntered, f.dc, run.kb, run.Is, f.Qv, f.vv);
     run.sketch = TCircleSketch{.d = f.dc, .h = f.hFull, .LabelsOnly = 0, .Full = 1};
     return run;
@@ -64,11 +61,11 @@ TPartialFlowRun RunPartialFlow(const TFullFlowRun* full, std::string_view Qt, TN
     const TCircleFullFlow& pipe = full->flow;
     const TFieldRule rule = PartialDischargeRule(pipe.Qv);
     if (!CheckRunNumber(run.checks, VerificationQt, field, rule)) {
-        run.overloaded = field.refusal.empty() && field.number.check == CheckNumeric && run.Qt >= rule.lower &&
-            run.Qt > rule.upper;
+        run.overloaded =
+            field.refusal.empty() && field.number.check == CheckNumeric && run.Qt >= rule.lower && run.Qt > rule.upper;
         const double ratio = run.Qt / pipe.Qv * 100;
         if (run.overloaded && std::isfinite(ratio))
-            run.overloadRatio = Fmt(PercentFormat, ratio);
+            run.overloadRatio = Fmt(Percent, ratio);
         return run;
     }
     try {
@@ -78,11 +75,11 @@ TPartialFlowRun RunPartialFlow(const TFullFlowRun* full, std::string_view Qt, TN
         return run;
     }
     const TCirclePartialFlow& p = run.flow;
-    run.labels.Qt = Fmt(EchoFormat, field.number.working);
-    run.labels.qq = Fmt(PercentFormat, p.qq);
-    run.labels.h = Fmt(PercentFormat, p.h);
-    run.labels.hd = Fmt(PercentFormat, p.hd);
-    run.labels.vt = Fmt(FlowFormat, p.vt);
+    run.labels.Qt = Fmt(Echo, field.number.working);
+    run.labels.qq = Fmt(Percent, p.qq);
+    run.labels.h = Fmt(Percent, p.h);
+    run.labels.hd = Fmt(Percent, p.hd);
+    run.labels.vt = Fmt(Flow, p.vt);
     run.lines = full->lines;
     WriteCirclePartialFlowLines(run.lines, run.Qt, p.h, p.hd, p.qq, p.vt);
     run.sketch = TCircleSketch{.d = pipe.dc, .h = p.h, .LabelsOnly = 0, .Full = 0};

@@ -82,9 +82,9 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
     TRowCheck check;
     std::optional<TDesignRun> designRun;
     if (design) {
-        designRun = RunDesign(TDesignInput{text[CircleQ], text[CircleHdPermitted], text[CircleKb], text[CircleIs],
-                                           use09.value_or(true)},
-                              ListReading);
+        designRun = RunDesign(
+            TDesignInput{text[CircleQ], text[CircleHdPermitted], text[CircleKb], text[CircleIs], use09.value_or(true)},
+            ListReading);
         if (!designRun->fieldsPassed)
             Mark(check, designRun->checks, DesignCells);
     }
@@ -114,8 +114,9 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
         const auto size = NominalSize(options.series, designRun->design.D);
         if (!size) {
             const int largest = options.series.empty() ? 0 : options.series.back();
-            check.Fail(-1, Fmt("d erf %s mm liegt über der größten Nennweite %d mm",
-                               RequiredAboveSeries(*designRun, largest), largest));
+            check.Fail(-1,
+                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm",
+                           RequiredAboveSeries(*designRun, largest), largest));
             check.Finish(out);
             return out;
         }
