@@ -105,11 +105,12 @@ void TVerificationPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect 
     DrawCircleSketch(surface, Sketch(), centre, bevel);
 }
 
-const TResultLines& TVerificationPage::ResultLines() const
+TResultLines TVerificationPage::ResultLines() const
 {
-    if (partial_)
-        return partial_->lines;
-    return full_ ? full_->lines : noRunLines_;
+    if (!full_)
+        return noRunLines_;
+    // a partial-flow run is always one in the pipe of the last full-flow run
+    return partial_ ? CircleResultLines(*full_, *partial_) : CircleResultLines(*full_);
 }
 
 void TVerificationPage::OKBtn1Click()

@@ -47,7 +47,7 @@ public:
 
     // What the window shows in the sketch area for this page.
     TCircleSketch Sketch() const;
-    const TResultLines& ResultLines() const;
+    TResultLines ResultLines() const;
     // The page the print button prints: the result lines and the pipe they describe.
     TPrintout Printout() const;
     // The same, none while the print button is off.

@@ -44,7 +44,6 @@ TFullFlowRun RunFullFlow(const TFullFlowInput& input, TNumberReading read)
     run.labels.Is = Fmt(Echo, fields[VerificationIs].number.working);
     run.labels.Qv = Fmt(Flow, f.Qv);
     run.labels.vv = Fmt(Flow, f.vv);
-    WriteCircleFullFlowLines(run.lines, run.dEntered, f.dc, run.kb, run.Is, f.Qv, f.vv);
     run.sketch = TCircleSketch{.d = f.dc, .h = f.hFull, .LabelsOnly = 0, .Full = 1};
     return run;
 }
@@ -80,10 +79,24 @@ TPartialFlowRun RunPartialFlow(const TFullFlowRun* full, std::string_view Qt, TN
     run.labels.h = Fmt(Percent, p.h);
     run.labels.hd = Fmt(Percent, p.hd);
     run.labels.vt = Fmt(Flow, p.vt);
-    run.lines = full->lines;
-    WriteCirclePartialFlowLines(run.lines, run.Qt, p.h, p.hd, p.qq, p.vt);
     run.sketch = TCircleSketch{.d = pipe.dc, .h = p.h, .LabelsOnly = 0, .Full = 0};
     return run;
+}
+
+TResultLines CircleResultLines(const TFullFlowRun& full)
+{
+    TResultLines lines = MakeCircleResultLines();
+    const TCircleFullFlow& f = full.flow;
+    WriteCircleFullFlowLines(lines, full.dEntered, f.dc, full.kb, full.Is, f.Qv, f.vv);
+    return lines;
+}
+
+TResultLines CircleResultLines(const TFullFlowRun& full, const TPartialFlowRun& partial)
+{
+    TResultLines lines = CircleResultLines(full);
+    const TCirclePartialFlow& p = partial.flow;
+    WriteCirclePartialFlowLines(lines, partial.Qt, p.h, p.hd, p.qq, p.vt);
+    return lines;
 }
 
 }  // namespace fluvara

@@ -45,8 +45,7 @@ struct TFullFlowRun {
     double Is = 0;              // per mille
     TCircleFullFlow flow;
     TFullFlowLabels labels;
-    TResultLines lines = MakeCircleResultLines();  // lines 0 to 10, 11 to 16 empty
-    TCircleSketch sketch;                          // the full pipe
+    TCircleSketch sketch;  // the full pipe
 };
 
 TFullFlowRun RunFullFlow(const TFullFlowInput& input, TNumberReading read = PageReading);
@@ -69,8 +68,7 @@ struct TPartialFlowRun {
     double Qt = 0;  // l/s
     TCirclePartialFlow flow;
     TPartialFlowLabels labels;
-    TResultLines lines = MakeCircleResultLines();  // the full flow's lines and lines 11 to 16
-    TCircleSketch sketch;                          // the pipe filled to h
+    TCircleSketch sketch;  // the pipe filled to h
     // Qt above the full flow: the page refuses it (see checks); a list notes
     // the overload with Qt/Qv in percent as the Qt/Qv label would show it,
     // "" when the ratio is beyond any number.
@@ -81,5 +79,11 @@ struct TPartialFlowRun {
 // full: the last successful full-flow run while its pipe may be filled,
 // nullptr after the page was cleared or took over other inputs.
 TPartialFlowRun RunPartialFlow(const TFullFlowRun* full, std::string_view Qt, TNumberReading read = PageReading);
+
+// The result lines the page writes for a successful full-flow run (lines 0
+// to 10, 11 to 16 empty), and with a partial-flow run in its pipe. Written on
+// demand: a list shows none of them and would pay for them on every row.
+TResultLines CircleResultLines(const TFullFlowRun& full);
+TResultLines CircleResultLines(const TFullFlowRun& full, const TPartialFlowRun& partial);
 
 }  // namespace fluvara

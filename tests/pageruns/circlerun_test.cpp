@@ -67,13 +67,15 @@ TEST(FullFlowRun, ResultLinesAndPipeOfThe95PercentBox)
     ASSERT_TRUE(run.checks.Passed());
     EXPECT_EQ(run.dEntered, 300.0);
     EXPECT_EQ(run.flow.dc, 285.0);
-    EXPECT_EQ(run.lines.Line(0), "------------------------------------------- ");
-    EXPECT_EQ(run.lines.Line(3), " Innendurchmesser       d   =  300.00 mm     ");
-    EXPECT_EQ(run.lines.Line(4), " lichte Weite          l.W. =  285.00 mm     ");
-    EXPECT_EQ(run.lines.Line(8), " Abflußmenge Vollfüll.  Qv  =   60.32 l/s    ");
-    EXPECT_EQ(run.lines.Line(9), " Geschwindig.Vollfüll.  Vv  =    0.95 m/s    ");
+    const TResultLines lines = CircleResultLines(run);
+    EXPECT_EQ(lines.Count(), 17);
+    EXPECT_EQ(lines.Line(0), "------------------------------------------- ");
+    EXPECT_EQ(lines.Line(3), " Innendurchmesser       d   =  300.00 mm     ");
+    EXPECT_EQ(lines.Line(4), " lichte Weite          l.W. =  285.00 mm     ");
+    EXPECT_EQ(lines.Line(8), " Abflußmenge Vollfüll.  Qv  =   60.32 l/s    ");
+    EXPECT_EQ(lines.Line(9), " Geschwindig.Vollfüll.  Vv  =    0.95 m/s    ");
     for (int i = 11; i <= 16; ++i)
-        EXPECT_EQ(run.lines.Line(i), "") << i;
+        EXPECT_EQ(lines.Line(i), "") << i;
     EXPECT_EQ(run.sketch.d, 285.0);
 }
 
@@ -109,14 +111,16 @@ TEST(PartialFlowRun, LabelsLinesAndSketchInTheLastPipe)
     const TPartialFlowRun run = RunPartialFlow(&full, "40");
     ASSERT_TRUE(run.checks.Passed());
     EXPECT_EQ(PartialLabels(run), (std::vector<std::string>{"40 ", "57.9 ", "16.4 ", "54.7 ", "1.01 "}));
+    const TResultLines lines = CircleResultLines(full, run);
+    const TResultLines fullLines = CircleResultLines(full);
     for (int i = 0; i <= 10; ++i)
-        EXPECT_EQ(run.lines.Line(i), full.lines.Line(i)) << i;
-    EXPECT_EQ(run.lines.Line(11), " Abflußmenge Teilfüll.  Qt  =   40.00 l/s    ");
-    EXPECT_EQ(run.lines.Line(12), " Füllhöhe               h   =   16.40 cm     ");
-    EXPECT_EQ(run.lines.Line(13), " Verhältnis             h/d =   54.67 o/o    ");
-    EXPECT_EQ(run.lines.Line(14), " Verhältnis           Qt/Qv =   57.87 o/o    ");
-    EXPECT_EQ(run.lines.Line(15), " Geschwindig.Teilfüll.  Vt  =    1.01 m/s    ");
-    EXPECT_EQ(run.lines.Line(16), "------------------------------------------- ");
+        EXPECT_EQ(lines.Line(i), fullLines.Line(i)) << i;
+    EXPECT_EQ(lines.Line(11), " Abflußmenge Teilfüll.  Qt  =   40.00 l/s    ");
+    EXPECT_EQ(lines.Line(12), " Füllhöhe               h   =   16.40 cm     ");
+    EXPECT_EQ(lines.Line(13), " Verhältnis             h/d =   54.67 o/o    ");
+    EXPECT_EQ(lines.Line(14), " Verhältnis           Qt/Qv =   57.87 o/o    ");
+    EXPECT_EQ(lines.Line(15), " Geschwindig.Teilfüll.  Vt  =    1.01 m/s    ");
+    EXPECT_EQ(lines.Line(16), "------------------------------------------- ");
     EXPECT_EQ(run.sketch.Full, 0);
     EXPECT_EQ(run.sketch.LabelsOnly, 0);
     EXPECT_EQ(run.sketch.d, 300.0);
