@@ -47,6 +47,7 @@ public:
 
     // What the window shows in the sketch area for this page.
     TCircleSketch Sketch() const;
+    // The result lines of the last runs, as the copy and the print button take them.
     TResultLines ResultLines() const;
     // The page the print button prints: the result lines and the pipe they describe.
     TPrintout Printout() const;
