@@ -1,16 +1,17 @@
 // A circular reach: the design page's run when a permitted filling is given,
 // then the verification page's full-flow run and, with a discharge, its
-// partial-flow run.
+// partial-flow run. The results are the runs' label texts, the messages their
+// failures; the list adds its own reading of numbers, the yes/no cells, the
+// nominal size and the overload note.
 
 #include "reach.h"
 #include "rowcheck.h"
 
-#include "calcerror.h"
-#include "circle.h"
-#include "numbercheck.h"
+#include "designrun.h"
 #include "textformat.h"
+#include "verificationrun.h"
 
-#include <cmath>
+#include <span>
 
 namespace fluvara {
 
@@ -19,7 +20,27 @@ namespace {
 const char* const Reduce95Message = "95%-Wert ist ungültig ( ja oder nein )";
 const char* const Use09Message = "Q/0,9-Wert ist ungültig ( ja oder nein )";
 
+// The cells of the runs' fields, by TVerificationField and TDesignField.
+constexpr int VerificationCells[] = {CircleD, CircleKb, CircleIs, CircleQ};
+constexpr int DesignCells[] = {CircleQ, CircleHdPermitted, CircleKb, CircleIs};
+
 bool Blank(const std::string& text) { return TrimBlanks(text).empty(); }
+
+// The page's reading, refusing first what it would misread (ReadListNumber).
+TRunNumber ListReading(std::string_view text)
+{
+    TListNumber number = ReadListNumber(text);
+    return TRunNumber{static_cast<const TNumberField&>(number), std::move(number.refusal)};
+}
+
+// A label of the page as a list shows it: without the blanks at both ends.
+std::string Shown(const std::string& label) { return std::string(TrimBlanks(label)); }
+
+void Mark(TRowCheck& check, const TRunChecks& run, std::span<const int> cells)
+{
+    for (const TRunFailure& failure : run.failures)
+        check.Fail(failure.field < 0 ? -1 : cells[static_cast<std::size_t>(failure.field)], failure.message);
+}
 
 // The smallest size of the series not below the required diameter as
 // calculated: a diameter shown as "250.0" may lie just above 250 mm, and
@@ -34,11 +55,11 @@ std::optional<int> NominalSize(const TNominalSeries& series, double required)
 
 // The required diameter for the message that no size is large enough: the
 // page's digits, or more where they round down to the largest size.
-std::string RequiredAboveSeries(double required, int largest)
+std::string RequiredAboveSeries(const TDesignRun& design, int largest)
 {
-    std::string text = LabelText("%6.1f ", required);
+    std::string text = Shown(design.labels.D);
     if (ConvertNumberText(text) <= largest)
-        text = LabelText("%.4f", required);
+        text = LabelText("%.4f", design.design.D);
     return text;
 }
 
@@ -50,34 +71,32 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
     for (std::size_t i = 0; i < CircleFieldCount && i < fields.size(); ++i)
         text[i] = fields[i];
 
-    const TListNumber d = ReadListNumber(text[CircleD]);
-    const TListNumber kb = ReadListNumber(text[CircleKb]);
-    const TListNumber Is = ReadListNumber(text[CircleIs]);
-    const TListNumber Q = ReadListNumber(text[CircleQ]);
-    const TListNumber hd = ReadListNumber(text[CircleHdPermitted]);
     const bool design = !Blank(text[CircleHdPermitted]);
     const bool dGiven = !Blank(text[CircleD]);
     const bool qGiven = !Blank(text[CircleQ]);
-
-    // The order of the page that runs first decides which message a row shows.
-    TRowCheck check;
-    if (design) {
-        const auto& rules = DesignFieldRules();
-        check.Check(CircleQ, Q, rules[0]);
-        check.Check(CircleHdPermitted, hd, rules[1]);
-        check.Check(CircleKb, kb, rules[2]);
-        check.Check(CircleIs, Is, rules[3]);
-    }
-    if (dGiven || !design) {
-        const auto& rules = VerificationFieldRules();
-        check.Check(CircleD, d, rules[0]);
-        check.Check(CircleKb, kb, rules[1]);
-        check.Check(CircleIs, Is, rules[2]);
-    }
     const auto reduce95 = ParseYesNo(text[CircleReduce95], false);
+    const auto use09 = ParseYesNo(text[CircleUse09], true);
+
+    // The order of the page that runs first decides which message a row
+    // shows; a calculation counts only once every cell is read.
+    TRowCheck check;
+    std::optional<TDesignRun> designRun;
+    if (design) {
+        designRun = RunDesign(
+            TDesignInput{text[CircleQ], text[CircleHdPermitted], text[CircleKb], text[CircleIs], use09.value_or(true)},
+            ListReading);
+        if (!designRun->fieldsPassed)
+            Mark(check, designRun->checks, DesignCells);
+    }
+    std::optional<TFullFlowRun> full;
+    if (dGiven || !design) {
+        full = RunFullFlow(TFullFlowInput{text[CircleD], text[CircleKb], text[CircleIs], reduce95.value_or(false)},
+                           ListReading);
+        if (!full->fieldsPassed)
+            Mark(check, full->checks, VerificationCells);
+    }
     if (!reduce95)
         check.Fail(CircleReduce95, Reduce95Message);
-    const auto use09 = ParseYesNo(text[CircleUse09], true);
     if (!use09)
         check.Fail(CircleUse09, Use09Message);
     if (check.Failed()) {
@@ -85,83 +104,61 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
         return out;
     }
 
-    double dValue = d.value;
-    std::string dWorking = d.working;
-    if (design) {
-        double required = 0;
-        try {
-            required = CircleDesign(Q.value, hd.value, kb.value, Is.value, *use09).D;
-            out.results[CircleDRequired] = LabelText("%6.1f ", required);
-        } catch (const CalculationError& e) {
-            check.Fail(CircleQ, e.what());
+    if (designRun) {
+        if (!designRun->checks.Passed()) {
+            Mark(check, designRun->checks, DesignCells);
             check.Finish(out);
             return out;
         }
-        const auto size = NominalSize(options.series, required);
+        out.results[CircleDRequired] = Shown(designRun->labels.D);
+        const auto size = NominalSize(options.series, designRun->design.D);
         if (!size) {
             const int largest = options.series.empty() ? 0 : options.series.back();
             check.Fail(-1,
-                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm", RequiredAboveSeries(required, largest),
-                           largest));
+                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm",
+                           RequiredAboveSeries(*designRun, largest), largest));
             check.Finish(out);
             return out;
         }
         out.results[CircleDN] = Fmt("%d", *size);
-        if (!dGiven) {
-            // The verification runs on the nominal size as if it had been typed.
-            const TListNumber nominal = ReadListNumber(out.results[CircleDN]);
-            if (!check.Check(CircleD, nominal, VerificationFieldRules()[0])) {
-                check.Finish(out);
-                return out;
-            }
-            dValue = nominal.value;
-            dWorking = nominal.working;
-        }
+        // The verification runs on the nominal size as if it had been typed.
+        if (!dGiven)
+            full = RunFullFlow(TFullFlowInput{out.results[CircleDN], text[CircleKb], text[CircleIs], *reduce95},
+                               ListReading);
     }
-
-    TCircleFullFlow full;
-    try {
-        full = CircleFullFlow(dValue, kb.value, Is.value, *reduce95);
-    } catch (const CalculationError& e) {
-        check.Fail(CircleD, e.what());
+    if (!full->checks.Passed()) {
+        Mark(check, full->checks, VerificationCells);
         check.Finish(out);
         return out;
     }
-    out.results[CircleClearWidth] = *reduce95 ? LabelText("%.2f ", full.dc) : dWorking;
-    out.results[CircleQv] = LabelText("%4.2f ", full.Qv);
-    out.results[CircleVv] = LabelText("%4.2f ", full.vv);
+    out.results[CircleClearWidth] = Shown(full->labels.d);
+    out.results[CircleQv] = Shown(full->labels.Qv);
+    out.results[CircleVv] = Shown(full->labels.vv);
     out.status = CalculatedStatus;
     if (!qGiven)
         return out;
 
-    const TFieldRule rule = PartialDischargeRule(full.Qv);
-    if (Q.check < CheckNumeric || Q.value < rule.lower) {
-        check.Check(CircleQ, Q, rule);
-        check.Finish(out);
-        return out;
-    }
-    if (Q.value > full.Qv) {
+    const TPartialFlowRun partial = RunPartialFlow(&*full, text[CircleQ], ListReading);
+    if (partial.overloaded) {
         // More than the pipe carries full: not an input error for a list,
         // unless the ratio is beyond any number.
-        const double ratio = Q.value / full.Qv * 100;
-        if (!std::isfinite(ratio)) {
+        if (partial.overloadRatio.empty()) {
             check.Fail(CircleQ, NotFiniteMessage);
             check.Finish(out);
             return out;
         }
-        out.status = Fmt("überlastet (Qt/Qv = %s %%)", LabelText("%4.1f ", ratio));
+        out.status = Fmt("überlastet (Qt/Qv = %s %%)", Shown(partial.overloadRatio));
         return out;
     }
-    try {
-        const TCirclePartialFlow p = CirclePartialFlow(full.dc, full.Qv, full.vv, Q.value);
-        out.results[CircleH] = LabelText("%4.1f ", p.h);
-        out.results[CircleHd] = LabelText("%4.1f ", p.hd);
-        out.results[CircleQq] = LabelText("%4.1f ", p.qq);
-        out.results[CircleVt] = LabelText("%4.2f ", p.vt);
-    } catch (const CalculationError& e) {
-        check.Fail(CircleQ, e.what());
+    if (!partial.checks.Passed()) {
+        Mark(check, partial.checks, VerificationCells);
         check.Finish(out);
+        return out;
     }
+    out.results[CircleH] = Shown(partial.labels.h);
+    out.results[CircleHd] = Shown(partial.labels.hd);
+    out.results[CircleQq] = Shown(partial.labels.qq);
+    out.results[CircleVt] = Shown(partial.labels.vt);
     return out;
 }
 

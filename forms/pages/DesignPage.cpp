@@ -5,9 +5,6 @@
 #include "Icons.h"
 #include "InputField.h"
 
-#include "calcerror.h"
-#include "circle.h"
-#include "numbercheck.h"
 #include "textformat.h"
 
 namespace fluvara {
@@ -76,37 +73,28 @@ bool TDesignPage::eventFilter(QObject* watched, QEvent* event)
 void TDesignPage::BemTeilBtnClick()
 {
     ui->BErrLabel->setText(" ");
-    const TNumberField fields[] = {ReadNumberField(FieldText(ui->BQtEdit)), ReadNumberField(FieldText(ui->BhdEdit)),
-                                   ReadNumberField(FieldText(ui->BkbEdit)), ReadNumberField(FieldText(ui->BIeEdit))};
-    QLineEdit* const edits[] = {ui->BQtEdit, ui->BhdEdit, ui->BkbEdit, ui->BIeEdit};
-    if (const auto failure = ValidateFields(fields, DesignFieldRules())) {
-        ui->BErrLabel->setText(FromUtf8(failure->message));
-        edits[failure->index]->setFocus();
+    TDesignRun run = RunDesign(TDesignInput{FieldText(ui->BQtEdit), FieldText(ui->BhdEdit), FieldText(ui->BkbEdit),
+                                            FieldText(ui->BIeEdit), ui->CBox0_9->isChecked()});
+    if (!run.checks.Passed()) {
+        QLineEdit* const edits[] = {ui->BQtEdit, ui->BhdEdit, ui->BkbEdit, ui->BIeEdit};
+        ui->BErrLabel->setText(FromUtf8(run.checks.First().message));
+        edits[run.checks.First().field]->setFocus();
         return;
     }
-    const bool use09 = ui->CBox0_9->isChecked();
-    TCircleDesign design;
-    try {
-        design = CircleDesign(fields[0].value, fields[1].value, fields[2].value, fields[3].value, use09);
-    } catch (const CalculationError& e) {
-        ui->BErrLabel->setText(QString::fromUtf8(e.what()));
-        ui->BQtEdit->setFocus();
-        return;
-    }
-    ui->BQtLabel->setText(FromUtf8(use09 ? Fmt("%.2f ", design.Qbem) : Fmt("%s ", fields[0].working)));
-    ui->BhdLabel->setText(FromUtf8(Fmt("%s ", fields[1].working)));
-    ui->BkbLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
-    ui->BIeLabel->setText(FromUtf8(Fmt("%s ", fields[3].working)));
+    run_ = std::move(run);
+    const TDesignLabels& labels = run_->labels;
+    ui->BQtLabel->setText(FromUtf8(labels.Q));
+    ui->BhdLabel->setText(FromUtf8(labels.hd));
+    ui->BkbLabel->setText(FromUtf8(labels.kb));
+    ui->BIeLabel->setText(FromUtf8(labels.Is));
 
-    ui->BDNLabel->setText(FromUtf8(Fmt("%6.1f ", design.D)));
-    ui->BFhLabel->setText(FromUtf8(Fmt("%6.1f ", design.h)));
-    ui->BQvLabel->setText(FromUtf8(Fmt("%6.1f ", design.Qv)));
-    ui->BVvLabel->setText(FromUtf8(Fmt("%6.2f ", design.vv)));
-    ui->BVtLabel->setText(FromUtf8(Fmt("%6.2f ", design.vt)));
-    ui->BVQLabel->setText(FromUtf8(Fmt("%6.1f ", design.qq)));
+    ui->BDNLabel->setText(FromUtf8(labels.D));
+    ui->BFhLabel->setText(FromUtf8(labels.h));
+    ui->BQvLabel->setText(FromUtf8(labels.Qv));
+    ui->BVvLabel->setText(FromUtf8(labels.vv));
+    ui->BVtLabel->setText(FromUtf8(labels.vt));
+    ui->BVQLabel->setText(FromUtf8(labels.qq));
 
-    // a design result is a partial filling
-    sketch_ = TCircleSketch{.d = design.D, .h = design.h, .LabelsOnly = 0, .Full = 0};
     emit SketchChanged();
     ui->NachBemBtn->setEnabled(true);
 }
@@ -121,7 +109,7 @@ void TDesignPage::RadiBtn2Click()
     ui->CBox0_9->setChecked(true);
     ui->BhdEdit->setText(DefaultFilling);
 
-    sketch_ = TCircleSketch{};
+    run_.reset();
     emit SketchChanged();
     ui->NachBemBtn->setEnabled(false);
 }
@@ -130,19 +118,25 @@ void TDesignPage::TabSheet3Show()
 {
     emit SketchChanged();
     ui->BQtEdit->setFocus();
-    if (sketch_.LabelsOnly)
+    if (!run_)
         ui->NachBemBtn->setEnabled(false);
+}
+
+const TCircleSketch& TDesignPage::Sketch() const
+{
+    static const TCircleSketch placeholder;
+    return run_ ? run_->sketch : placeholder;
 }
 
 void TDesignPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
 {
-    DrawCircleSketch(surface, sketch_, centre, bevel);
+    DrawCircleSketch(surface, Sketch(), centre, bevel);
 }
 
 void TDesignPage::NachBemBtnClick()
 {
     // The existing discharge as typed, not Q,bem, becomes the partial discharge.
-    emit DesignTransferred(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(), sketch_.d);
+    emit DesignTransferred(ui->BQtEdit->text(), ui->BIeEdit->text(), ui->BkbEdit->text(), run_ ? run_->design.D : 0.0);
 }
 
 void TDesignPage::SpeedButton2Click() { emit KbTableRequested(); }

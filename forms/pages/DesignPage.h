@@ -4,8 +4,10 @@
 #include "CalculationPage.h"
 
 #include "circlesketch.h"
+#include "designrun.h"
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TDesignPage;
@@ -32,7 +34,7 @@ public:
     void PageShown() override { TabSheet3Show(); }
     std::optional<TPageReach> InputsAsReach() const override;
     // What the window shows in the sketch area for this page.
-    const TCircleSketch& Sketch() const { return sketch_; }
+    const TCircleSketch& Sketch() const;
 
 signals:
     // The transfer button: the existing discharge, slope and roughness as
@@ -46,9 +48,9 @@ protected:
 
 private:
     std::unique_ptr<Ui::TDesignPage> ui;
-    // The last successful design (d the designed diameter in mm, h the
-    // filling height in cm), or the placeholder before it and after clearing.
-    TCircleSketch sketch_;
+    // The last successful design; none before it and after clearing, when
+    // the sketch shows its placeholder.
+    std::optional<TDesignRun> run_;
 };
 
 }  // namespace fluvara

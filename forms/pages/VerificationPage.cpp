@@ -5,11 +5,8 @@
 #include "Icons.h"
 #include "InputField.h"
 
-#include "calcerror.h"
-#include "circle.h"
 #include "circleprintout.h"
 #include "clipboardtext.h"
-#include "numbercheck.h"
 #include "textformat.h"
 
 #include <QKeyEvent>
@@ -18,7 +15,6 @@ namespace fluvara {
 
 namespace {
 constexpr int FieldMaxChars = 6;
-const char* const NoFullFlowMessage = "Bitte zuerst die Vollfüllung berechnen";
 }  // namespace
 
 TVerificationPage::TVerificationPage(QWidget* parent)
@@ -81,69 +77,67 @@ bool TVerificationPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TVerificationPage::ShowError(const QString& message, QWidget* field)
+void TVerificationPage::ShowError(const TRunFailure& failure)
 {
-    ui->ErrLabel->setText(message);
-    field->setFocus();
+    QLineEdit* const edits[] = {ui->DNEdit, ui->kbEdit, ui->IeEdit, ui->QtEdit};
+    ui->ErrLabel->setText(FromUtf8(failure.message));
+    edits[failure.field]->setFocus();
 }
 
-void TVerificationPage::ShowPipe(int full)
+void TVerificationPage::ShowPipe()
 {
-    pipe_.Full = full;
-    pipe_.LabelsOnly = 0;
     pipeInUse_ = true;
     emit SketchChanged();
     emit PipeChanged();
 }
 
-TCircleSketch TVerificationPage::Sketch() const { return pipeInUse_ ? pipe_ : TCircleSketch{}; }
+TCircleSketch TVerificationPage::LastPipe() const
+{
+    if (partial_)
+        return partial_->sketch;
+    return full_ ? full_->sketch : TCircleSketch{};
+}
+
+TCircleSketch TVerificationPage::Sketch() const { return pipeInUse_ ? LastPipe() : TCircleSketch{}; }
 
 void TVerificationPage::PaintSketch(TDrawSurface& surface, TPoint centre, TRect bevel) const
 {
     DrawCircleSketch(surface, Sketch(), centre, bevel);
 }
 
+TResultLines TVerificationPage::ResultLines() const
+{
+    if (!full_)
+        return noRunLines_;
+    // a partial-flow run is always one in the pipe of the last full-flow run
+    return partial_ ? CircleResultLines(*full_, *partial_) : CircleResultLines(*full_);
+}
+
 void TVerificationPage::OKBtn1Click()
 {
     ui->ErrLabel->setText(" ");
-    const TNumberField fields[] = {ReadNumberField(FieldText(ui->DNEdit)), ReadNumberField(FieldText(ui->kbEdit)),
-                                   ReadNumberField(FieldText(ui->IeEdit))};
-    QLineEdit* const edits[] = {ui->DNEdit, ui->kbEdit, ui->IeEdit};
-    if (const auto failure = ValidateFields(fields, VerificationFieldRules())) {
+    TFullFlowRun run = RunFullFlow(
+        TFullFlowInput{FieldText(ui->DNEdit), FieldText(ui->kbEdit), FieldText(ui->IeEdit), ui->CBox95->isChecked()});
+    if (!run.checks.Passed()) {
         ui->OKBtn2->setEnabled(false);
-        ShowError(FromUtf8(failure->message), edits[failure->index]);
+        ShowError(run.checks.First());
         return;
     }
-    const double dEntered = fields[0].value;
-    const double kb = fields[1].value;
-    const double Is = fields[2].value;
-    TCircleFullFlow full;
-    try {
-        full = CircleFullFlow(dEntered, kb, Is, ui->CBox95->isChecked());
-    } catch (const CalculationError& e) {
-        ui->OKBtn2->setEnabled(false);
-        ShowError(QString::fromUtf8(e.what()), ui->DNEdit);
-        return;
-    }
-    Qv_ = full.Qv;
-    vv_ = full.vv;
-
-    ui->QvLabel->setText(FromUtf8(Fmt("%4.2f ", Qv_)));
-    ui->VvLabel->setText(FromUtf8(Fmt("%4.2f ", vv_)));
-    ui->DNLabel->setText(FromUtf8(ui->CBox95->isChecked() ? Fmt("%.2f ", full.dc) : Fmt("%s ", fields[0].working)));
-    ui->kbLabel->setText(FromUtf8(Fmt("%s ", fields[1].working)));
-    ui->IeLabel->setText(FromUtf8(Fmt("%s ", fields[2].working)));
+    full_ = std::move(run);
+    partial_.reset();
+    const TFullFlowLabels& labels = full_->labels;
+    ui->QvLabel->setText(FromUtf8(labels.Qv));
+    ui->VvLabel->setText(FromUtf8(labels.vv));
+    ui->DNLabel->setText(FromUtf8(labels.d));
+    ui->kbLabel->setText(FromUtf8(labels.kb));
+    ui->IeLabel->setText(FromUtf8(labels.Is));
     // Partial results of another pipe must not stay beside the new ones, also
     // when the last partial discharge typed was rejected.
     for (QLabel* label : {ui->VtLabel, ui->FhLabel, ui->QtLabel, ui->QtvLabel, ui->htvLabel})
         label->clear();
     ui->OKBtn2->setEnabled(true);
 
-    pipe_.d = full.dc;
-    pipe_.h = full.hFull;
-    partial_.reset();
-    ShowPipe(1);
-    WriteCircleFullFlowLines(lines_, dEntered, pipe_.d, kb, Is, Qv_, vv_);
+    ShowPipe();
     ui->NClipBtn->setEnabled(true);
     ui->NDruSBtn->setEnabled(true);
 }
@@ -151,35 +145,21 @@ void TVerificationPage::OKBtn1Click()
 void TVerificationPage::OKBtn2Click()
 {
     ui->ErrLabel->setText(" ");
-    const TNumberField field = ReadNumberField(FieldText(ui->QtEdit));
-    const double Qt = field.value;
     // After the clear button or a transfer from the design page there is no
     // pipe to fill until the next full-flow run.
-    if (!pipeInUse_) {
-        ShowError(QString::fromUtf8(NoFullFlowMessage), ui->DNEdit);
+    TPartialFlowRun run = RunPartialFlow(pipeInUse_ && full_ ? &*full_ : nullptr, FieldText(ui->QtEdit));
+    if (!run.checks.Passed()) {
+        ShowError(run.checks.First());
         return;
     }
-    if (const auto message = FieldError(field, PartialDischargeRule(Qv_))) {
-        ShowError(FromUtf8(*message), ui->QtEdit);
-        return;
-    }
-    TCirclePartialFlow partial;
-    try {
-        partial = CirclePartialFlow(pipe_.d, Qv_, vv_, Qt);
-    } catch (const CalculationError& e) {
-        ShowError(QString::fromUtf8(e.what()), ui->QtEdit);
-        return;
-    }
-    ui->VtLabel->setText(FromUtf8(Fmt("%4.2f ", partial.vt)));
-    ui->FhLabel->setText(FromUtf8(Fmt("%4.1f ", partial.h)));
-    ui->QtLabel->setText(FromUtf8(Fmt("%s ", field.working)));
-    ui->QtvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.qq)));
-    ui->htvLabel->setText(FromUtf8(Fmt("%4.1f ", partial.hd)));
-
-    pipe_.h = partial.h;
-    partial_ = TPartialFlowMark{Qt, partial};
-    ShowPipe(0);
-    WriteCirclePartialFlowLines(lines_, Qt, partial.h, partial.hd, partial.qq, partial.vt);
+    partial_ = std::move(run);
+    const TPartialFlowLabels& labels = partial_->labels;
+    ui->VtLabel->setText(FromUtf8(labels.vt));
+    ui->FhLabel->setText(FromUtf8(labels.h));
+    ui->QtLabel->setText(FromUtf8(labels.Qt));
+    ui->QtvLabel->setText(FromUtf8(labels.qq));
+    ui->htvLabel->setText(FromUtf8(labels.hd));
+    ShowPipe();
 }
 
 void TVerificationPage::RadiBtn1Click()
@@ -191,13 +171,14 @@ void TVerificationPage::RadiBtn1Click()
     ui->QtEdit->clear();
     for (QLabel* label : {ui->QtLabel, ui->QtvLabel, ui->FhLabel, ui->htvLabel, ui->VtLabel, ui->ErrLabel})
         label->clear();
-    lines_.Clear(0, CircleResultLineCount - 1);
+    full_.reset();
+    partial_.reset();
+    noRunLines_.Clear(0, CircleResultLineCount - 1);
     ui->NClipBtn->setEnabled(false);
     ui->CBox95->setChecked(false);
     emit Cleared();
     ui->NDruSBtn->setEnabled(false);
 
-    pipe_ = TCircleSketch{};
     ForgetPipe();
 }
 
@@ -223,21 +204,27 @@ void TVerificationPage::TakeOverDesign(const QString& qtText, const QString& isT
 void TVerificationPage::ForgetPipe()
 {
     pipeInUse_ = false;
-    partial_.reset();
     emit SketchChanged();
     emit PipeChanged();
 }
 
 std::optional<TFullFlowPipe> TVerificationPage::FullFlowPipe() const
 {
-    if (!pipeInUse_)
+    if (!pipeInUse_ || !full_)
         return std::nullopt;
-    return TFullFlowPipe{pipe_.d, Qv_, vv_};
+    return TFullFlowPipe{full_->flow.dc, full_->flow.Qv, full_->flow.vv};
 }
 
-void TVerificationPage::NClipBtnClick() { emit CopyRequested(CircleClipboardText(lines_)); }
+std::optional<TPartialFlowMark> TVerificationPage::PartialFlow() const
+{
+    if (!pipeInUse_ || !partial_)
+        return std::nullopt;
+    return TPartialFlowMark{partial_->Qt, partial_->flow};
+}
 
-TPrintout TVerificationPage::Printout() const { return CirclePrintout(pipe_, lines_); }
+void TVerificationPage::NClipBtnClick() { emit CopyRequested(CircleClipboardText(ResultLines())); }
+
+TPrintout TVerificationPage::Printout() const { return CirclePrintout(LastPipe(), ResultLines()); }
 
 std::optional<TPrintout> TVerificationPage::Report() const
 {

@@ -7,6 +7,7 @@
 #include "partialfilling.h"
 #include "printframe.h"
 #include "resultlines.h"
+#include "verificationrun.h"
 
 #include <memory>
 #include <optional>
@@ -46,7 +47,8 @@ public:
 
     // What the window shows in the sketch area for this page.
     TCircleSketch Sketch() const;
-    const TResultLines& ResultLines() const { return lines_; }
+    // The result lines of the last runs, as the copy and the print button take them.
+    TResultLines ResultLines() const;
     // The page the print button prints: the result lines and the pipe they describe.
     TPrintout Printout() const;
     // The same, none while the print button is off.
@@ -54,7 +56,7 @@ public:
     // The pipe of the last successful full-flow run while the partial flow may
     // fill it, with the partial flow last found in it.
     std::optional<TFullFlowPipe> FullFlowPipe() const;
-    const std::optional<TPartialFlowMark>& PartialFlow() const { return partial_; }
+    std::optional<TPartialFlowMark> PartialFlow() const;
 
 signals:
     void CopyRequested(const std::string& text);
@@ -70,23 +72,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowError(const QString& message, QWidget* field);
-    void ShowPipe(int full);
+    void ShowError(const TRunFailure& failure);
+    void ShowPipe();
     // No pipe until the next full-flow run; the sketch shows its placeholder.
     void ForgetPipe();
+    // The pipe the result lines describe: of the last partial-flow run in
+    // the last full-flow run, else of that run, else the placeholder.
+    TCircleSketch LastPipe() const;
 
     std::unique_ptr<Ui::TVerificationPage> ui;
-    // The pipe of the last successful run (LabelsOnly 0): what the result lines
-    // describe and the printout draws, also after a transfer put the
-    // placeholder on the screen. A failed run leaves it.
-    TCircleSketch pipe_;
+    // The last successful runs: what the result lines describe and the
+    // printout draws, also after a transfer put the placeholder on the
+    // screen. A failed run leaves them; a new full flow drops the partial one.
+    std::optional<TFullFlowRun> full_;
+    std::optional<TPartialFlowRun> partial_;
     // The sketch shows the pipe and the partial flow may fill it; never after
     // the clear button or a transfer, until the next full-flow run.
     bool pipeInUse_ = false;
-    double Qv_ = 0;  // l/s of the pipe's full flow, cut to two decimals
-    double vv_ = 0;  // m/s
-    std::optional<TPartialFlowMark> partial_;
-    TResultLines lines_ = MakeCircleResultLines();
+    // The result lines while there is no run: one blank line at the start,
+    // all empty after the clear button.
+    TResultLines noRunLines_ = MakeCircleResultLines();
 };
 
 }  // namespace fluvara

@@ -6,6 +6,7 @@
 #include "circle.h"
 #include "numbercheck.h"
 #include "textformat.h"
+#include "verificationrun.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,6 @@ struct RowCase {
 };
 
 // The page's label without its padding.
-std::string Label(const char* format, double value) { return std::string(TrimBlanks(Fmt(format, value))); }
 
 void ExpectRow(TReachKind kind, const RowCase& c)
 {
@@ -215,10 +215,11 @@ TEST(ChannelReach, BadRowsGetThePagesMessages)
     }
 }
 
-// Over a grid of inputs, every text equals the page's label built from the
-// calculation functions and the page's formats.
+// Over a grid of inputs, every text equals the label of the verification
+// page's runs, and the runs stand on the calculation functions.
 TEST(CircleReach, GridMatchesThePageLabels)
 {
+    const auto shown = [](const std::string& label) { return std::string(TrimBlanks(label)); };
     for (double d : {100.0, 250.0, 300.0, 800.0, 3000.0})
         for (double kb : {0.25, 0.75, 1.5})
             for (double Is : {0.1, 3.0, 500.0})
@@ -226,18 +227,29 @@ TEST(CircleReach, GridMatchesThePageLabels)
                     const std::vector<std::string> f{
                         "", Fmt("%.0f", d), Fmt("%.2f", kb), Fmt("%.1f", Is), Fmt("%.0f", Q), "", "", ""};
                     const TReachOutcome o = CalculateCircleReach(f, TReachOptions{});
-                    const TCircleFullFlow full = CircleFullFlow(d, kb, Is, false);
-                    EXPECT_EQ(o.results[CircleQv], Label("%4.2f ", full.Qv));
-                    EXPECT_EQ(o.results[CircleVv], Label("%4.2f ", full.vv));
-                    if (Q > full.Qv) {
+                    const TFullFlowRun full = RunFullFlow({f[CircleD], f[CircleKb], f[CircleIs], false});
+                    ASSERT_TRUE(full.checks.Passed());
+                    const TCircleFullFlow flow = CircleFullFlow(d, kb, Is, false);
+                    EXPECT_EQ(full.flow.Qv, flow.Qv);
+                    EXPECT_EQ(full.flow.vv, flow.vv);
+                    EXPECT_EQ(o.results[CircleClearWidth], shown(full.labels.d));
+                    EXPECT_EQ(o.results[CircleQv], shown(full.labels.Qv));
+                    EXPECT_EQ(o.results[CircleVv], shown(full.labels.vv));
+                    const TPartialFlowRun partial = RunPartialFlow(&full, f[CircleQ]);
+                    if (Q > flow.Qv) {
+                        EXPECT_TRUE(partial.overloaded);
                         EXPECT_EQ(o.results[CircleH], "");
+                        EXPECT_EQ(o.status, "überlastet (Qt/Qv = " + shown(partial.overloadRatio) + " %)");
                         continue;
                     }
-                    const TCirclePartialFlow p = CirclePartialFlow(full.dc, full.Qv, full.vv, Q);
-                    EXPECT_EQ(o.results[CircleH], Label("%4.1f ", p.h));
-                    EXPECT_EQ(o.results[CircleHd], Label("%4.1f ", p.hd));
-                    EXPECT_EQ(o.results[CircleQq], Label("%4.1f ", p.qq));
-                    EXPECT_EQ(o.results[CircleVt], Label("%4.2f ", p.vt));
+                    ASSERT_TRUE(partial.checks.Passed());
+                    const TCirclePartialFlow p = CirclePartialFlow(flow.dc, flow.Qv, flow.vv, Q);
+                    EXPECT_EQ(partial.flow.h, p.h);
+                    EXPECT_EQ(partial.flow.vt, p.vt);
+                    EXPECT_EQ(o.results[CircleH], shown(partial.labels.h));
+                    EXPECT_EQ(o.results[CircleHd], shown(partial.labels.hd));
+                    EXPECT_EQ(o.results[CircleQq], shown(partial.labels.qq));
+                    EXPECT_EQ(o.results[CircleVt], shown(partial.labels.vt));
                 }
 }
 
@@ -252,11 +264,11 @@ TEST(ChannelReach, GridMatchesThePageLabels)
                 const std::vector<std::string> f{"",    Fmt("%.0f", Q),     "1",  "35", "30", "25", Fmt("%.0f", b),
                                                  "200", Fmt("%.0f", angle), "1:2"};
                 const TReachOutcome o = CalculateChannelReach(f);
-                TChannelPageTexts page{f[ChannelQ],        f[ChannelIs], f[ChannelKstBottom], f[ChannelKstLeft],
-                                       f[ChannelKstRight], f[ChannelB],  f[ChannelHp]};
-                page.leftAngle = f[ChannelBankLeft];
-                page.rightForm = TBankForm::BySlope;
-                page.rightSlope = "2";
+                const TChannelPageTexts page{f[ChannelQ],          f[ChannelIs],       f[ChannelKstBottom],
+                                             f[ChannelKstLeft],    f[ChannelKstRight], f[ChannelB],
+                                             f[ChannelHp],         TBankForm::ByAngle, f[ChannelBankLeft],
+                                             {},                   TBankForm::BySlope, {},
+                                             "2"};
                 const TChannelRun run = RunChannel(page);
                 TChannelInput in{Q, 1, 35, 30, 25, b, 200, ByAngle(angle), BySlope(2)};
                 TChannelResult r;
