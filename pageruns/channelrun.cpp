@@ -1,4 +1,5 @@
 #include "channelrun.h"
+#include "labelformats.h"
 
 #include "calcerror.h"
 #include "textformat.h"
@@ -9,25 +10,17 @@ namespace {
 
 // The page's label formats, each written once: lengths in cm and the mean
 // coefficient with one decimal, speeds with two.
-std::string Tenths(double value) { return Fmt("%4.1f ", value); }
-std::string Hundredths(double value) { return Fmt("%4.2f ", value); }
-std::string Echo(std::string_view workingText) { return Fmt("%s ", workingText); }
+std::string Tenths(double value) { return Fmt(labelformats::Tenths, value); }
+std::string Hundredths(double value) { return Fmt(labelformats::Hundredths, value); }
+std::string Echo(std::string_view workingText) { return Fmt(labelformats::Echo, workingText); }
 
 class TChecker {
 public:
     explicit TChecker(TRunChecks& checks) : checks_(checks) { }
 
-    bool Check(int field, const TRunField& value, const TFieldRule& rule)
+    bool Check(int field, const TRunNumber& value, const TFieldRule& rule)
     {
-        if (!value.refusal.empty()) {
-            checks_.failures.push_back({field, Fmt("%s %s", rule.subject, value.refusal)});
-            return false;
-        }
-        if (const auto message = FieldError(value.number, rule)) {
-            checks_.failures.push_back({field, *message});
-            return false;
-        }
-        return true;
+        return CheckRunNumber(checks_, field, value, rule);
     }
 
 private:
@@ -58,20 +51,18 @@ bool CheckBank(TChecker& checker, int angleField, int slopeField, const TRunBank
 
 }  // namespace
 
-TRunField ReadPageField(std::string_view text) { return TRunField{ReadNumberField(text), {}}; }
-
 TChannelRunInputs ReadChannelPage(const TChannelPageTexts& t)
 {
     const auto bank = [](TBankForm form, const std::string& angle, const std::string& slope) {
-        return TRunBank{form, ReadPageField(form == TBankForm::ByAngle ? angle : slope)};
+        return TRunBank{form, PageReading(form == TBankForm::ByAngle ? angle : slope)};
     };
-    return TChannelRunInputs{ReadPageField(t.Q),
-                             ReadPageField(t.Is),
-                             ReadPageField(t.kstBottom),
-                             ReadPageField(t.kstLeft),
-                             ReadPageField(t.kstRight),
-                             ReadPageField(t.b),
-                             ReadPageField(t.hp),
+    return TChannelRunInputs{PageReading(t.Q),
+                             PageReading(t.Is),
+                             PageReading(t.kstBottom),
+                             PageReading(t.kstLeft),
+                             PageReading(t.kstRight),
+                             PageReading(t.b),
+                             PageReading(t.hp),
                              bank(t.leftForm, t.leftAngle, t.leftSlope),
                              bank(t.rightForm, t.rightAngle, t.rightSlope)};
 }
@@ -81,7 +72,7 @@ TChannelRun RunChannel(const TChannelRunInputs& in)
     TChannelRun run;
     TChecker checker(run.checks);
     // Every field is checked, so that a list marks each failing cell; the page shows the first.
-    const TRunField* const fields[] = {&in.Q, &in.Is, &in.kstBottom, &in.kstLeft, &in.kstRight, &in.b, &in.hp};
+    const TRunNumber* const fields[] = {&in.Q, &in.Is, &in.kstBottom, &in.kstLeft, &in.kstRight, &in.b, &in.hp};
     const std::vector<TFieldRule>& rules = ChannelFieldRules();
     for (int i = 0; i < ChannelRunLeftAngle; ++i)
         checker.Check(i, *fields[i], rules[static_cast<std::size_t>(i)]);

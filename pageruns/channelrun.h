@@ -3,6 +3,7 @@
 // shows. A channel reach of a list calls the same run, so that a list row is
 // the page's result by construction.
 
+#include "numberreading.h"
 #include "pagerun.h"
 
 #include "channel.h"
@@ -32,24 +33,14 @@ enum TChannelRunField : int {
     ChannelRunFieldCount
 };
 
-// One input field as read. The page reads its text as it stands; a list
-// refuses more texts, and a refused field fails with its subject followed
-// by the refusal, whatever its number says.
-struct TRunField {
-    TNumberField number;
-    std::string refusal;
-};
-
-TRunField ReadPageField(std::string_view text);
-
 // A bank in the form the user chose, with the number of that form.
 struct TRunBank {
     TBankForm form = TBankForm::ByAngle;
-    TRunField field;
+    TRunNumber field;
 };
 
 struct TChannelRunInputs {
-    TRunField Q, Is, kstBottom, kstLeft, kstRight, b, hp;
+    TRunNumber Q, Is, kstBottom, kstLeft, kstRight, b, hp;
     TRunBank left, right;
 };
 

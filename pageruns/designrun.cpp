@@ -1,12 +1,12 @@
 #include "designrun.h"
 
 #include "calcerror.h"
-#include "circlelabels.h"
+#include "labelformats.h"
 #include "textformat.h"
 
 namespace fluvara {
 
-using namespace circlelabels;
+using namespace labelformats;
 
 TDesignRun RunDesign(const TDesignInput& input, TNumberReading read)
 {

@@ -1,7 +1,7 @@
 #include "verificationrun.h"
 
 #include "calcerror.h"
-#include "circlelabels.h"
+#include "labelformats.h"
 #include "textformat.h"
 
 #include <cmath>
@@ -10,7 +10,7 @@ namespace fluvara {
 
 namespace {
 
-using namespace circlelabels;
+using namespace labelformats;
 
 void Fail(TRunChecks& checks, int field, std::string message)
 {
@@ -42,8 +42,8 @@ TFullFlowRun RunFullFlow(const TFullFlowInput& input, TNumberReading read)
     run.labels.d = input.reduce95 ? Fmt(TwoDecimals, f.dc) : Fmt(Echo, fields[VerificationD].number.working);
     run.labels.kb = Fmt(Echo, fields[VerificationKb].number.working);
     run.labels.Is = Fmt(Echo, fields[VerificationIs].number.working);
-    run.labels.Qv = Fmt(Flow, f.Qv);
-    run.labels.vv = Fmt(Flow, f.vv);
+    run.labels.Qv = Fmt(Hundredths, f.Qv);
+    run.labels.vv = Fmt(Hundredths, f.vv);
     run.sketch = TCircleSketch{.d = f.dc, .h = f.hFull, .LabelsOnly = 0, .Full = 1};
     return run;
 }
@@ -64,7 +64,7 @@ TPartialFlowRun RunPartialFlow(const TFullFlowRun* full, std::string_view Qt, TN
             field.refusal.empty() && field.number.check == CheckNumeric && run.Qt >= rule.lower && run.Qt > rule.upper;
         const double ratio = run.Qt / pipe.Qv * 100;
         if (run.overloaded && std::isfinite(ratio))
-            run.overloadRatio = Fmt(Percent, ratio);
+            run.overloadRatio = Fmt(Tenths, ratio);
         return run;
     }
     try {
@@ -75,10 +75,10 @@ TPartialFlowRun RunPartialFlow(const TFullFlowRun* full, std::string_view Qt, TN
     }
     const TCirclePartialFlow& p = run.flow;
     run.labels.Qt = Fmt(Echo, field.number.working);
-    run.labels.qq = Fmt(Percent, p.qq);
-    run.labels.h = Fmt(Percent, p.h);
-    run.labels.hd = Fmt(Percent, p.hd);
-    run.labels.vt = Fmt(Flow, p.vt);
+    run.labels.qq = Fmt(Tenths, p.qq);
+    run.labels.h = Fmt(Tenths, p.h);
+    run.labels.hd = Fmt(Tenths, p.hd);
+    run.labels.vt = Fmt(Hundredths, p.vt);
     run.sketch = TCircleSketch{.d = pipe.dc, .h = p.h, .LabelsOnly = 0, .Full = 0};
     return run;
 }

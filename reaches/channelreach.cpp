@@ -16,26 +16,19 @@ namespace {
 constexpr std::string_view Degree = "\xC2\xB0";
 constexpr double Gravity = 9.81;  // m/s^2
 
-// A number cell read with the list's rules.
-TRunField ListField(std::string_view text)
-{
-    TListNumber number = ReadListNumber(text);
-    return TRunField{static_cast<TNumberField&&>(number), std::move(number.refusal)};
-}
-
 TRunBank ReadBankCell(std::string_view text)
 {
     const std::size_t colon = text.find(':');
     if (colon != std::string_view::npos) {
         // A slope must read "1:m"; any other is not a number to the slope's rule.
         if (TrimBlanks(text.substr(0, colon)) != "1")
-            return TRunBank{TBankForm::BySlope, TRunField{TNumberField{std::string(text), CheckNotNumeric, 0}, {}}};
-        return TRunBank{TBankForm::BySlope, ListField(TrimBlanks(text.substr(colon + 1)))};
+            return TRunBank{TBankForm::BySlope, TRunNumber{TNumberField{std::string(text), CheckNotNumeric, 0}, {}}};
+        return TRunBank{TBankForm::BySlope, ListReading(TrimBlanks(text.substr(colon + 1)))};
     }
     std::string_view angle = TrimBlanks(text);
     if (angle.size() >= Degree.size() && angle.substr(angle.size() - Degree.size()) == Degree)
         angle = TrimBlanks(angle.substr(0, angle.size() - Degree.size()));
-    return TRunBank{TBankForm::ByAngle, ListField(angle)};
+    return TRunBank{TBankForm::ByAngle, ListReading(angle)};
 }
 
 // The list's column of a field of the run.
@@ -57,9 +50,9 @@ TReachOutcome ChannelReach(std::span<const std::string> fields)
         text[i] = fields[i];
 
     const TChannelRun run = RunChannel(TChannelRunInputs{
-        ListField(text[ChannelQ]), ListField(text[ChannelIs]), ListField(text[ChannelKstBottom]),
-        ListField(text[ChannelKstLeft]), ListField(text[ChannelKstRight]), ListField(text[ChannelB]),
-        ListField(text[ChannelHp]), ReadBankCell(text[ChannelBankLeft]), ReadBankCell(text[ChannelBankRight])});
+        ListReading(text[ChannelQ]), ListReading(text[ChannelIs]), ListReading(text[ChannelKstBottom]),
+        ListReading(text[ChannelKstLeft]), ListReading(text[ChannelKstRight]), ListReading(text[ChannelB]),
+        ListReading(text[ChannelHp]), ReadBankCell(text[ChannelBankLeft]), ReadBankCell(text[ChannelBankRight])});
     if (!run.Passed()) {
         TRowCheck check;
         for (const TRunFailure& failure : run.checks.failures)

@@ -27,12 +27,6 @@ constexpr int DesignCells[] = {CircleQ, CircleHdPermitted, CircleKb, CircleIs};
 bool Blank(const std::string& text) { return TrimBlanks(text).empty(); }
 
 // The page's reading, refusing first what it would misread (ReadListNumber).
-TRunNumber ListReading(std::string_view text)
-{
-    TListNumber number = ReadListNumber(text);
-    return TRunNumber{static_cast<const TNumberField&>(number), std::move(number.refusal)};
-}
-
 // A label of the page as a list shows it: without the blanks at both ends.
 std::string Shown(const std::string& label) { return std::string(TrimBlanks(label)); }
 

@@ -70,6 +70,12 @@ TListNumber ReadListNumber(std::string_view cellText)
     return number;
 }
 
+TRunNumber ListReading(std::string_view cellText)
+{
+    TListNumber number = ReadListNumber(cellText);
+    return TRunNumber{static_cast<TNumberField&&>(number), std::move(number.refusal)};
+}
+
 bool TRowCheck::Check(int field, const TListNumber& value, const TFieldRule& rule)
 {
     if (!value.refusal.empty()) {

@@ -7,6 +7,7 @@
 #include "reach.h"
 
 #include "numbercheck.h"
+#include "numberreading.h"
 
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ struct TListNumber : TNumberField {
 };
 
 TListNumber ReadListNumber(std::string_view cellText);
+
+// The same reading as a page run's number reading.
+TRunNumber ListReading(std::string_view cellText);
 
 class TRowCheck {
 public:

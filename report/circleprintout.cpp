@@ -17,8 +17,8 @@ void DrawCirclePrintout(TDrawSurface& surface, const TCircleSketch& sketch, cons
 {
     const int cx = box.left + (box.right - box.left) / 2;
     const int cy = box.top + (box.bottom - box.top) / 2;
-    const std::string widthText = Fmt("%5.1f ", sketch.d * 0.1);
-    const std::string depthText = Fmt("%5.1f ", sketch.h);
+    const std::string widthText = CircleWidthText(sketch);
+    const std::string depthText = CircleDepthText(sketch);
     // the same water level as on the screen, between 0 and the full diameter
     const int f = CircleFillPixels(sketch, FullDepth);
 

@@ -29,6 +29,10 @@ int CircleFillPixels(const TCircleSketch& sketch, int fullPixels)
     return fullPixels;
 }
 
+std::string CircleWidthText(const TCircleSketch& sketch) { return Fmt("%5.1f ", sketch.d * 0.1); }
+
+std::string CircleDepthText(const TCircleSketch& sketch) { return Fmt("%5.1f ", sketch.h); }
+
 void DrawCircleSketch(TDrawSurface& surface, const TCircleSketch& sketch, TPoint centre, TRect bevel)
 {
     const int cx = centre.x;
@@ -40,8 +44,8 @@ void DrawCircleSketch(TDrawSurface& surface, const TCircleSketch& sketch, TPoint
     surface.FillRect(bevel.left + 1, bevel.top + 1, bevel.left + bevel.width - 1, bevel.top + bevel.height - 1);
 
     const bool labelsOnly = sketch.LabelsOnly == 1;
-    const std::string widthText = labelsOnly ? " l.W. " : Fmt("%5.1f ", sketch.d * 0.1);
-    const std::string depthText = labelsOnly ? " h " : Fmt("%5.1f ", sketch.h);
+    const std::string widthText = labelsOnly ? " l.W. " : CircleWidthText(sketch);
+    const std::string depthText = labelsOnly ? " h " : CircleDepthText(sketch);
     const int f = labelsOnly ? 60 : CircleFillPixels(sketch, 160);
     if (labelsOnly) {
         surface.SetBrushColor(White);

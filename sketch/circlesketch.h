@@ -4,6 +4,8 @@
 
 #include "drawsurface.h"
 
+#include <string>
+
 namespace fluvara {
 
 struct TCircleSketch {
@@ -19,6 +21,11 @@ struct TCircleSketch {
 // not numbers, give 0. The placeholder depth of the window's symbol picture
 // is not part of this rule.
 int CircleFillPixels(const TCircleSketch& sketch, int fullPixels);
+
+// The two dimension labels, as the window and the printed page write them:
+// the clear width in cm and the fill depth in cm.
+std::string CircleWidthText(const TCircleSketch& sketch);
+std::string CircleDepthText(const TCircleSketch& sketch);
 
 // Redraws the whole sketch area (the bevel's rectangle inset by one pixel).
 void DrawCircleSketch(TDrawSurface& surface, const TCircleSketch& sketch, TPoint centre, TRect bevel);

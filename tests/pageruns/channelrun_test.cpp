@@ -22,7 +22,14 @@ struct TEntry {
 
 TChannelPageTexts PageTexts(const TEntry& e)
 {
-    TChannelPageTexts t{e.Q, e.Is, e.kstS, e.kstU, e.kstU2, e.b, e.hp};
+    TChannelPageTexts t;
+    t.Q = e.Q;
+    t.Is = e.Is;
+    t.kstBottom = e.kstS;
+    t.kstLeft = e.kstU;
+    t.kstRight = e.kstU2;
+    t.b = e.b;
+    t.hp = e.hp;
     t.leftForm = e.leftSlope ? TBankForm::BySlope : TBankForm::ByAngle;
     (e.leftSlope ? t.leftSlope : t.leftAngle) = e.left;
     t.rightForm = e.rightSlope ? TBankForm::BySlope : TBankForm::ByAngle;
@@ -217,9 +224,11 @@ TEST(ChannelRun, BanksEchoedInBothForms)
         const TChannelLabelTexts& l = run.labels;
         EXPECT_EQ((std::vector<std::string>{l.leftAngle, l.leftSlope, l.rightAngle, l.rightSlope}), c.banks);
         const std::string results[] = {l.h, l.v, l.kstMean, l.hgr, l.vgr};
-        for (std::size_t i = 0; i < c.results.size(); ++i)
-            if (!c.results[i].empty())
+        for (std::size_t i = 0; i < c.results.size(); ++i) {
+            if (!c.results[i].empty()) {
                 EXPECT_EQ(results[i], c.results[i]) << i;
+            }
+        }
     }
 }
 
