@@ -26,7 +26,7 @@ const QString NetzSued = QStringLiteral("Netz Süd.fluvara");
 const QString NetzNord = QStringLiteral("Netz Nord.fluvara");
 
 // What stands in the place of a file of the store.
-enum class TInTheWay { Pipe, Folder };
+enum class TInTheWay { Pipe, Folder, ReadOnly, Garbage };
 
 }  // namespace
 
@@ -107,6 +107,61 @@ private slots:
         QCOMPARE(list.isWindowModified(), modified);
         // the copy stays while it holds unsaved changes
         QCOMPARE(TReachListWindow::RecoveryCopyWaiting(), modified);
+    }
+
+    // A copy a crash left while the settings now stand in the way: the start
+    // offers it when it can be read, as an unnamed list when its name cannot
+    // be read, warns of a copy it cannot read instead of offering it, and
+    // never waits for ever.
+    void startWithTheSettingsInTheWay_data()
+    {
+        QTest::addColumn<TInTheWay>("inTheWay");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("cell");
+        const QStringList offered{"RecoveryQuestion"};
+        QTest::newRow("settings a pipe") << TInTheWay::Pipe << offered << "Unbenannt"
+                                         << "Netz Süd neu";
+        QTest::newRow("settings a folder") << TInTheWay::Folder << offered << "Unbenannt"
+                                           << "Netz Süd neu";
+        QTest::newRow("settings read-only") << TInTheWay::ReadOnly << offered << NetzSued << "Netz Süd neu";
+        QTest::newRow("copy unreadable") << TInTheWay::Garbage << QStringList{"ListMessage"} << "Unbenannt"
+                                         << "";
+    }
+    void startWithTheSettingsInTheWay()
+    {
+        QFETCH(TInTheWay, inTheWay);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, shown);
+        QFETCH(QString, cell);
+        CrashWhileEditing(NetzSued);
+        const QString store = settings_->StoreFile();
+        if (inTheWay == TInTheWay::ReadOnly) {
+            QVERIFY(QFile::setPermissions(store, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else if (inTheWay == TInTheWay::Garbage) {
+            QFile copy(TReachListWindow::RecoveryPath());
+            QVERIFY(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            copy.write("\x01\x02 keine Liste");
+        } else {
+            QVERIFY(QFile::remove(store));
+            if (inTheWay == TInTheWay::Pipe)
+                QVERIFY(mkfifo(QFile::encodeName(store).constData(), 0644) == 0);
+            else
+                QVERIFY(QDir().mkpath(store));
+        }
+
+        TMessageBoxAnswers answers({{"RecoveryQuestion", QMessageBox::Yes}, {"ListMessage", QMessageBox::Ok}});
+        auto windows = StartApplication(QString());
+        QTRY_COMPARE(answers.Names(), asked);
+        TReachListWindow& list = windows->mainForm->ReachList();
+        const bool restored = asked == QStringList{"RecoveryQuestion"};
+        QTRY_COMPARE(list.isVisible(), restored);
+        QCOMPARE(list.windowTitle(), shown + "[*] – Haltungsliste – FLUVARA");
+        QCOMPARE(list.isWindowModified(), restored);
+        QCOMPARE(list.Model(TReachKind::Circle).rowCount(), restored ? 1 : 0);
+        if (restored)
+            QCOMPARE(Cell(Table(list, TReachKind::Circle), 0, 0), cell);
+        list.UndoStack().setClean();
     }
 
     // With something else than a file in the place of the settings store, of
