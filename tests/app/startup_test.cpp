@@ -175,6 +175,7 @@ private slots:
         QTest::newRow("settings a pipe") << "ko_lut/fluvara.conf" << TInTheWay::Pipe << false;
         QTest::newRow("settings a pipe, with a project") << "ko_lut/fluvara.conf" << TInTheWay::Pipe << true;
         QTest::newRow("settings a folder, with a project") << "ko_lut/fluvara.conf" << TInTheWay::Folder << true;
+        QTest::newRow("settings read-only, with a project") << "ko_lut/fluvara.conf" << TInTheWay::ReadOnly << true;
         QTest::newRow("settings lock a pipe, with a project") << "ko_lut/fluvara.conf.lock" << TInTheWay::Pipe << true;
         QTest::newRow("recovery lock a pipe, with a project")
             << "ko_lut/haltungsliste-wiederherstellung.fluvara.lock" << TInTheWay::Pipe << true;
@@ -187,10 +188,17 @@ private slots:
         QTemporaryDir config;
         const QString path = config.filePath(file);
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        if (inTheWay == TInTheWay::Pipe)
+        if (inTheWay == TInTheWay::Pipe) {
             QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
-        else
+        } else if (inTheWay == TInTheWay::ReadOnly) {
+            QFile store(path);
+            QVERIFY(store.open(QIODevice::WriteOnly));
+            store.write("[Haltungsliste]\nZuletztGeoeffnet=/nirgends/alt.fluvara\n");
+            store.close();
+            QVERIFY(store.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else {
             QVERIFY(QDir().mkpath(path));
+        }
         QStringList arguments{"--quit-after-show"};
         if (withProject) {
             QFile project(Path(NetzSued));
