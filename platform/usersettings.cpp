@@ -1,5 +1,6 @@
 #include "usersettings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -31,11 +32,46 @@ std::unique_ptr<QSettings> OpenSettings()
 #endif
 }
 
+// Why the settings cannot be written, as a sentence; "" when nothing is in the way.
+QString Obstacle()
+{
+    const QString file = SettingsFile();
+    if (file.isEmpty())
+        return QString();
+    for (const QString& path : {file, file + ".lock"}) {
+        const QFileInfo info(path);
+        const QString name = QDir::toNativeSeparators(path);
+        if (info.isDir())
+            return QString("Anstelle der Einstellungsdatei „%1“ steht ein Ordner.").arg(name);
+        if (!PlainFileOrMissing(path))
+            return QString("Die Einstellungsdatei „%1“ ist keine gewöhnliche Datei.").arg(name);
+    }
+    // Marked read-only by its owner: kept as it is, also for an administrator.
+    const QFileInfo info(file);
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
+        return QString("Die Einstellungsdatei „%1“ ist schreibgeschützt.").arg(QDir::toNativeSeparators(file));
+    return QString();
+}
+
+bool Refused(const QString& why, QString* message)
+{
+    if (message)
+        *message = why;
+    return false;
+}
+
 // Writes a change and tells whether it reached the store.
-bool Written(QSettings& settings)
+bool Written(QSettings& settings, QString* message)
 {
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return true;
+    const QString file = SettingsFile();
+    return Refused(
+        file.isEmpty()
+            ? QString("Die Einstellungen können nicht gespeichert werden.")
+            : QString("Die Einstellungsdatei „%1“ kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(file)),
+        message);
 }
 
 }  // namespace
@@ -67,22 +103,26 @@ QVariant ReadSetting(const QString& key)
     return settings ? settings->value(key) : QVariant();
 }
 
-bool WriteSetting(const QString& key, const QVariant& value)
+bool WriteSetting(const QString& key, const QVariant& value, QString* message)
 {
     const auto settings = OpenSettings();
-    if (!settings)
-        return false;
+    if (settings && settings->value(key) == value)
+        return true;  // nothing to write
+    if (const QString why = Obstacle(); !settings || !why.isEmpty())
+        return Refused(why, message);
     settings->setValue(key, value);
-    return Written(*settings);
+    return Written(*settings, message);
 }
 
-bool RemoveSetting(const QString& key)
+bool RemoveSetting(const QString& key, QString* message)
 {
     const auto settings = OpenSettings();
-    if (!settings)
-        return false;
+    if (settings && !settings->contains(key))
+        return true;  // nothing to remove
+    if (const QString why = Obstacle(); !settings || !why.isEmpty())
+        return Refused(why, message);
     settings->remove(key);
-    return Written(*settings);
+    return Written(*settings, message);
 }
 
 }  // namespace fluvara

@@ -5,7 +5,8 @@
 // elsewhere the file ko_lut/fluvara.conf in the user's configuration folder.
 // QSettings waits for ever on a pipe (also on one in place of its lock file)
 // and fails on a folder: a settings file that is anything but a regular file
-// is never opened; it reads as empty and cannot be written.
+// is never opened; it reads as empty and cannot be written. A settings file
+// marked read-only is read but never written.
 
 #include <QString>
 #include <QVariant>
@@ -23,8 +24,9 @@ bool PlainFileOrMissing(const QString& path);
 
 // The stored value; invalid when it is missing or the settings cannot be opened.
 QVariant ReadSetting(const QString& key);
-// Store or remove a value; false when the settings could not be written.
-bool WriteSetting(const QString& key, const QVariant& value);
-bool RemoveSetting(const QString& key);
+// Store or remove a value; false when the settings could not be written,
+// and then message, when given, says why in a sentence for the user.
+bool WriteSetting(const QString& key, const QVariant& value, QString* message = nullptr);
+bool RemoveSetting(const QString& key, QString* message = nullptr);
 
 }  // namespace fluvara

@@ -1,34 +1,17 @@
-// The files of the reach list window: projects, CSV and Excel, the recently
-// opened files.
+// The files of the reach list window: the file dialogs, the questions before
+// changes are lost or a recovery copy is taken, the recently opened files.
 #include "ReachListWindow.h"
-
-#include "ReachCommands.h"
-#include "ReachFilterModel.h"
-
-#include "printfile.h"
-#include "project.h"
-#include "usersettings.h"
-#include "workbook.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QStatusBar>
-#include <QTableView>
-
-#include <exception>
-#include <sstream>
 
 namespace fluvara {
 
 namespace {
-
-constexpr int RecentFileCount = 6;
-const char* const RecentKey = "Haltungsliste/ZuletztGeoeffnet";
 
 QString FileFilter(TFileQuestion question)
 {
@@ -47,29 +30,7 @@ QString FileFilter(TFileQuestion question)
     return {};
 }
 
-// The whole file, or a message saying why not.
-std::string ReadWhole(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TInputError("Die Datei kann nicht geöffnet werden: " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TInputError("Die Datei kann nicht gelesen werden: " + file.errorString().toStdString());
-    return bytes.toStdString();
-}
-
-// The file whole or not at all: a crash or a full disk leaves the old one.
-void WriteWhole(const QString& path, const std::string& bytes)
-{
-    WriteWholeFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
-QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
-
 }  // namespace
-
-QString TReachListWindow::LastProjectFile() { return ReadSetting(RecentKey).toStringList().value(0); }
 
 void TReachListWindow::Warn(const QString& text) const
 {
@@ -91,7 +52,7 @@ bool TReachListWindow::MaybeSave()
 {
     const TSaveAnswer answer = AskToSave();
     if (answer == TSaveAnswer::Discarded)
-        RemoveRecoveryCopy();
+        document_->RemoveRecoveryCopy();
     return answer != TSaveAnswer::Cancelled;
 }
 
@@ -115,41 +76,11 @@ TReachListWindow::TSaveAnswer TReachListWindow::AskToSave()
     }
 }
 
-void TReachListWindow::RevertToSaved()
-{
-    TakeProject(saved_, path_);
-    RemoveRecoveryCopy();
-}
-
-TProject TReachListWindow::Project() const
-{
-    TProject project;
-    project.circle = circles_->List();
-    project.channel = channels_->List();
-    project.series = series_;
-    return project;
-}
-
-void TReachListWindow::TakeProject(TProject project, const QString& path)
-{
-    saved_ = project;
-    series_ = project.series;
-    circles_->SetOptions(project.Options());
-    channels_->SetOptions(project.Options());
-    circles_->ReplaceList(std::move(project.circle));
-    channels_->ReplaceList(std::move(project.channel));
-    undo_.clear();
-    path_ = path;
-    UpdateTitle();
-    UpdateActions();
-}
-
 bool TReachListWindow::NewProject()
 {
     if (!MaybeSave())
         return false;
-    TakeProject(TProject{}, QString());
-    RemoveRecoveryCopy();
+    document_->New();
     return true;
 }
 
@@ -157,50 +88,21 @@ void TReachListWindow::OpenChosen()
 {
     if (!MaybeSave())
         return;
-    const QString path = Choose(TFileQuestion::OpenProject, QFileInfo(path_).absolutePath());
+    const QString path = Choose(TFileQuestion::OpenProject, QFileInfo(FilePath()).absolutePath());
     if (!path.isEmpty())
         OpenProject(path);
 }
 
-bool TReachListWindow::OpenProject(const QString& path)
-{
-    try {
-        TakeProject(ReadProject(ReadWhole(path)), QFileInfo(path).absoluteFilePath());
-    } catch (const std::exception& e) {
-        Warn(QString("Das Projekt „%1“ kann nicht geöffnet werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
-        return false;
-    }
-    RemoveRecoveryCopy();
-    AddRecentFile(path_);
-    statusBar()->showMessage(QString("%1 geöffnet").arg(QFileInfo(path_).fileName()), 5000);
-    return true;
-}
+bool TReachListWindow::OpenProject(const QString& path) { return document_->Open(path); }
 
-bool TReachListWindow::SaveProject(const QString& path)
-{
-    TProject project = Project();
-    try {
-        WriteWhole(path, ProjectText(project));
-    } catch (const std::exception& e) {
-        Warn(QString("Das Projekt „%1“ kann nicht gespeichert werden:\n%2")
-                 .arg(QDir::toNativeSeparators(path), Text(e)));
-        return false;
-    }
-    path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = std::move(project);
-    undo_.setClean();
-    RemoveRecoveryCopy();
-    AddRecentFile(path_);
-    UpdateTitle();
-    statusBar()->showMessage(QString("%1 gespeichert").arg(QFileInfo(path_).fileName()), 5000);
-    return true;
-}
+bool TReachListWindow::SaveProject(const QString& path) { return document_->Save(path); }
 
-bool TReachListWindow::Save() { return path_.isEmpty() ? SaveAs() : SaveProject(path_); }
+bool TReachListWindow::Save() { return FilePath().isEmpty() ? SaveAs() : SaveProject(FilePath()); }
 
 bool TReachListWindow::SaveAs()
 {
-    QString path = Choose(TFileQuestion::SaveProject, path_.isEmpty() ? QString("Haltungsliste.fluvara") : path_);
+    QString path =
+        Choose(TFileQuestion::SaveProject, FilePath().isEmpty() ? QString("Haltungsliste.fluvara") : FilePath());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -210,84 +112,35 @@ bool TReachListWindow::SaveAs()
 
 void TReachListWindow::ImportChosen()
 {
-    const QString path = Choose(TFileQuestion::ImportCsv, QFileInfo(path_).absolutePath());
+    const QString path = Choose(TFileQuestion::ImportCsv, QFileInfo(FilePath()).absolutePath());
     if (!path.isEmpty())
         ImportCsv(path);
 }
 
-bool TReachListWindow::ImportCsv(const QString& path)
-{
-    TReachList list;
-    try {
-        std::istringstream in(ReadWhole(path));
-        list = ReadCsvList(in);
-    } catch (const std::exception& e) {
-        Warn(QString("„%1“ kann nicht eingelesen werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
-        return false;
-    }
-    const TReachKind kind = list.Kind();
-    undo_.push(new TReplaceListCommand(Model(kind), std::move(list), "CSV importieren"));
-    ShowList(kind);
-    const TListCount count = CountOutcomes(Model(kind).Outcomes());
-    statusBar()->showMessage(QString("%1 Zeilen eingelesen, davon %2 abgelehnt")
-                                 .arg(static_cast<qulonglong>(count.calculated + count.refused))
-                                 .arg(static_cast<qulonglong>(count.refused)));
-    return true;
-}
+bool TReachListWindow::ImportCsv(const QString& path) { return document_->ImportCsv(path).has_value(); }
 
 void TReachListWindow::ExportCsvChosen()
 {
-    const QString path = Choose(TFileQuestion::ExportCsv, QFileInfo(path_).completeBaseName() + ".csv");
+    const QString path = Choose(TFileQuestion::ExportCsv, QFileInfo(FilePath()).completeBaseName() + ".csv");
     if (!path.isEmpty())
         ExportCsv(path);
 }
 
-bool TReachListWindow::ExportCsv(const QString& path) const
-{
-    const TReachTableModel& model = Model(CurrentKind());
-    try {
-        WriteWhole(path, CsvText(model.List(), model.Outcomes(), GermanCsv));
-    } catch (const std::exception& e) {
-        Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
-        return false;
-    }
-    return true;
-}
+bool TReachListWindow::ExportCsv(const QString& path) const { return document_->ExportCsv(path, CurrentKind()); }
 
 void TReachListWindow::ExportXlsxChosen()
 {
-    const QString path = Choose(TFileQuestion::ExportXlsx, QFileInfo(path_).completeBaseName() + ".xlsx");
+    const QString path = Choose(TFileQuestion::ExportXlsx, QFileInfo(FilePath()).completeBaseName() + ".xlsx");
     if (!path.isEmpty())
         ExportXlsx(path);
 }
 
-bool TReachListWindow::ExportXlsx(const QString& path) const
-{
-    try {
-        const std::vector<TWorkbookSheet> sheets{{&circles_->List(), &circles_->Outcomes()},
-                                                 {&channels_->List(), &channels_->Outcomes()}};
-        WriteWorkbook(LocalPath(path), sheets);
-    } catch (const std::exception& e) {
-        Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
-        return false;
-    }
-    return true;
-}
-
-void TReachListWindow::AddRecentFile(const QString& path)
-{
-    QStringList files = ReadSetting(RecentKey).toStringList();
-    files.removeAll(path);
-    files.prepend(path);
-    while (files.size() > RecentFileCount)
-        files.removeLast();
-    WriteSetting(RecentKey, files);
-}
+bool TReachListWindow::ExportXlsx(const QString& path) const { return document_->ExportXlsx(path); }
 
 void TReachListWindow::FillRecentMenu()
 {
     recentMenu_->clear();
-    const QStringList files = ReadSetting(RecentKey).toStringList();
+    const QStringList files = TReachListDocument::RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
         QAction* action = recentMenu_->addAction(
             QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i]).replace("&", "&&")));
@@ -299,6 +152,26 @@ void TReachListWindow::FillRecentMenu()
     }
     if (files.isEmpty())
         recentMenu_->addAction("(keine)")->setEnabled(false);
+}
+
+bool TReachListWindow::OfferRecoveryCopy()
+{
+    const std::optional<QString> file = document_->RecoveryOffer();
+    if (!file)
+        return false;
+    const QString list = file->isEmpty() ? QString() : QString(" „%1“").arg(QFileInfo(*file).fileName());
+    QMessageBox box(QMessageBox::Question, "Haltungsliste",
+                    QString("Beim letzten Mal wurde das Programm beendet, ohne dass die Änderungen an der "
+                            "Haltungsliste%1 gespeichert waren.\nSoll die Sicherungskopie wiederhergestellt werden?")
+                        .arg(list),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("RecoveryQuestion");
+    box.setDefaultButton(QMessageBox::Yes);
+    if (box.exec() != QMessageBox::Yes) {
+        document_->DeclineRecoveryCopy();
+        return false;
+    }
+    return document_->RestoreRecoveryCopy();
 }
 
 }  // namespace fluvara

@@ -45,8 +45,8 @@ void TReachListWindow::Render(QPrinter& printer) const
     TListReportFrame frame;
     frame.headerLine = headerLine_.toStdString();
     frame.title = std::string(kind == TReachKind::Circle ? "Haltungsliste Kreisprofile" : "Haltungsliste Gerinne");
-    if (!path_.isEmpty())
-        frame.title += " – " + QFileInfo(path_).fileName().toStdString();
+    if (!FilePath().isEmpty())
+        frame.title += " – " + QFileInfo(FilePath()).fileName().toStdString();
     frame.applicationTitle = "FLUVARA";
     const QDate today = QDate::currentDate();
     frame.date = TCalendarDate{today.day(), today.month(), today.year()};
@@ -86,7 +86,7 @@ void TReachListWindow::PrintList()
 
 void TReachListWindow::PdfChosen()
 {
-    const QString path = Choose(TFileQuestion::SavePdf, QFileInfo(path_).completeBaseName() + ".pdf");
+    const QString path = Choose(TFileQuestion::SavePdf, QFileInfo(FilePath()).completeBaseName() + ".pdf");
     if (!path.isEmpty())
         SavePdf(path);
 }

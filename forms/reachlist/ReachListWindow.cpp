@@ -4,23 +4,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTimer>
 #include <QToolBar>
 
 namespace fluvara {
 
 namespace {
-
-constexpr int DefaultRecoveryDelay = 3000;  // ms after the first unsaved change
 
 QTableView* MakeView(const char* name, QAbstractItemModel* model, QWidget* parent)
 {
@@ -57,40 +52,26 @@ void SizeColumns(QTableView* view, const TReachTableModel& model)
 }  // namespace
 
 TReachListWindow::TReachListWindow(QWidget* parent)
-    : QMainWindow(parent),
-      circles_(std::make_unique<TReachTableModel>(TReachKind::Circle)),
-      channels_(std::make_unique<TReachTableModel>(TReachKind::Channel))
+    : QMainWindow(parent), document_(new TReachListDocument(this)), editor_(new TReachListEditor(*document_, this))
 {
     setObjectName("ReachListWindow");
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(1100, 620);
-    circles_->SetUndoStack(&undo_);
-    channels_->SetUndoStack(&undo_);
-    circleFilter_ = new TReachFilterModel(this);
-    circleFilter_->setSourceModel(circles_.get());
-    channelFilter_ = new TReachFilterModel(this);
-    channelFilter_->setSourceModel(channels_.get());
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("ListTabs");
-    circleView_ = MakeView("CircleTable", circleFilter_, tabs_);
-    channelView_ = MakeView("ChannelTable", channelFilter_, tabs_);
+    circleView_ = MakeView("CircleTable", &Filter(TReachKind::Circle), tabs_);
+    channelView_ = MakeView("ChannelTable", &Filter(TReachKind::Channel), tabs_);
     tabs_->addTab(circleView_, "&Kreisprofile");
     tabs_->addTab(channelView_, "&Gerinne");
     setCentralWidget(tabs_);
-    SizeColumns(circleView_, *circles_);
-    SizeColumns(channelView_, *channels_);
+    SizeColumns(circleView_, Model(TReachKind::Circle));
+    SizeColumns(channelView_, Model(TReachKind::Channel));
 
     statusBar()->setObjectName("StatusLine");
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName("RowCountLabel");
     statusBar()->addPermanentWidget(countLabel_);
-
-    recoveryTimer_ = new QTimer(this);
-    recoveryTimer_->setObjectName("RecoveryTimer");
-    recoveryTimer_->setSingleShot(true);
-    recoveryTimer_->setInterval(DefaultRecoveryDelay);
-    connect(recoveryTimer_, &QTimer::timeout, this, &TReachListWindow::WriteRecoveryCopy);
 
     CreateActions();
     CreateMenus();
@@ -110,10 +91,18 @@ TReachListWindow::TReachListWindow(QWidget* parent)
         UpdateActions();
         ShowCellMessage();
     });
-    connect(&undo_, &QUndoStack::cleanChanged, this, &TReachListWindow::UpdateTitle);
-    connect(&undo_, &QUndoStack::indexChanged, this, &TReachListWindow::Changed);
+    QUndoStack& undo = UndoStack();
+    connect(&undo, &QUndoStack::cleanChanged, this, &TReachListWindow::UpdateTitle);
+    connect(&undo, &QUndoStack::indexChanged, this, &TReachListWindow::UpdateActions);
+    connect(document_, &TReachListDocument::FileChanged, this, [this] {
+        UpdateTitle();
+        UpdateActions();
+    });
+    connect(document_, &TReachListDocument::Imported, this, &TReachListWindow::ShowList);
+    connect(document_, &TReachListDocument::Warning, this, &TReachListWindow::Warn);
+    connect(document_, &TReachListDocument::Told, this, &TReachListWindow::ShowMessage);
+    connect(editor_, &TReachListEditor::Told, this, [this](const QString& text) { ShowMessage(text); });
 
-    LockRecoveryCopy();
     UpdateTitle();
     UpdateActions();
 }
@@ -122,16 +111,11 @@ TReachListWindow::~TReachListWindow()
 {
     // The views and filters go before the models they show; the stack's
     // last signals reach no half-destroyed window.
-    disconnect(&undo_, nullptr, this, nullptr);
+    disconnect(&UndoStack(), nullptr, this, nullptr);
+    disconnect(document_, nullptr, this, nullptr);
     delete tabs_;
-    delete circleFilter_;
-    delete channelFilter_;
-    undo_.clear();
-}
-
-TReachTableModel& TReachListWindow::Model(TReachKind kind) const
-{
-    return kind == TReachKind::Circle ? *circles_ : *channels_;
+    delete editor_;
+    delete document_;
 }
 
 QTableView* TReachListWindow::View(TReachKind kind) const
@@ -139,10 +123,7 @@ QTableView* TReachListWindow::View(TReachKind kind) const
     return kind == TReachKind::Circle ? circleView_ : channelView_;
 }
 
-TReachFilterModel& TReachListWindow::Filter(TReachKind kind) const
-{
-    return kind == TReachKind::Circle ? *circleFilter_ : *channelFilter_;
-}
+TReachFilterModel& TReachListWindow::Filter(TReachKind kind) const { return editor_->Filter(kind); }
 
 TReachKind TReachListWindow::CurrentKind() const
 {
@@ -187,11 +168,11 @@ void TReachListWindow::CreateActions()
     connect(a.pdf, &QAction::triggered, this, &TReachListWindow::PdfChosen);
     connect(a.close, &QAction::triggered, this, &QWidget::close);
 
-    a.undo = undo_.createUndoAction(this, "&Rückgängig");
+    a.undo = UndoStack().createUndoAction(this, "&Rückgängig");
     a.undo->setObjectName("UndoAction");
     a.undo->setShortcut(QKeySequence("Ctrl+Z"));
     addAction(a.undo);
-    a.redo = undo_.createRedoAction(this, "&Wiederholen");
+    a.redo = UndoStack().createRedoAction(this, "&Wiederholen");
     a.redo->setObjectName("RedoAction");
     a.redo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     addAction(a.redo);
@@ -270,8 +251,7 @@ void TReachListWindow::SetPageInputs(TPageInputs inputs)
 
 void TReachListWindow::UpdateTitle()
 {
-    const QString name = path_.isEmpty() ? QString("Unbenannt") : QFileInfo(path_).fileName();
-    setWindowTitle(name + "[*] – Haltungsliste – FLUVARA");
+    setWindowTitle(document_->FileName() + "[*] – Haltungsliste – FLUVARA");
     setWindowModified(IsModified());
 }
 
@@ -281,7 +261,7 @@ void TReachListWindow::UpdateActions()
     const bool sorted = View(kind)->horizontalHeader()->sortIndicatorSection() >= 0 &&
         View(kind)->horizontalHeader()->sortIndicatorSection() < Model(kind).columnCount();
     const bool rows = !SelectedRows().empty();
-    const bool moveable = rows && !sorted && !Filter(kind).ProblemsOnly();
+    const bool moveable = rows && editor_->CanMove(kind, sorted);
     actions_.deleteRows->setEnabled(rows);
     actions_.duplicateRows->setEnabled(rows);
     actions_.moveUp->setEnabled(moveable);
@@ -322,13 +302,7 @@ void TReachListWindow::RowRecalculated(TReachKind kind, int row)
         ShowCellMessage();
 }
 
-void TReachListWindow::Changed()
-{
-    UpdateActions();
-    ScheduleRecoveryCopy();
-}
-
-void TReachListWindow::SetRecoveryDelay(int milliseconds) { recoveryTimer_->setInterval(milliseconds); }
+void TReachListWindow::ShowMessage(const QString& text, int timeout) { statusBar()->showMessage(text, timeout); }
 
 void TReachListWindow::closeEvent(QCloseEvent* event)
 {
@@ -338,7 +312,7 @@ void TReachListWindow::closeEvent(QCloseEvent* event)
         return;
     case TSaveAnswer::Discarded:
         // Given up: the list opens again as it was last saved or opened.
-        RevertToSaved();
+        document_->Revert();
         break;
     case TSaveAnswer::NothingToSave:
     case TSaveAnswer::Saved:

@@ -1,15 +1,16 @@
 #pragma once
 // The reach list window: the circular reaches and the channel reaches of a
 // project as two editable tables, calculated as they are typed, saved as a
-// project, exchanged with spreadsheets, printed as a table report.
+// project, exchanged with spreadsheets, printed as a table report. The list
+// itself is its document, the editing its editor; the window shows them.
 
 #include "PageReach.h"
-#include "project.h"
+#include "ReachListDocument.h"
+#include "ReachListEditor.h"
 #include "ReachTableModel.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <QUndoStack>
 
 #include <functional>
 #include <memory>
@@ -17,12 +18,10 @@
 
 class QAction;
 class QLabel;
-class QLockFile;
 class QMenu;
 class QPrinter;
 class QTabWidget;
 class QTableView;
-class QTimer;
 
 namespace fluvara {
 
@@ -37,13 +36,15 @@ public:
     explicit TReachListWindow(QWidget* parent = nullptr);
     ~TReachListWindow() override;
 
-    TReachTableModel& Model(TReachKind kind) const;
+    TReachListDocument& Document() const { return *document_; }
+    TReachListEditor& Editor() const { return *editor_; }
+    TReachTableModel& Model(TReachKind kind) const { return document_->Model(kind); }
     QTableView* View(TReachKind kind) const;
     TReachKind CurrentKind() const;
     void ShowList(TReachKind kind);
-    QUndoStack& UndoStack() { return undo_; }
-    const QString& FilePath() const { return path_; }
-    bool IsModified() const { return !undo_.isClean(); }
+    QUndoStack& UndoStack() { return document_->UndoStack(); }
+    const QString& FilePath() const { return document_->FilePath(); }
+    bool IsModified() const { return document_->IsModified(); }
 
     // Test seams and wiring: the file dialogs, the printer dialog, the header
     // line of the printouts, the inputs of the page in front.
@@ -70,16 +71,16 @@ public:
     // The recovery copy of unsaved changes: written a few seconds after the
     // first of them, removed when the list is saved or the changes are given
     // up. A copy left by a crash stays until it has been offered.
-    static QString RecoveryPath();
-    static bool RecoveryCopyWaiting();
+    static QString RecoveryPath() { return TReachListDocument::RecoveryPath(); }
+    static bool RecoveryCopyWaiting() { return TReachListDocument::RecoveryCopyWaiting(); }
     // The project file opened or saved last, in this run or an earlier one;
     // empty when there is none.
-    static QString LastProjectFile();
+    static QString LastProjectFile() { return TReachListDocument::LastProjectFile(); }
     // Offers the copy left by a crash; true when it was taken: then the list
     // is that of the copy, named as the file it was changed from, unsaved.
     bool OfferRecoveryCopy();
-    void WriteRecoveryCopy();
-    void SetRecoveryDelay(int milliseconds);
+    void WriteRecoveryCopy() { document_->WriteRecoveryCopy(); }
+    void SetRecoveryDelay(int milliseconds) { document_->SetRecoveryDelay(milliseconds); }
 
     // A new row with a reach's inputs, shown and selected.
     void AddReach(const TPageReach& reach);
@@ -99,13 +100,14 @@ private:
     void UpdateActions();
     void ShowCellMessage();
     void RowRecalculated(TReachKind kind, int row);
-    void Changed();
+    void ShowMessage(const QString& text, int timeout = 0);
 
-    // editing (ReachListEdit.cpp)
+    // editing (ReachListSelection.cpp)
     TReachFilterModel& Filter(TReachKind kind) const;
+    QModelIndexList SelectedCells() const;  // of the list in front, as shown
     std::vector<int> SelectedRows() const;  // rows of the model, ascending
     int CurrentRow() const;                 // row of the model, -1 for none
-    void SelectRows(int first, int count);
+    void SelectRows(TRowRange rows);
     void CopyCells();
     void PasteCells();
     void ClearCells();
@@ -122,7 +124,6 @@ private:
     // files (ReachListFiles.cpp)
     enum class TSaveAnswer { NothingToSave, Saved, Discarded, Cancelled };
     TSaveAnswer AskToSave();
-    void RevertToSaved();
     QString Choose(TFileQuestion question, const QString& suggestion);
     void OpenChosen();
     bool Save();
@@ -133,22 +134,11 @@ private:
     void PrintList();
     void PdfChosen();
     void Render(QPrinter& printer) const;
-    TProject Project() const;
-    void TakeProject(TProject project, const QString& path);
-    void AddRecentFile(const QString& path);
     void FillRecentMenu();
-
-    // recovery copy (ReachListRecovery.cpp)
-    void LockRecoveryCopy();
-    void ScheduleRecoveryCopy();
-    void RemoveRecoveryCopy();
     void Warn(const QString& text) const;
 
-    QUndoStack undo_;
-    std::unique_ptr<TReachTableModel> circles_;
-    std::unique_ptr<TReachTableModel> channels_;
-    TReachFilterModel* circleFilter_ = nullptr;
-    TReachFilterModel* channelFilter_ = nullptr;
+    TReachListDocument* document_ = nullptr;  // the window's child, as is the editor
+    TReachListEditor* editor_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableView* circleView_ = nullptr;
     QTableView* channelView_ = nullptr;
@@ -160,13 +150,6 @@ private:
         QAction *undo, *redo, *copy, *paste, *clearCells, *appendRow, *insertRow, *deleteRows, *duplicateRows;
         QAction *moveUp, *moveDown, *problemsOnly, *unsort, *toPage, *fromPage;
     } actions_{};
-    QTimer* recoveryTimer_ = nullptr;
-    std::unique_ptr<QLockFile> recoveryLock_;
-    bool recoveryWaiting_ = false;             // a crash's copy, not yet offered
-    std::optional<QString> recoveryRecorded_;  // the file the settings name for the copy
-    QString path_;
-    TProject saved_;                        // the list as last saved or opened
-    std::optional<TNominalSeries> series_;  // of the project, kept as it was opened
     QString headerLine_;
     TFileChooser chooseFile_;
     TPrintTarget printTarget_;

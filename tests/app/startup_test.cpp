@@ -26,7 +26,7 @@ const QString NetzSued = QStringLiteral("Netz Süd.fluvara");
 const QString NetzNord = QStringLiteral("Netz Nord.fluvara");
 
 // What stands in the place of a file of the store.
-enum class TInTheWay { Pipe, Folder };
+enum class TInTheWay { Pipe, Folder, ReadOnly, Garbage };
 
 }  // namespace
 
@@ -109,6 +109,61 @@ private slots:
         QCOMPARE(TReachListWindow::RecoveryCopyWaiting(), modified);
     }
 
+    // A copy a crash left while the settings now stand in the way: the start
+    // offers it when it can be read, as an unnamed list when its name cannot
+    // be read, warns of a copy it cannot read instead of offering it, and
+    // never waits for ever.
+    void startWithTheSettingsInTheWay_data()
+    {
+        QTest::addColumn<TInTheWay>("inTheWay");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("cell");
+        const QStringList offered{"RecoveryQuestion"};
+        QTest::newRow("settings a pipe") << TInTheWay::Pipe << offered << "Unbenannt"
+                                         << "Netz Süd neu";
+        QTest::newRow("settings a folder") << TInTheWay::Folder << offered << "Unbenannt"
+                                           << "Netz Süd neu";
+        QTest::newRow("settings read-only") << TInTheWay::ReadOnly << offered << NetzSued << "Netz Süd neu";
+        QTest::newRow("copy unreadable") << TInTheWay::Garbage << QStringList{"ListMessage"} << "Unbenannt"
+                                         << "";
+    }
+    void startWithTheSettingsInTheWay()
+    {
+        QFETCH(TInTheWay, inTheWay);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, shown);
+        QFETCH(QString, cell);
+        CrashWhileEditing(NetzSued);
+        const QString store = settings_->StoreFile();
+        if (inTheWay == TInTheWay::ReadOnly) {
+            QVERIFY(QFile::setPermissions(store, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else if (inTheWay == TInTheWay::Garbage) {
+            QFile copy(TReachListWindow::RecoveryPath());
+            QVERIFY(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            copy.write("\x01\x02 keine Liste");
+        } else {
+            QVERIFY(QFile::remove(store));
+            if (inTheWay == TInTheWay::Pipe)
+                QVERIFY(mkfifo(QFile::encodeName(store).constData(), 0644) == 0);
+            else
+                QVERIFY(QDir().mkpath(store));
+        }
+
+        TMessageBoxAnswers answers({{"RecoveryQuestion", QMessageBox::Yes}, {"ListMessage", QMessageBox::Ok}});
+        auto windows = StartApplication(QString());
+        QTRY_COMPARE(answers.Names(), asked);
+        TReachListWindow& list = windows->mainForm->ReachList();
+        const bool restored = asked == QStringList{"RecoveryQuestion"};
+        QTRY_COMPARE(list.isVisible(), restored);
+        QCOMPARE(list.windowTitle(), shown + "[*] – Haltungsliste – FLUVARA");
+        QCOMPARE(list.isWindowModified(), restored);
+        QCOMPARE(list.Model(TReachKind::Circle).rowCount(), restored ? 1 : 0);
+        if (restored)
+            QCOMPARE(Cell(Table(list, TReachKind::Circle), 0, 0), cell);
+        list.UndoStack().setClean();
+    }
+
     // With something else than a file in the place of the settings store, of
     // its lock or of the recovery copy's lock, the program must neither hang
     // nor fail. Run as its own process, so that a hang fails this test.
@@ -120,6 +175,7 @@ private slots:
         QTest::newRow("settings a pipe") << "ko_lut/fluvara.conf" << TInTheWay::Pipe << false;
         QTest::newRow("settings a pipe, with a project") << "ko_lut/fluvara.conf" << TInTheWay::Pipe << true;
         QTest::newRow("settings a folder, with a project") << "ko_lut/fluvara.conf" << TInTheWay::Folder << true;
+        QTest::newRow("settings read-only, with a project") << "ko_lut/fluvara.conf" << TInTheWay::ReadOnly << true;
         QTest::newRow("settings lock a pipe, with a project") << "ko_lut/fluvara.conf.lock" << TInTheWay::Pipe << true;
         QTest::newRow("recovery lock a pipe, with a project")
             << "ko_lut/haltungsliste-wiederherstellung.fluvara.lock" << TInTheWay::Pipe << true;
@@ -132,10 +188,17 @@ private slots:
         QTemporaryDir config;
         const QString path = config.filePath(file);
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        if (inTheWay == TInTheWay::Pipe)
+        if (inTheWay == TInTheWay::Pipe) {
             QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
-        else
+        } else if (inTheWay == TInTheWay::ReadOnly) {
+            QFile store(path);
+            QVERIFY(store.open(QIODevice::WriteOnly));
+            store.write("[Haltungsliste]\nZuletztGeoeffnet=/nirgends/alt.fluvara\n");
+            store.close();
+            QVERIFY(store.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else {
             QVERIFY(QDir().mkpath(path));
+        }
         QStringList arguments{"--quit-after-show"};
         if (withProject) {
             QFile project(Path(NetzSued));

@@ -15,7 +15,7 @@ using namespace fluvara::test;
 
 namespace {
 
-enum class TInTheWay { Pipe, Folder };
+enum class TInTheWay { Pipe, Folder, ReadOnly };
 
 }  // namespace
 
@@ -47,31 +47,52 @@ private slots:
     }
 
     // Nothing in the place of the store or its lock is opened: it reads as
-    // empty and takes no value, at once.
+    // empty and takes no value, at once, saying why in German. A store
+    // marked read-only is read but kept as it is, also for an administrator.
     void storeInTheWayIsNotOpened_data()
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<TInTheWay>("inTheWay");
-        QTest::newRow("pipe for the store") << "" << TInTheWay::Pipe;
-        QTest::newRow("folder for the store") << "" << TInTheWay::Folder;
-        QTest::newRow("pipe for its lock") << ".lock" << TInTheWay::Pipe;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pipe for the store") << "" << TInTheWay::Pipe << "ist keine gewöhnliche Datei.";
+        QTest::newRow("folder for the store") << "" << TInTheWay::Folder << "steht ein Ordner.";
+        QTest::newRow("pipe for its lock") << ".lock" << TInTheWay::Pipe << "ist keine gewöhnliche Datei.";
+        QTest::newRow("read-only store") << "" << TInTheWay::ReadOnly << "ist schreibgeschützt.";
     }
     void storeInTheWayIsNotOpened()
     {
         QFETCH(QString, suffix);
         QFETCH(TInTheWay, inTheWay);
+        QFETCH(QString, reason);
         TTestSettings settings;
         QVERIFY(WriteSetting("Firmbez", "Alt"));
         const QString path = SettingsFile() + suffix;
-        QFile::remove(path);
-        if (inTheWay == TInTheWay::Pipe)
-            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
-        else
-            QVERIFY(QDir().mkpath(path));
-        QVERIFY(!PlainFileOrMissing(path));
-        QVERIFY(!ReadSetting("Firmbez").isValid());
-        QVERIFY(!WriteSetting("Firmbez", "Neu"));
-        QVERIFY(!RemoveSetting("Firmbez"));
+        if (inTheWay == TInTheWay::ReadOnly) {
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else {
+            QFile::remove(path);
+            if (inTheWay == TInTheWay::Pipe)
+                QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+            else
+                QVERIFY(QDir().mkpath(path));
+            QVERIFY(!PlainFileOrMissing(path));
+        }
+        const QVariant expected = inTheWay == TInTheWay::ReadOnly ? QVariant("Alt") : QVariant();
+        QCOMPARE(ReadSetting("Firmbez"), expected);
+        QVERIFY(!ReadSetting("Nirgends").isValid());
+        QString message;
+        QVERIFY(!WriteSetting("Firmbez", "Neu", &message));
+        QVERIFY2(message.endsWith(reason), qPrintable(message));
+        QVERIFY(message.contains(QDir::toNativeSeparators(path)));
+        message.clear();
+        QVERIFY(!RemoveSetting("Firmbez", &message));
+        QVERIFY2(message.endsWith(reason), qPrintable(message));
+        QCOMPARE(ReadSetting("Firmbez"), expected);
+        if (inTheWay == TInTheWay::ReadOnly) {
+            // nothing to write: the stored value and a missing key as asked
+            QVERIFY(WriteSetting("Firmbez", "Alt"));
+            QVERIFY(RemoveSetting("Nirgends"));
+        }
     }
 };
 

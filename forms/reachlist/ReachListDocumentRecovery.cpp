@@ -1,7 +1,7 @@
 // The recovery copy of the reach list: unsaved changes written beside the
 // settings a few seconds after the first of them, offered at the next start
 // when the program ended without saving them.
-#include "ReachListWindow.h"
+#include "ReachListDocument.h"
 
 #include "ReachCommands.h"
 
@@ -12,8 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QMessageBox>
-#include <QStatusBar>
 #include <QTimer>
 
 #include <exception>
@@ -30,15 +28,17 @@ std::filesystem::path NativePath(const QString& path) { return QFile::encodeName
 
 }  // namespace
 
-QString TReachListWindow::RecoveryPath()
+QString TReachListDocument::RecoveryPath()
 {
     // Beside the settings, in the user's own folder, which may not exist yet.
     return SettingsFolder() + "/haltungsliste-wiederherstellung.fluvara";
 }
 
-bool TReachListWindow::RecoveryCopyWaiting() { return QFileInfo(RecoveryPath()).isFile(); }
+bool TReachListDocument::RecoveryCopyWaiting() { return QFileInfo(RecoveryPath()).isFile(); }
 
-void TReachListWindow::LockRecoveryCopy()
+void TReachListDocument::SetRecoveryDelay(int milliseconds) { recoveryTimer_->setInterval(milliseconds); }
+
+void TReachListDocument::LockRecoveryCopy()
 {
     // A second running program leaves the recovery copy to the first. A lock
     // that is no file (a pipe in its place) would stop the program reading it.
@@ -56,7 +56,7 @@ void TReachListWindow::LockRecoveryCopy()
     recoveryWaiting_ = RecoveryCopyWaiting();
 }
 
-void TReachListWindow::ScheduleRecoveryCopy()
+void TReachListDocument::ScheduleRecoveryCopy()
 {
     // Started by the first unsaved change and not again by the next ones, so
     // that a user who keeps on editing has a copy all the same.
@@ -66,25 +66,31 @@ void TReachListWindow::ScheduleRecoveryCopy()
         recoveryTimer_->start();
 }
 
-void TReachListWindow::WriteRecoveryCopy()
+void TReachListDocument::WriteRecoveryCopy()
 {
     if (!recoveryLock_ || recoveryWaiting_ || !IsModified())
         return;
+    const QString failed = "Die Sicherungskopie kann nicht geschrieben werden: %1";
     if (recoveryRecorded_ != path_) {
-        // Recorded before the copy is written: a copy never names another list's file.
-        if (path_.isEmpty() ? RemoveSetting(RecoveryFileKey) : WriteSetting(RecoveryFileKey, path_))
-            recoveryRecorded_ = path_;
+        // Recorded before the copy is written: a copy never names another
+        // list's file, so without the record there is no copy.
+        QString problem;
+        if (!(path_.isEmpty() ? RemoveSetting(RecoveryFileKey, &problem)
+                              : WriteSetting(RecoveryFileKey, path_, &problem))) {
+            emit Told(failed.arg(problem), 0);
+            return;
+        }
+        recoveryRecorded_ = path_;
     }
     try {
         QDir().mkpath(SettingsFolder());
         fluvara::SaveProject(NativePath(RecoveryPath()), Project());
     } catch (const std::exception& e) {
-        statusBar()->showMessage(
-            QString("Die Sicherungskopie kann nicht geschrieben werden: %1").arg(QString::fromUtf8(e.what())));
+        emit Told(failed.arg(QString::fromUtf8(e.what())), 0);
     }
 }
 
-void TReachListWindow::RemoveRecoveryCopy()
+void TReachListDocument::RemoveRecoveryCopy()
 {
     recoveryTimer_->stop();
     if (!recoveryLock_ || recoveryWaiting_)
@@ -94,35 +100,38 @@ void TReachListWindow::RemoveRecoveryCopy()
         recoveryRecorded_.reset();
 }
 
-bool TReachListWindow::OfferRecoveryCopy()
+std::optional<QString> TReachListDocument::RecoveryOffer()
 {
     if (!recoveryLock_ || !recoveryWaiting_ || !RecoveryCopyWaiting())
-        return false;
-    const QString file = ReadSetting(RecoveryFileKey).toString();
-    recoveryRecorded_ = file;
-    const QString list = file.isEmpty() ? QString() : QString(" „%1“").arg(QFileInfo(file).fileName());
-    QMessageBox box(QMessageBox::Question, "Haltungsliste",
-                    QString("Beim letzten Mal wurde das Programm beendet, ohne dass die Änderungen an der "
-                            "Haltungsliste%1 gespeichert waren.\nSoll die Sicherungskopie wiederhergestellt werden?")
-                        .arg(list),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName("RecoveryQuestion");
-    box.setDefaultButton(QMessageBox::Yes);
-    const bool wanted = box.exec() == QMessageBox::Yes;
-    TProject copy;
+        return std::nullopt;
+    // Read before it is offered: a copy that cannot be read is no choice.
     try {
-        if (wanted)
-            copy = LoadProject(NativePath(RecoveryPath()));
+        recoveryCopy_ = LoadProject(NativePath(RecoveryPath()));
     } catch (const std::exception& e) {
         recoveryWaiting_ = false;
-        Warn(QString("Die Sicherungskopie kann nicht gelesen werden:\n%1").arg(QString::fromUtf8(e.what())));
-        return false;
+        emit Warning(QString("Die Sicherungskopie kann nicht gelesen werden:\n%1").arg(QString::fromUtf8(e.what())));
+        return std::nullopt;
     }
-    if (!wanted) {
-        recoveryWaiting_ = false;
-        RemoveRecoveryCopy();
+    // Settings that cannot be read name no file: the copy comes back unnamed.
+    const QString file = ReadSetting(RecoveryFileKey).toString();
+    recoveryRecorded_ = file;
+    return file;
+}
+
+void TReachListDocument::DeclineRecoveryCopy()
+{
+    recoveryCopy_.reset();
+    recoveryWaiting_ = false;
+    RemoveRecoveryCopy();
+}
+
+bool TReachListDocument::RestoreRecoveryCopy()
+{
+    if (!recoveryCopy_ || !recoveryRecorded_)
         return false;
-    }
+    TProject copy = std::move(*recoveryCopy_);
+    recoveryCopy_.reset();
+    const QString file = *recoveryRecorded_;
     // The changes are restored on top of the file as it was saved, so that
     // saving writes them there and giving them up brings back the saved list.
     TProject saved;
