@@ -56,10 +56,11 @@ void SizeColumns(QTableView* view, const TReachTableModel& model)
 
 }  // namespace
 
-TReachListWindow::TReachListWindow(QWidget* parent)
+TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
     : QMainWindow(parent),
       circles_(std::make_unique<TReachTableModel>(TReachKind::Circle)),
-      channels_(std::make_unique<TReachTableModel>(TReachKind::Channel))
+      channels_(std::make_unique<TReachTableModel>(TReachKind::Channel)),
+      printing_(printing)
 {
     setObjectName("ReachListWindow");
     setAttribute(Qt::WA_DeleteOnClose, false);

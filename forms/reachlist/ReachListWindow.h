@@ -26,6 +26,7 @@ class QTimer;
 
 namespace fluvara {
 
+class TPrintService;
 class TReachFilterModel;
 
 // What a file dialog is asked for.
@@ -34,7 +35,8 @@ enum class TFileQuestion { OpenProject, SaveProject, ImportCsv, ExportCsv, Expor
 class TReachListWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TReachListWindow(QWidget* parent = nullptr);
+    // The list prints on the run's printer of printing, which outlives the window.
+    explicit TReachListWindow(TPrintService& printing, QWidget* parent = nullptr);
     ~TReachListWindow() override;
 
     TReachTableModel& Model(TReachKind kind) const;
@@ -45,12 +47,10 @@ public:
     const QString& FilePath() const { return path_; }
     bool IsModified() const { return !undo_.isClean(); }
 
-    // Test seams and wiring: the file dialogs, the printer dialog, the header
-    // line of the printouts, the inputs of the page in front.
+    // Test seams and wiring: the file dialogs, the header line of the
+    // printouts, the inputs of the page in front.
     using TFileChooser = std::function<QString(TFileQuestion, const QString& suggestion)>;
     void SetFileChooser(TFileChooser chooser) { chooseFile_ = std::move(chooser); }
-    using TPrintTarget = std::function<bool(QPrinter&)>;
-    void SetPrintTarget(TPrintTarget target) { printTarget_ = std::move(target); }
     void SetHeaderLine(const QString& text) { headerLine_ = text; }
     const QString& HeaderLine() const { return headerLine_; }
     using TPageInputs = std::function<std::optional<TPageReach>()>;
@@ -169,9 +169,8 @@ private:
     std::optional<TNominalSeries> series_;  // of the project, kept as it was opened
     QString headerLine_;
     TFileChooser chooseFile_;
-    TPrintTarget printTarget_;
     TPageInputs pageInputs_;
-    std::unique_ptr<QPrinter> printer_;
+    TPrintService& printing_;
 };
 
 }  // namespace fluvara

@@ -388,9 +388,9 @@ private:
     QDialog* DialogNamed(const char* name) const
     {
         TApplicationWindows& w = *windows_;
-        for (QDialog* dialog : std::initializer_list<QDialog*>{w.aboutForm.get(), w.clipForm.get(), w.gBemForm.get(),
-                                                               w.headLineForm.get(), w.kbForm.get(), w.kstForm.get(),
-                                                               w.nBemForm.get(), w.theoForm.get()})
+        for (QDialog* dialog : std::initializer_list<QDialog*>{
+                 w.Dialog<TAboutForm>(), w.Dialog<TClipForm>(), w.Dialog<TGBemForm>(), w.Dialog<THeadLineForm>(),
+                 w.Dialog<TkbForm>(), w.Dialog<TkstForm>(), w.Dialog<TNBemForm>(), w.Dialog<TTheoForm>()})
             if (dialog->objectName() == name)
                 return dialog;
         qFatal("no dialog %s", name);

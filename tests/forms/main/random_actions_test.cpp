@@ -340,7 +340,7 @@ void RandomActionsTest::randomActions()
 
     QTemporaryDir dir;
     program_ = std::make_unique<TRunningProgram>();
-    program_->Output().SetPrintTarget([this, &dir](QPrinter& printer) {
+    program_->Printing().SetPrintTarget([this, &dir](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("ausdruck.pdf"));
         return rng_() % 2 == 0;
