@@ -6,6 +6,7 @@
 
 #include "PartialFillingChart.h"
 #include "RatingCurveChart.h"
+#include "printservice.h"
 
 #include "channel.h"
 #include "circle.h"
@@ -34,7 +35,8 @@ template <typename Window>
 void Follow(benchmark::State& state, const std::function<void(Window&)>& before,
             const std::function<void(Window&)>& update, QSize size = {})
 {
-    Window window;
+    fluvara::TPrintService printing;
+    Window window(printing);
     if (size.isValid())
         window.resize(size);
     window.show();

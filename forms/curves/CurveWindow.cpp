@@ -6,6 +6,7 @@
 #include "ChartView.h"
 #include "ReachListWindow.h"
 #include "ResultOutput.h"
+#include "printservice.h"
 #include "qtprinter.h"
 
 #include <QAbstractAxis>
@@ -22,7 +23,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -72,12 +72,13 @@ QString StartFolder(const QString& remembered, const QString& projectFile)
 
 QString SaveDialogFolder() { return StartFolder(LastChartFolder(), TReachListWindow::LastProjectFile()); }
 
-TCurveWindow::TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent)
+TCurveWindow::TCurveWindow(TPrintService& printing, const QString& caption, const QString& fileStem, QWidget* parent)
     : QDialog(parent,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                   Qt::WindowCloseButtonHint),
       chart_(new QChart),
-      fileStem_(fileStem)
+      fileStem_(fileStem),
+      printing_(printing)
 {
     setWindowTitle(caption);
     setSizeGripEnabled(true);
@@ -276,16 +277,7 @@ bool TCurveWindow::SaveBtnClick()
 
 void TCurveWindow::PrintBtnClick()
 {
-    QPrinter* printer = nullptr;
-    if (choosePrinter_) {
-        printer = choosePrinter_(this);
-    } else {
-        if (!printer_)
-            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        QPrintDialog dialog(printer_.get(), this);
-        if (dialog.exec() == QDialog::Accepted)
-            printer = printer_.get();
-    }
+    QPrinter* printer = printing_.Choose(this);
     if (!printer)
         return;
     printer->setResolution(PrintResolution);

@@ -16,7 +16,6 @@ class QChart;
 class QGraphicsLineItem;
 class QGraphicsRectItem;
 class QLabel;
-class QPrinter;
 class QPushButton;
 class QValueAxis;
 
@@ -24,9 +23,7 @@ namespace fluvara {
 
 class TChartLegend;
 class TChartView;
-
-// Gives the printer for a chart printout, or nullptr when the user cancels.
-using TChoosePrinter = std::function<QPrinter*(QWidget* parent)>;
+class TPrintService;
 
 class TCurveWindow : public QDialog {
     Q_OBJECT
@@ -37,16 +34,15 @@ public:
 
     // The header line printed above the chart.
     void SetHeaderLine(const QString& headerLine) { headerLine_ = headerLine; }
-    // By default the printer dialog on a printer of this window.
-    void SetPrinterChoice(TChoosePrinter choose) { choosePrinter_ = std::move(choose); }
 
     // Asks for a file name and saves the chart; false when cancelled or failed.
     bool SaveBtnClick();
     void PrintBtnClick();
 
 protected:
-    // fileStem: the file name offered when saving, without suffix.
-    TCurveWindow(const QString& caption, const QString& fileStem, QWidget* parent);
+    // fileStem: the file name offered when saving, without suffix; the chart
+    // prints on the run's printer of printing, which outlives the window.
+    TCurveWindow(TPrintService& printing, const QString& caption, const QString& fileStem, QWidget* parent);
 
     TChartView* View() const { return view_; }
     // Once every series is in the chart: the axes at the bottom and left,
@@ -87,8 +83,7 @@ private:
     QPushButton* closeBtn_;
     QString fileStem_;
     QString headerLine_;
-    TChoosePrinter choosePrinter_;
-    std::unique_ptr<QPrinter> printer_;
+    TPrintService& printing_;
     std::vector<TNote> notes_;
     std::unique_ptr<TChartLegend> legend_;
 };

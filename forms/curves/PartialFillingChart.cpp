@@ -23,8 +23,8 @@ QPen LinePen(const QColor& color) { return QPen(color, 2); }
 
 }  // namespace
 
-TPartialFillingForm::TPartialFillingForm(QWidget* parent)
-    : TCurveWindow(QString::fromUtf8("Teilfüllungskurven"), QString::fromUtf8("Teilfuellungskurven"), parent)
+TPartialFillingForm::TPartialFillingForm(TPrintService& printing, QWidget* parent)
+    : TCurveWindow(printing, QString::fromUtf8("Teilfüllungskurven"), QString::fromUtf8("Teilfuellungskurven"), parent)
 {
     setObjectName("PartialFillingForm");
     QChart* chart = Chart();

@@ -18,7 +18,7 @@ namespace fluvara {
 class TPartialFillingForm : public TCurveWindow {
     Q_OBJECT
 public:
-    explicit TPartialFillingForm(QWidget* parent = nullptr);
+    explicit TPartialFillingForm(TPrintService& printing, QWidget* parent = nullptr);
 
     const std::optional<TFullFlowPipe>& Pipe() const { return pipe_; }
     const TFillingCurve& Curve() const { return curve_; }

@@ -24,8 +24,8 @@ QString RegimeText(TFlowRegime regime) { return QString::fromUtf8(RegimeWord(reg
 
 }  // namespace
 
-TRatingCurveForm::TRatingCurveForm(QWidget* parent)
-    : TCurveWindow(QString::fromUtf8("Abflusskurve"), QString::fromUtf8("Abflusskurve"), parent)
+TRatingCurveForm::TRatingCurveForm(TPrintService& printing, QWidget* parent)
+    : TCurveWindow(printing, QString::fromUtf8("Abflusskurve"), QString::fromUtf8("Abflusskurve"), parent)
 {
     setObjectName("RatingCurveForm");
     QChart* chart = Chart();

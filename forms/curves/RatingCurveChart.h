@@ -20,7 +20,7 @@ namespace fluvara {
 class TRatingCurveForm : public TCurveWindow {
     Q_OBJECT
 public:
-    explicit TRatingCurveForm(QWidget* parent = nullptr);
+    explicit TRatingCurveForm(TPrintService& printing, QWidget* parent = nullptr);
 
     const std::optional<TChannelInput>& Channel() const { return input_; }
     const TRatingCurve& Curve() const { return curve_; }

@@ -5,8 +5,7 @@
 
 namespace fluvara {
 
-TClipForm::TClipForm(const QPlainTextEdit& memo, QWidget* parent)
-    : TFixedDialog(parent), ui(std::make_unique<Ui::TClipForm>()), memo_(memo)
+TClipForm::TClipForm(QWidget* parent) : TFixedDialog(parent), ui(std::make_unique<Ui::TClipForm>())
 {
     ui->setupUi(this);
     SetUpFrame("Courier New", 13);
@@ -18,6 +17,6 @@ TClipForm::TClipForm(const QPlainTextEdit& memo, QWidget* parent)
 TClipForm::~TClipForm() = default;
 
 // Shows what this program copied last, not what the clipboard holds now.
-void TClipForm::FormActivate() { ui->ClipREdit->setPlainText(memo_.toPlainText()); }
+void TClipForm::FormActivate() { ui->ClipREdit->setPlainText(copy_); }
 
 }  // namespace fluvara

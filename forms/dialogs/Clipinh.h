@@ -3,9 +3,9 @@
 
 #include "DialogFrame.h"
 
-#include <memory>
+#include <QString>
 
-class QPlainTextEdit;
+#include <memory>
 
 namespace Ui {
 class TClipForm;
@@ -16,15 +16,17 @@ namespace fluvara {
 class TClipForm : public TFixedDialog {
     Q_OBJECT
 public:
-    // Shows the text of memo, the main window's copy of the last clipboard text.
-    explicit TClipForm(const QPlainTextEdit& memo, QWidget* parent = nullptr);
+    explicit TClipForm(QWidget* parent = nullptr);
     ~TClipForm() override;
+
+    // The text this program last put on the clipboard, shown when the viewer opens.
+    void TakeCopy(const QString& text) { copy_ = text; }
 
 private:
     void FormActivate() override;
 
     std::unique_ptr<Ui::TClipForm> ui;
-    const QPlainTextEdit& memo_;
+    QString copy_;
 };
 
 }  // namespace fluvara

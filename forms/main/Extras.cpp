@@ -32,7 +32,7 @@ QString ProgramName() { return QString::fromUtf8(ApplicationTitle).trimmed(); }
 
 TExtras::TExtras(QWidget& mainWindow, TVerificationPage& verification, TPrintTitleDialog* verificationTitles,
                  TChannelPage& channel, TPrintTitleDialog* channelTitles, TResultOutput& output,
-                 std::function<const QWidget*()> pageInFront)
+                 TPrintService& printing, std::function<const QWidget*()> pageInFront)
     : QObject(&mainWindow),
       main_(mainWindow),
       verification_(verification),
@@ -40,6 +40,7 @@ TExtras::TExtras(QWidget& mainWindow, TVerificationPage& verification, TPrintTit
       channel_(channel),
       channelTitles_(channelTitles),
       output_(output),
+      printing_(printing),
       pageInFront_(std::move(pageInFront))
 {
     connect(&verification_, &TVerificationPage::PipeChanged, this, &TExtras::FollowPipe);
@@ -68,11 +69,10 @@ template <typename Window>
 Window* TExtras::Open(Window*& window)
 {
     if (!window) {
-        window = new Window(&main_);
+        window = new Window(printing_, &main_);
         const THeaderLine& headerLine = output_.HeaderLine();
         window->SetHeaderLine(headerLine.Text());
         connect(&headerLine, &THeaderLine::Changed, window, &TCurveWindow::SetHeaderLine);
-        window->SetPrinterChoice([this](QWidget* parent) { return output_.ChoosePrinter(parent); });
     }
     return window;
 }

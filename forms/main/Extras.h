@@ -19,6 +19,7 @@ namespace fluvara {
 
 class TChannelPage;
 class TPartialFillingForm;
+class TPrintService;
 class TPrintTitleDialog;
 class TRatingCurveForm;
 class TResultOutput;
@@ -27,10 +28,10 @@ class TVerificationPage;
 class TExtras : public QObject {
     Q_OBJECT
 public:
-    // The pages, their title dialogs and the output outlive this object;
-    // pageInFront tells which page the main window shows.
+    // The pages, their title dialogs, the output and the print service
+    // outlive this object; pageInFront tells which page the main window shows.
     TExtras(QWidget& mainWindow, TVerificationPage& verification, TPrintTitleDialog* verificationTitles,
-            TChannelPage& channel, TPrintTitleDialog* channelTitles, TResultOutput& output,
+            TChannelPage& channel, TPrintTitleDialog* channelTitles, TResultOutput& output, TPrintService& printing,
             std::function<const QWidget*()> pageInFront);
     ~TExtras() override;
 
@@ -64,6 +65,7 @@ private:
     TChannelPage& channel_;
     TPrintTitleDialog* channelTitles_;
     TResultOutput& output_;
+    TPrintService& printing_;
     std::function<const QWidget*()> pageInFront_;
     TPartialFillingForm* filling_ = nullptr;
     TRatingCurveForm* rating_ = nullptr;

@@ -1,20 +1,12 @@
 #include "Main.h"
 #include "ui_Main.h"
 
-#include "About.h"
 #include "ChannelPage.h"
-#include "Clipinh.h"
 #include "DesignPage.h"
 #include "DialogFrame.h"
 #include "Extras.h"
 #include "FormStyle.h"
-#include "Gbem.h"
-#include "Headline.h"
 #include "Icons.h"
-#include "Kbtab.h"
-#include "Ksttab.h"
-#include "Nbem.h"
-#include "Theo.h"
 #include "HeaderLineSetting.h"
 #include "ReachListWindow.h"
 #include "VerificationPage.h"
@@ -39,8 +31,8 @@ QFont WindowFont()
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()), surface_(WindowFont())
+TMainForm::TMainForm(const TMainWindowParts& parts, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>()), parts_(parts), surface_(WindowFont())
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -109,30 +101,18 @@ TMainForm::TMainForm(QWidget* parent)
     bevelRect_ = TRect{bevel.left(), bevel.top(), bevel.width(), bevel.height()};
     sketchCentre_ = TPoint{bevel.left() + bevel.width() / 2, bevel.top() + bevel.height() / 2};
     ui->Bevel1->SetPaintRoutine([this](QPainter& painter) { FormPaint(painter); });
+    ConnectPages();
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::UseHeaderLine(const THeaderLine& headerLine)
-{
-    headerLine_ = &headerLine;
-    if (reachList_)
-        FollowHeaderLine();
-}
-
-void TMainForm::FollowHeaderLine()
-{
-    reachList_->SetHeaderLine(headerLine_->Text());
-    connect(headerLine_, &THeaderLine::Changed, reachList_.get(), &TReachListWindow::SetHeaderLine,
-            Qt::UniqueConnection);
-}
-
 TReachListWindow& TMainForm::ReachList()
 {
     if (!reachList_) {
-        reachList_ = std::make_unique<TReachListWindow>();
-        if (headerLine_)
-            FollowHeaderLine();
+        reachList_ = std::make_unique<TReachListWindow>(parts_.printing);
+        // The list prints under the header line, now and whenever it changes.
+        reachList_->SetHeaderLine(parts_.headerLine.Text());
+        connect(&parts_.headerLine, &THeaderLine::Changed, reachList_.get(), &TReachListWindow::SetHeaderLine);
         reachList_->SetPageInputs([this] { return CurrentPage()->InputsAsReach(); });
         connect(reachList_.get(), &TReachListWindow::ReachToPage, this, &TMainForm::ReachToPage);
     }
@@ -184,20 +164,14 @@ void TMainForm::showEvent(QShowEvent* event)
     }
 }
 
-void TMainForm::Connect(const TDialogs& dialogs, TResultOutput& output)
+void TMainForm::ConnectPages()
 {
-    dialogs_ = dialogs;
-    const auto open = [](QDialog* dialog) {
-        return [dialog] {
-            if (dialog)
-                dialog->exec();
-        };
-    };
-    connect(verificationPage_, &TVerificationPage::KbTableRequested, this, open(dialogs.kb));
-    connect(designPage_, &TDesignPage::KbTableRequested, this, open(dialogs.kb));
-    connect(channelPage_, &TChannelPage::KstTableRequested, this, open(dialogs.kst));
-    connect(verificationPage_, &TVerificationPage::ExplanationsRequested, this, open(dialogs.theo));
-    connect(designPage_, &TDesignPage::ExplanationsRequested, this, open(dialogs.theo));
+    const auto open = [this](TDialogKind kind) { return [this, kind] { emit DialogRequested(kind); }; };
+    connect(verificationPage_, &TVerificationPage::KbTableRequested, this, open(TDialogKind::KbTable));
+    connect(designPage_, &TDesignPage::KbTableRequested, this, open(TDialogKind::KbTable));
+    connect(channelPage_, &TChannelPage::KstTableRequested, this, open(TDialogKind::KstTable));
+    connect(verificationPage_, &TVerificationPage::ExplanationsRequested, this, open(TDialogKind::Explanations));
+    connect(designPage_, &TDesignPage::ExplanationsRequested, this, open(TDialogKind::Explanations));
 
     // Each printing page has its own title dialog; clearing the page empties its titles.
     const auto clearTitles = [](TPrintTitleDialog* titles) {
@@ -206,19 +180,20 @@ void TMainForm::Connect(const TDialogs& dialogs, TResultOutput& output)
                 titles->ClearTitles();
         };
     };
+    TResultOutput& output = parts_.output;
     const auto print = [this, &output](TPrintTitleDialog* titles) {
         return [this, &output, titles](const TPrintout& printout) { output.Print(this, titles, printout); };
     };
-    connect(verificationPage_, &TVerificationPage::Cleared, this, clearTitles(dialogs.nBem));
-    connect(channelPage_, &TChannelPage::Cleared, this, clearTitles(dialogs.gBem));
-    connect(verificationPage_, &TVerificationPage::PrintRequested, this, print(dialogs.nBem));
-    connect(channelPage_, &TChannelPage::PrintRequested, this, print(dialogs.gBem));
+    connect(verificationPage_, &TVerificationPage::Cleared, this, clearTitles(parts_.verificationTitles));
+    connect(channelPage_, &TChannelPage::Cleared, this, clearTitles(parts_.channelTitles));
+    connect(verificationPage_, &TVerificationPage::PrintRequested, this, print(parts_.verificationTitles));
+    connect(channelPage_, &TChannelPage::PrintRequested, this, print(parts_.channelTitles));
     connect(verificationPage_, &TVerificationPage::CopyRequested, &output, &TResultOutput::Copy);
     connect(channelPage_, &TChannelPage::CopyRequested, &output, &TResultOutput::Copy);
     connect(&output, &TResultOutput::Copied, this, &TMainForm::KeepCopy);
 
-    extras_ = new TExtras(*this, *verificationPage_, dialogs.nBem, *channelPage_, dialogs.gBem, output,
-                          [this] { return ui->PageControl1->currentWidget(); });
+    extras_ = new TExtras(*this, *verificationPage_, parts_.verificationTitles, *channelPage_, parts_.channelTitles,
+                          output, parts_.printing, [this] { return ui->PageControl1->currentWidget(); });
     extras_->AddTo(*extrasMenu_);
 }
 
@@ -244,26 +219,12 @@ void TMainForm::KeepCopy(const QString& text)
     ui->Memo1->selectAll();
 }
 
-void TMainForm::AboutBtnClick()
-{
-    if (!dialogs_.about)
-        return;
-    dialogs_.about->FillLabels(QString::fromUtf8(ApplicationTitle));
-    dialogs_.about->exec();
-}
+void TMainForm::AboutBtnClick() { emit DialogRequested(TDialogKind::About); }
 
 void TMainForm::ExitButtonClick() { close(); }
 
-void TMainForm::HLineBtnClick()
-{
-    if (dialogs_.headLine)
-        dialogs_.headLine->exec();
-}
+void TMainForm::HLineBtnClick() { emit DialogRequested(TDialogKind::HeaderLine); }
 
-void TMainForm::SpClipfrageBtnClick()
-{
-    if (dialogs_.clip)
-        dialogs_.clip->exec();
-}
+void TMainForm::SpClipfrageBtnClick() { emit DialogRequested(TDialogKind::Clipboard); }
 
 }  // namespace fluvara

@@ -20,44 +20,44 @@ class TMainForm;
 
 namespace fluvara {
 
-class TAboutForm;
-class TClipForm;
-class TGBemForm;
-class THeadLineForm;
-class TkbForm;
-class TkstForm;
-class TNBemForm;
-class TTheoForm;
 class TCalculationPage;
 class TExtras;
 class TVerificationPage;
 class TDesignPage;
 class TChannelPage;
 class THeaderLine;
+class TPrintService;
+class TPrintTitleDialog;
 class TReachListWindow;
 struct TPageReach;
 
-// The dialogs the main window and its pages open; they are created after it.
-struct TDialogs {
-    TAboutForm* about = nullptr;
-    TClipForm* clip = nullptr;
-    TGBemForm* gBem = nullptr;
-    THeadLineForm* headLine = nullptr;
-    TkbForm* kb = nullptr;
-    TkstForm* kst = nullptr;
-    TNBemForm* nBem = nullptr;
-    TTheoForm* theo = nullptr;
+// The small dialogs of the main window, one of each, made and owned by start-up.
+enum class TDialogKind {
+    About,
+    Clipboard,
+    ChannelTitles,
+    HeaderLine,
+    KbTable,
+    KstTable,
+    VerificationTitles,
+    Explanations
+};
+
+// What the main window works with; made by start-up before it, outliving it.
+struct TMainWindowParts {
+    const THeaderLine& headerLine;
+    TResultOutput& output;
+    TPrintService& printing;
+    // The print title dialogs of the two printing pages.
+    TPrintTitleDialog* verificationTitles = nullptr;
+    TPrintTitleDialog* channelTitles = nullptr;
 };
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    explicit TMainForm(const TMainWindowParts& parts, QWidget* parent = nullptr);
     ~TMainForm() override;
-
-    // Once, after start-up created the dialogs: the toolbar and the pages'
-    // signals to the dialogs and to the output of results.
-    void Connect(const TDialogs& dialogs, TResultOutput& output);
 
     TPoint SketchCentre() const { return sketchCentre_; }
     // The menu of functions beyond the pages; each adds its entries to it.
@@ -73,10 +73,12 @@ public:
     // The reach list window ("&Extras" → "&Haltungsliste…"), made when first
     // asked for; its printouts carry the header line.
     TReachListWindow& ReachList();
-    // The header line the reach list prints under, whether the list is made before or after.
-    void UseHeaderLine(const THeaderLine& headerLine);
     // Opens a project in the reach list window, which is shown; false after its message.
     bool OpenReachProject(const QString& path);
+
+signals:
+    // A toolbar button, menu entry or page asks for one of the small dialogs.
+    void DialogRequested(fluvara::TDialogKind kind);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,21 +92,19 @@ private:
     void KeepCopy(const QString& text);
     void ShowReachList();
     void ReachToPage(const TPageReach& reach);
-    // The reach list takes the header line now and whenever it changes.
-    void FollowHeaderLine();
+    void ConnectPages();
 
     std::unique_ptr<Ui::TMainForm> ui;
     TVerificationPage* verificationPage_ = nullptr;
     TDesignPage* designPage_ = nullptr;
     TChannelPage* channelPage_ = nullptr;
-    TDialogs dialogs_;
+    TMainWindowParts parts_;
     QMenu* extrasMenu_ = nullptr;
     TExtras* extras_ = nullptr;
     TPoint sketchCentre_;
     TRect bevelRect_;
     TQtDrawSurface surface_;
     bool shown_ = false;
-    const THeaderLine* headerLine_ = nullptr;
     std::unique_ptr<TReachListWindow> reachList_;
 };
 

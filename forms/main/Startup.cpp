@@ -13,6 +13,7 @@
 #include "ResultOutput.h"
 #include "Theo.h"
 #include "ReachListWindow.h"
+#include "printservice.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -25,10 +26,92 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+
 namespace fluvara {
 
-TApplicationWindows::TApplicationWindows() = default;
+namespace {
+
+// The small dialogs, each made once in this order; the main window asks for
+// them by kind, and they go together with the windows.
+struct TDialogEntry {
+    TDialogKind kind;
+    std::unique_ptr<QDialog> (*make)(THeaderLine& headerLine);
+};
+
+template <typename Form>
+std::unique_ptr<QDialog> Make(THeaderLine&)
+{
+    return std::make_unique<Form>();
+}
+
+const TDialogEntry DialogTable[] = {
+    {TDialogKind::About, Make<TAboutForm>},
+    {TDialogKind::Clipboard, Make<TClipForm>},
+    {TDialogKind::ChannelTitles, Make<TGBemForm>},
+    {TDialogKind::HeaderLine,
+     [](THeaderLine& line) -> std::unique_ptr<QDialog> { return std::make_unique<THeadLineForm>(line); }},
+    {TDialogKind::KbTable, Make<TkbForm>},
+    {TDialogKind::KstTable, Make<TkstForm>},
+    {TDialogKind::VerificationTitles, Make<TNBemForm>},
+    {TDialogKind::Explanations, Make<TTheoForm>},
+};
+
+std::unique_ptr<THeaderLine> StoredHeaderLine()
+{
+    auto line = std::make_unique<THeaderLine>(QString::fromUtf8(InitialHeaderLine));
+    line->Load();
+    return line;
+}
+
+std::vector<std::unique_ptr<QDialog>> MakeDialogs(THeaderLine& headerLine)
+{
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    for (const TDialogEntry& entry : DialogTable)
+        dialogs.push_back(entry.make(headerLine));
+    return dialogs;
+}
+
+}  // namespace
+
+TApplicationWindows::TApplicationWindows()
+    : headerLine(StoredHeaderLine()),
+      printing(std::make_unique<TPrintService>()),
+      output(std::make_unique<TResultOutput>(*headerLine, *printing)),
+      dialogs_(MakeDialogs(*headerLine)),
+      mainForm(std::make_unique<TMainForm>(
+          TMainWindowParts{*headerLine, *output, *printing, Dialog<TNBemForm>(), Dialog<TGBemForm>()}))
+{
+    QObject::connect(mainForm.get(), &TMainForm::DialogRequested, mainForm.get(),
+                     [this](TDialogKind kind) { OpenDialog(kind); });
+    QObject::connect(output.get(), &TResultOutput::Copied, Dialog<TClipForm>(), &TClipForm::TakeCopy);
+}
+
 TApplicationWindows::~TApplicationWindows() = default;
+
+QDialog* TApplicationWindows::Dialog(TDialogKind kind) const
+{
+    const auto* entry = std::find_if(std::begin(DialogTable), std::end(DialogTable),
+                                     [kind](const TDialogEntry& e) { return e.kind == kind; });
+    return dialogs_.at(static_cast<std::size_t>(entry - std::begin(DialogTable))).get();
+}
+
+std::vector<QDialog*> TApplicationWindows::Dialogs() const
+{
+    std::vector<QDialog*> dialogs;
+    for (const auto& dialog : dialogs_)
+        dialogs.push_back(dialog.get());
+    return dialogs;
+}
+
+void TApplicationWindows::OpenDialog(TDialogKind kind)
+{
+    QDialog* dialog = Dialog(kind);
+    if (auto* about = qobject_cast<TAboutForm*>(dialog))
+        about->FillLabels(QString::fromUtf8(ApplicationTitle));
+    dialog->exec();
+}
 
 void InstallFontSubstitutes()
 {
@@ -63,31 +146,6 @@ std::unique_ptr<TApplicationWindows> CreateApplicationWindows()
     InstallGermanQtTexts();
     QGuiApplication::setWindowIcon(ProgramIcon());
     auto windows = std::make_unique<TApplicationWindows>();
-    windows->headerLine = std::make_unique<THeaderLine>(QString::fromUtf8(InitialHeaderLine));
-    windows->headerLine->Load();
-    windows->output = std::make_unique<TResultOutput>(*windows->headerLine);
-    windows->mainForm = std::make_unique<TMainForm>();
-    windows->aboutForm = std::make_unique<TAboutForm>();
-    windows->clipForm = std::make_unique<TClipForm>(windows->mainForm->Memo1());
-    windows->gBemForm = std::make_unique<TGBemForm>();
-    windows->headLineForm = std::make_unique<THeadLineForm>(*windows->headerLine);
-    windows->kbForm = std::make_unique<TkbForm>();
-    windows->kstForm = std::make_unique<TkstForm>();
-    windows->nBemForm = std::make_unique<TNBemForm>();
-    windows->theoForm = std::make_unique<TTheoForm>();
-
-    TDialogs dialogs;
-    dialogs.about = windows->aboutForm.get();
-    dialogs.clip = windows->clipForm.get();
-    dialogs.gBem = windows->gBemForm.get();
-    dialogs.headLine = windows->headLineForm.get();
-    dialogs.kb = windows->kbForm.get();
-    dialogs.kst = windows->kstForm.get();
-    dialogs.nBem = windows->nBemForm.get();
-    dialogs.theo = windows->theoForm.get();
-    windows->mainForm->Connect(dialogs, *windows->output);
-    windows->mainForm->UseHeaderLine(*windows->headerLine);
-
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = windows->mainForm->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -1,41 +1,59 @@
 #pragma once
-// Start-up: the main window, then every dialog once, in a fixed order.
+// Start-up: the header line, the printer and the output of results, every
+// dialog once, in a fixed order, then the main window, all connected here.
 
+#include "Main.h"
+
+#include <QDialog>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace fluvara {
 
 class THeaderLine;
+class TPrintService;
 class TResultOutput;
 class TMainForm;
-class TAboutForm;
-class TClipForm;
-class TGBemForm;
-class THeadLineForm;
-class TkbForm;
-class TkstForm;
-class TNBemForm;
-class TTheoForm;
 
-struct TApplicationWindows {
+// Every window of the program and what they share, made and connected here
+// and nowhere else: the header line from the settings, the print service,
+// the output of results, the small dialogs of the table in Startup.cpp, each
+// once, and the main window, which gets them passed in.
+class TApplicationWindows {
+public:
     TApplicationWindows();
     ~TApplicationWindows();
+    TApplicationWindows(const TApplicationWindows&) = delete;
+    TApplicationWindows& operator=(const TApplicationWindows&) = delete;
 
-    // Declared first, destroyed last: the dialogs go before the main window,
-    // the windows before the header line and the output they use.
-    std::unique_ptr<THeaderLine> headerLine;
-    std::unique_ptr<TResultOutput> output;
-    std::unique_ptr<TMainForm> mainForm;
-    std::unique_ptr<TAboutForm> aboutForm;
-    std::unique_ptr<TClipForm> clipForm;
-    std::unique_ptr<TGBemForm> gBemForm;
-    std::unique_ptr<THeadLineForm> headLineForm;
-    std::unique_ptr<TkbForm> kbForm;
-    std::unique_ptr<TkstForm> kstForm;
-    std::unique_ptr<TNBemForm> nBemForm;
-    std::unique_ptr<TTheoForm> theoForm;
+    // The dialog of that kind; never nullptr.
+    QDialog* Dialog(TDialogKind kind) const;
+    template <typename Form>
+    Form* Dialog() const
+    {
+        for (const auto& dialog : dialogs_)
+            if (auto* form = qobject_cast<Form*>(dialog.get()))
+                return form;
+        return nullptr;
+    }
+    // Every dialog of the table, in its order.
+    std::vector<QDialog*> Dialogs() const;
+
+    // Declared first, destroyed last: the main window goes before the
+    // dialogs, the windows before the output, printer and header line they use.
+    const std::unique_ptr<THeaderLine> headerLine;
+    const std::unique_ptr<TPrintService> printing;
+    const std::unique_ptr<TResultOutput> output;
+
+private:
+    void OpenDialog(TDialogKind kind);
+
+    std::vector<std::unique_ptr<QDialog>> dialogs_;
+
+public:
+    const std::unique_ptr<TMainForm> mainForm;
 };
 
 // Maps the window faces to the installed ones. Called by CreateApplicationWindows.

@@ -9,7 +9,6 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <exception>
@@ -26,19 +25,13 @@ TCalendarDate Today()
 
 }  // namespace
 
-TResultOutput::TResultOutput(const THeaderLine& headerLine, QObject* parent) : QObject(parent), headerLine_(headerLine)
+TResultOutput::TResultOutput(const THeaderLine& headerLine, TPrintService& printing, QObject* parent)
+    : QObject(parent), headerLine_(headerLine), printing_(printing)
 { }
 
 TResultOutput::~TResultOutput() = default;
 
-void TResultOutput::SetPrintTarget(TPrintTarget target) { target_ = std::move(target); }
-
-QPrinter& TResultOutput::Printer()
-{
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
+QPrinter& TResultOutput::Printer() { return printing_.Printer(); }
 
 void TResultOutput::Copy(const std::string& text)
 {
@@ -58,17 +51,10 @@ TPrintRequest TResultOutput::Request() const
 
 QPrinter* TResultOutput::ChoosePrinter(QWidget* window)
 {
-    QPrinter& printer = Printer();
-    bool print = false;
-    if (target_) {
-        print = target_(printer);
-    } else {
-        QPrintDialog dialog(&printer, window);
-        print = dialog.exec() == QDialog::Accepted;
-    }
+    QPrinter* printer = printing_.Choose(window);
     // the drawings are laid out in pixels of a 600 dpi printer
-    printer.setResolution(PrintResolution);
-    return print ? &printer : nullptr;
+    printing_.Printer().setResolution(PrintResolution);
+    return printer;
 }
 
 bool TResultOutput::Print(QWidget* window, TPrintTitleDialog* titles, const TPrintout& printout)

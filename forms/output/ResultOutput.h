@@ -1,14 +1,13 @@
 #pragma once
 // The program's output of results: clipboard copies and one-page printouts
-// on the one printer of the run.
+// on the one printer of the run, which the print service keeps.
 
 #include "printframe.h"
+#include "printservice.h"
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
-#include <memory>
 #include <string>
 
 class QPrinter;
@@ -21,25 +20,18 @@ class TPrintTitleDialog;
 
 inline const char* const ApplicationTitle = " FLUVARA ";
 
-// Decides for a print job where it goes: gets the run's printer, sets it up
-// and gives true to print on it. The printer dialog unless replaced.
-using TPrintTarget = std::function<bool(QPrinter& printer)>;
-
 class TResultOutput : public QObject {
     Q_OBJECT
 public:
-    explicit TResultOutput(const THeaderLine& headerLine, QObject* parent = nullptr);
+    // The header line and the print service outlive this object.
+    TResultOutput(const THeaderLine& headerLine, TPrintService& printing, QObject* parent = nullptr);
     ~TResultOutput() override;
-
-    // Replaces the printer dialog, as tests do to print into a file without a
-    // modal dialog; an empty target brings the dialog back.
-    void SetPrintTarget(TPrintTarget target);
 
     // The one printer of the run: what is chosen for one printout carries over to the next.
     QPrinter& Printer();
 
-    // The printer dialog over window (or the target) on the run's printer, set
-    // to the printouts' resolution; nullptr when the user cancels.
+    // The printer dialog over window (or the service's target) on the run's
+    // printer, set to the printouts' resolution; nullptr when the user cancels.
     QPrinter* ChoosePrinter(QWidget* window);
 
     const THeaderLine& HeaderLine() const { return headerLine_; }
@@ -64,8 +56,7 @@ private:
     TPrintRequest Request() const;
 
     const THeaderLine& headerLine_;
-    TPrintTarget target_;
-    std::unique_ptr<QPrinter> printer_;
+    TPrintService& printing_;
 };
 
 }  // namespace fluvara

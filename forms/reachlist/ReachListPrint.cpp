@@ -6,12 +6,12 @@
 
 #include "listreport.h"
 #include "printfile.h"
+#include "printservice.h"
 #include "qtpageddocument.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <exception>
@@ -64,21 +64,15 @@ void TReachListWindow::Render(QPrinter& printer) const
 
 void TReachListWindow::PrintList()
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageOrientation(QPageLayout::Landscape);
-    printer_->setPageSize(QPageSize(QPageSize::A4));
-    bool print = false;
-    if (printTarget_) {
-        print = printTarget_(*printer_);
-    } else {
-        QPrintDialog dialog(printer_.get(), this);
-        print = dialog.exec() == QDialog::Accepted;
-    }
-    if (!print)
+    // The table is laid out for landscape A4; the dialog starts from there.
+    QPrinter& shared = printing_.Printer();
+    shared.setPageOrientation(QPageLayout::Landscape);
+    shared.setPageSize(QPageSize(QPageSize::A4));
+    QPrinter* printer = printing_.Choose(this);
+    if (!printer)
         return;
     try {
-        Render(*printer_);
+        Render(*printer);
     } catch (const std::exception& e) {
         Warn(QString("Die Liste konnte nicht gedruckt werden:\n%1").arg(Text(e)));
     }

@@ -51,8 +51,11 @@ void SizeColumns(QTableView* view, const TReachTableModel& model)
 
 }  // namespace
 
-TReachListWindow::TReachListWindow(QWidget* parent)
-    : QMainWindow(parent), document_(new TReachListDocument(this)), editor_(new TReachListEditor(*document_, this))
+TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
+    : QMainWindow(parent),
+      document_(new TReachListDocument(this)),
+      editor_(new TReachListEditor(*document_, this)),
+      printing_(printing)
 {
     setObjectName("ReachListWindow");
     setAttribute(Qt::WA_DeleteOnClose, false);

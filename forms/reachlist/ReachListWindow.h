@@ -25,6 +25,7 @@ class QTableView;
 
 namespace fluvara {
 
+class TPrintService;
 class TReachFilterModel;
 
 // What a file dialog is asked for.
@@ -33,7 +34,8 @@ enum class TFileQuestion { OpenProject, SaveProject, ImportCsv, ExportCsv, Expor
 class TReachListWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TReachListWindow(QWidget* parent = nullptr);
+    // The list prints on the run's printer of printing, which outlives the window.
+    explicit TReachListWindow(TPrintService& printing, QWidget* parent = nullptr);
     ~TReachListWindow() override;
 
     TReachListDocument& Document() const { return *document_; }
@@ -46,12 +48,10 @@ public:
     const QString& FilePath() const { return document_->FilePath(); }
     bool IsModified() const { return document_->IsModified(); }
 
-    // Test seams and wiring: the file dialogs, the printer dialog, the header
-    // line of the printouts, the inputs of the page in front.
+    // Test seams and wiring: the file dialogs, the header line of the
+    // printouts, the inputs of the page in front.
     using TFileChooser = std::function<QString(TFileQuestion, const QString& suggestion)>;
     void SetFileChooser(TFileChooser chooser) { chooseFile_ = std::move(chooser); }
-    using TPrintTarget = std::function<bool(QPrinter&)>;
-    void SetPrintTarget(TPrintTarget target) { printTarget_ = std::move(target); }
     void SetHeaderLine(const QString& text) { headerLine_ = text; }
     const QString& HeaderLine() const { return headerLine_; }
     using TPageInputs = std::function<std::optional<TPageReach>()>;
@@ -152,9 +152,8 @@ private:
     } actions_{};
     QString headerLine_;
     TFileChooser chooseFile_;
-    TPrintTarget printTarget_;
     TPageInputs pageInputs_;
-    std::unique_ptr<QPrinter> printer_;
+    TPrintService& printing_;
 };
 
 }  // namespace fluvara

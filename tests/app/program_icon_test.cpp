@@ -48,9 +48,9 @@ void ProgramIconTest::windowsUseIt()
     TRunningProgram program;
     const QImage expected = ProgramIcon().pixmap(32, 32).toImage();
     QCOMPARE(program.Main().windowIcon().pixmap(32, 32).toImage(), expected);
-    QCOMPARE(program.Windows().aboutForm->windowIcon().pixmap(32, 32).toImage(), expected);
+    QCOMPARE(program.Windows().Dialog<TAboutForm>()->windowIcon().pixmap(32, 32).toImage(), expected);
     // The info dialog shows the same picture beside the program's name.
-    const QLabel* image = Find<QLabel>(program.Windows().aboutForm.get(), "Image1");
+    const QLabel* image = Find<QLabel>(program.Windows().Dialog<TAboutForm>(), "Image1");
     QCOMPARE(image->pixmap().toImage(), expected);
 }
 

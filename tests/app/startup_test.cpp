@@ -2,6 +2,7 @@
 // the command line, and a settings store that stands in the way.
 #include "Main.h"
 #include "ReachListWindow.h"
+#include "printservice.h"
 #include "Startup.h"
 
 #include "project.h"
@@ -36,6 +37,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<TTestSettings> settings_;
+    TPrintService printing_;
     QTemporaryDir dir_;
 
     QString Path(const QString& name) const { return QFileInfo(dir_.filePath(name)).absoluteFilePath(); }
@@ -45,12 +47,12 @@ private:
     void CrashWhileEditing(const QString& name)
     {
         for (const QString& project : {NetzSued, NetzNord}) {
-            TReachListWindow window;
+            TReachListWindow window(printing_);
             window.Model(TReachKind::Circle)
                 .ReplaceList(MakeList({"Haltung", "d", "kb", "Is"}, {{"H1", "300", "1,5", "5"}}));
             QVERIFY(window.SaveProject(Path(project)));
         }
-        TReachListWindow window;
+        TReachListWindow window(printing_);
         QVERIFY(window.OpenProject(Path(name)));
         TReachTableModel& circles = window.Model(TReachKind::Circle);
         QVERIFY(circles.setData(circles.index(0, 0), QFileInfo(name).completeBaseName() + " neu", Qt::EditRole));

@@ -52,9 +52,9 @@ void AnswerTitleDialog(const QString& button, const QStringList& fieldNames, con
     });
 }
 
-TPdfTarget::TPdfTarget(TResultOutput& output, const QString& path, bool confirm) : output_(output)
+TPdfTarget::TPdfTarget(TPrintService& printing, const QString& path, bool confirm) : printing_(printing)
 {
-    output_.SetPrintTarget([this, path, confirm](QPrinter& printer) {
+    printing_.SetPrintTarget([this, path, confirm](QPrinter& printer) {
         ++asked;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
@@ -62,7 +62,7 @@ TPdfTarget::TPdfTarget(TResultOutput& output, const QString& path, bool confirm)
     });
 }
 
-TPdfTarget::~TPdfTarget() { output_.SetPrintTarget({}); }
+TPdfTarget::~TPdfTarget() { printing_.SetPrintTarget({}); }
 
 QString PdfText(const QString& path)
 {

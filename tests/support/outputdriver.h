@@ -11,7 +11,7 @@
 #include <functional>
 
 namespace fluvara {
-class TResultOutput;
+class TPrintService;
 }
 
 namespace fluvara::test {
@@ -51,12 +51,12 @@ void WhenModal(std::function<void(Dialog*)> act)
 // The printer dialog replaced by printing into a PDF file.
 class TPdfTarget {
 public:
-    TPdfTarget(TResultOutput& output, const QString& path, bool confirm = true);
+    TPdfTarget(TPrintService& printing, const QString& path, bool confirm = true);
     ~TPdfTarget();
     int asked = 0;
 
 private:
-    TResultOutput& output_;
+    TPrintService& printing_;
 };
 
 // The text of a PDF file with every run of white space as one blank, or an

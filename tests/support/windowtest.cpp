@@ -155,6 +155,8 @@ TCircleSketch TRunningProgram::ShownCircleSketch() const
 
 TResultOutput& TRunningProgram::Output() const { return *windows_->output; }
 
+TPrintService& TRunningProgram::Printing() const { return *windows_->printing; }
+
 const THeaderLine& TRunningProgram::HeaderLine() const { return *windows_->headerLine; }
 
 }  // namespace fluvara::test

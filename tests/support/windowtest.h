@@ -64,6 +64,7 @@ class TChannelPage;
 class TDesignPage;
 class THeaderLine;
 class TMainForm;
+class TPrintService;
 class TResultOutput;
 class TVerificationPage;
 }  // namespace fluvara
@@ -87,6 +88,8 @@ public:
     // The record of the circular picture in the sketch area: that of the circular page in front.
     TCircleSketch ShownCircleSketch() const;
     TResultOutput& Output() const;
+    // The run's printer; tests put their print target here.
+    TPrintService& Printing() const;
     const THeaderLine& HeaderLine() const;
     TTestSettings& Settings() { return settings_; }
 

@@ -108,6 +108,7 @@ private slots:
 
 private:
     TTestSettings settings_;
+    TPrintService printing_;
 };
 
 void CurveLayoutTest::ratingTicksFollowTheRange_data()
@@ -127,7 +128,7 @@ void CurveLayoutTest::ratingTicksFollowTheRange()
 {
     QFETCH(std::optional<TChannelInput>, first);
     QFETCH(TChannelInput, next);
-    TRatingCurveForm window;
+    TRatingCurveForm window(printing_);
     ShowWindow(window);
     if (first)
         window.ShowChannel(*first, CalculateChannel(*first));
@@ -141,7 +142,7 @@ void CurveLayoutTest::ratingTicksFollowTheRange()
 
 void CurveLayoutTest::partialFillingTicksFollowTheRange()
 {
-    TPartialFillingForm window;
+    TPartialFillingForm window(printing_);
     ShowWindow(window);
     TTickWatch watch(&window);
     const TFullFlowPipe largest = PipeOf(3000, 0.25, 500);
@@ -167,8 +168,8 @@ void CurveLayoutTest::notesLeaveCurvesAndEachOtherVisible()
 {
     QFETCH(QSize, size);
     QFETCH(int, example);
-    TPartialFillingForm filling;
-    TRatingCurveForm rating;
+    TPartialFillingForm filling(printing_);
+    TRatingCurveForm rating(printing_);
     TCurveWindow* window = &filling;
     const TFullFlowPipe pipe = Pipe300();
     if (example < 3) {

@@ -87,6 +87,7 @@ private slots:
 
 private:
     TTestSettings settings_;
+    TPrintService printing_;
 };
 
 void CurveWindowsTest::initTestCase()
@@ -96,7 +97,7 @@ void CurveWindowsTest::initTestCase()
 
 void CurveWindowsTest::partialFillingCurvesAndMarks()
 {
-    TPartialFillingForm window;
+    TPartialFillingForm window(printing_);
     ShowWindow(window);
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Teilfüllungskurven"));
     QCOMPARE(AxisTitle(&window, Qt::Horizontal), QString::fromUtf8("Füllhöhe h/d [%]"));
@@ -125,7 +126,7 @@ void CurveWindowsTest::partialFillingCurvesAndMarks()
 
 void CurveWindowsTest::partialFillingCursorReadout()
 {
-    TPartialFillingForm window;
+    TPartialFillingForm window(printing_);
     ShowWindow(window);
     window.ShowPipe(Pipe300(), std::nullopt);
     QChartView* view = Find<QChartView>(&window, "ChartView");
@@ -150,7 +151,7 @@ void CurveWindowsTest::partialFillingCursorReadout()
 
 void CurveWindowsTest::partialFillingFollowsANewRun()
 {
-    TPartialFillingForm window;
+    TPartialFillingForm window(printing_);
     ShowWindow(window);
     const TFullFlowPipe pipe = Pipe300();
     window.ShowPipe(pipe, Mark(pipe, 40));
@@ -173,7 +174,7 @@ void CurveWindowsTest::partialFillingFollowsANewRun()
 
 void CurveWindowsTest::ratingCurveAndMark()
 {
-    TRatingCurveForm window;
+    TRatingCurveForm window(printing_);
     ShowWindow(window);
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Abflusskurve"));
     QCOMPARE(AxisTitle(&window, Qt::Horizontal), QString::fromUtf8("Abfluss Q [l/s]"));
@@ -205,7 +206,7 @@ void CurveWindowsTest::ratingCurveAndMark()
 
 void CurveWindowsTest::ratingCurveCursorReadout()
 {
-    TRatingCurveForm window;
+    TRatingCurveForm window(printing_);
     ShowWindow(window);
     TChannelInput input = Ditch;
     window.ShowChannel(input, CalculateChannel(input));
@@ -266,7 +267,7 @@ void CurveWindowsTest::saveAsPngSvgAndPdf()
 
 void CurveWindowsTest::saveRefusesAnUnknownKind()
 {
-    TPartialFillingForm window;
+    TPartialFillingForm window(printing_);
     window.ShowPipe(Pipe300(), std::nullopt);
     ShowWindow(window);
     QTemporaryDir dir;
@@ -320,7 +321,7 @@ void CurveWindowsTest::saveStartsInAFolderThatExists()
         QTemporaryDir gone;
         LastChartFolder() = gone.path();
     }
-    TRatingCurveForm window;
+    TRatingCurveForm window(printing_);
     window.ShowChannel(Ditch, CalculateChannel(Ditch));
     ShowWindow(window);
     QString start;
@@ -334,23 +335,22 @@ void CurveWindowsTest::saveStartsInAFolderThatExists()
 
 void CurveWindowsTest::printUnderTheHeaderLine()
 {
-    TRatingCurveForm window;
+    TRatingCurveForm window(printing_);
     window.ShowChannel(Ditch, CalculateChannel(Ditch));
     window.SetHeaderLine(QString::fromUtf8("Ingenieurbüro Muster"));
     ShowWindow(window);
     QTemporaryDir dir;
     const QString path = dir.filePath("abflusskurve.pdf");
-    QPrinter printer(QPrinter::HighResolution);
     int asked = 0;
-    window.SetPrinterChoice([&](QWidget*) {
+    printing_.SetPrintTarget([&](QPrinter& printer) {
         ++asked;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        return &printer;
+        return true;
     });
     Click(&window, "PrintBtn");
     QCOMPARE(asked, 1);
-    QCOMPARE(printer.resolution(), 600);
+    QCOMPARE(printing_.Printer().resolution(), 600);
     const QString text = PdfText(path);
     // header line first, then the chart, then the footer
     const qsizetype header = text.indexOf(QString::fromUtf8("Ingenieurbüro Muster"));
@@ -360,14 +360,15 @@ void CurveWindowsTest::printUnderTheHeaderLine()
 
     // cancelled: nothing printed
     QFile::remove(path);
-    window.SetPrinterChoice([](QWidget*) { return nullptr; });
+    printing_.SetPrintTarget([](QPrinter&) { return false; });
     Click(&window, "PrintBtn");
     QVERIFY(!QFile::exists(path));
+    printing_.SetPrintTarget({});
 }
 
 void CurveWindowsTest::escapeCloses()
 {
-    TPartialFillingForm window;
+    TPartialFillingForm window(printing_);
     ShowWindow(window);
     Find<QWidget>(&window, "ChartView")->setFocus();
     QTest::keyClick(Find<QWidget>(&window, "ChartView"), Qt::Key_Escape);

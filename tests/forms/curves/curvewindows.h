@@ -6,6 +6,7 @@
 
 #include "PartialFillingChart.h"
 #include "RatingCurveChart.h"
+#include "printservice.h"
 
 #include "circle.h"
 #include "partialfilling.h"
@@ -56,13 +57,15 @@ void ShowWindow(Window& window)
 // One of the two windows with its example: the ditch, or the 300 mm pipe
 // with a partial flow of 40 l/s.
 struct TExampleWindow {
-    explicit TExampleWindow(bool rating) : window(rating ? static_cast<TCurveWindow*>(&ratingCurve) : &filling)
+    explicit TExampleWindow(bool rating)
+        : filling(printing), ratingCurve(printing), window(rating ? static_cast<TCurveWindow*>(&ratingCurve) : &filling)
     {
         if (rating)
             ratingCurve.ShowChannel(Ditch, CalculateChannel(Ditch));
         else
             filling.ShowPipe(Pipe300(), Mark(Pipe300(), 40));
     }
+    TPrintService printing;
     TPartialFillingForm filling;
     TRatingCurveForm ratingCurve;
     TCurveWindow* window;

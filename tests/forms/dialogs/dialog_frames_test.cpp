@@ -3,6 +3,7 @@
 
 #include "About.h"
 #include "Clipinh.h"
+#include "ResultOutput.h"
 #include "Gbem.h"
 #include "Headline.h"
 #include "Kbtab.h"
@@ -374,12 +375,17 @@ private slots:
         QCOMPARE(shown, "");
 
         const QString copy = "   d       =   300.0 mm\n    Qv      =    95.12 l/s\n   \n   ";
-        Find<QPlainTextEdit>(&mainForm, "Memo1")->setPlainText(copy);
+        windows_->output->Copy(copy.toStdString());
         QVERIFY(Activate(viewer));
         QCOMPARE(view->toPlainText(), copy);
-        Find<QPlainTextEdit>(&mainForm, "Memo1")->setPlainText("   Zweite Kopie");
+        windows_->output->Copy("   Zweite Kopie");
         QVERIFY(Reactivate(viewer));
         QCOMPARE(view->toPlainText(), "   Zweite Kopie");
+        // the copies' line ends are CR LF; the viewer shows lines, as the main window's copy does
+        windows_->output->Copy("   Zeile 1\r\n   Zeile 2\r\n");
+        QVERIFY(Reactivate(viewer));
+        QCOMPARE(view->toPlainText(), "   Zeile 1\n   Zeile 2\n");
+        QCOMPARE(view->toPlainText(), Find<QPlainTextEdit>(&mainForm, "Memo1")->toPlainText());
         Click(viewer, "CloseBtn");
         QVERIFY(!viewer->isVisible());
     }
@@ -388,9 +394,9 @@ private:
     QDialog* DialogNamed(const char* name) const
     {
         TApplicationWindows& w = *windows_;
-        for (QDialog* dialog : std::initializer_list<QDialog*>{w.aboutForm.get(), w.clipForm.get(), w.gBemForm.get(),
-                                                               w.headLineForm.get(), w.kbForm.get(), w.kstForm.get(),
-                                                               w.nBemForm.get(), w.theoForm.get()})
+        for (QDialog* dialog : std::initializer_list<QDialog*>{
+                 w.Dialog<TAboutForm>(), w.Dialog<TClipForm>(), w.Dialog<TGBemForm>(), w.Dialog<THeadLineForm>(),
+                 w.Dialog<TkbForm>(), w.Dialog<TkstForm>(), w.Dialog<TNBemForm>(), w.Dialog<TTheoForm>()})
             if (dialog->objectName() == name)
                 return dialog;
         qFatal("no dialog %s", name);

@@ -210,7 +210,7 @@ private slots:
         QVERIFY(Break(*settings_, how));
         auto windows = CreateApplicationWindows();
         QCOMPARE(windows->headerLine->Text(), "");
-        QCOMPARE(Text(windows->headLineForm.get(), "HLineEdit"), "");
+        QCOMPARE(Text(windows->Dialog<THeadLineForm>(), "HLineEdit"), "");
     }
 
     void cancelStoresNothingAndKeepsTypedText()
@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(windows->headerLine->Text(), "Büro A");
         QVERIFY(Activate(&mainForm));
 
-        THeadLineForm* dialog = windows->headLineForm.get();
+        THeadLineForm* dialog = windows->Dialog<THeadLineForm>();
         bool acted = false;
         QTimer::singleShot(0, dialog, [&] {
             acted = QTest::qWaitForWindowActive(dialog);

@@ -181,7 +181,7 @@ void ExtrasTest::chartPrintedOnTheRunsPrinter()
     auto* window = Find<TPartialFillingForm>(&program.Main(), "PartialFillingForm");
     QTemporaryDir dir;
     const QString path = dir.filePath("kurven.pdf");
-    TPdfTarget target(program.Output(), path);
+    TPdfTarget target(program.Printing(), path);
     Click(window, "PrintBtn");
     QCOMPARE(target.asked, 1);
     const QString text = PdfText(path);
@@ -245,7 +245,7 @@ void ExtrasTest::pdfExportHoldsThePrintoutsText()
     QTemporaryDir dir;
     const QString printed = dir.filePath("gedruckt.pdf");
     {
-        TPdfTarget target(program.Output(), printed);
+        TPdfTarget target(program.Printing(), printed);
         AnswerTitleDialog(titleButton, titleFields, {"Kanal Nord", "Haltung 12/13", "7"});
         Click(page, channel ? "GDruSBtn" : "NDruSBtn");
     }
@@ -278,7 +278,7 @@ void ExtrasTest::previewAfterAPrintIntoAFileWritesNothing()
     QTemporaryDir dir;
     const QString path = dir.filePath("x.pdf");
     {
-        TPdfTarget target(program.Output(), path);
+        TPdfTarget target(program.Printing(), path);
         AnswerTitleDialog("NBemBBtn", {}, {});
         Click(VerificationPage(program), "NDruSBtn");
     }

@@ -2,6 +2,7 @@
 // start-up, where it would turn every printf-style point into a comma.
 
 #include "windowtest.h"
+#include "printservice.h"
 
 #include "ClassicNumbers.h"
 #include "Main.h"
@@ -85,7 +86,8 @@ void GermanLocaleTest::designAndTransferUseThePoint()
 void GermanLocaleTest::reachListWorkbookUsesThePoint()
 {
     TTestSettings settings;
-    TReachListWindow window;
+    TPrintService printing;
+    TReachListWindow window(printing);
     window.Model(TReachKind::Circle)
         .ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q"}, {{"H1", "300", "1,5", "5", "40"}}));
     QTemporaryDir dir;

@@ -136,11 +136,12 @@ void MainWindowTest::startUpCreatesEveryWindowOnce()
 {
     TRunningProgram program;
     TApplicationWindows& w = program.Windows();
-    QVERIFY(w.mainForm && w.aboutForm && w.clipForm && w.gBemForm && w.headLineForm && w.kbForm && w.kstForm &&
-            w.nBemForm && w.theoForm);
+    QVERIFY(w.mainForm && w.Dialog<TAboutForm>() && w.Dialog<TClipForm>() && w.Dialog<TGBemForm>() &&
+            w.Dialog<THeadLineForm>() && w.Dialog<TkbForm>() && w.Dialog<TkstForm>() && w.Dialog<TNBemForm>() &&
+            w.Dialog<TTheoForm>());
     QVERIFY(w.headerLine && w.output);
     // dialogs stay hidden until asked for
-    QVERIFY(!w.aboutForm->isVisible());
+    QVERIFY(!w.Dialog<TAboutForm>()->isVisible());
     // the buttons open the dialogs start-up created
     auto* pages = Find<QTabWidget>(&program.Main(), "PageControl1");
     const struct {
@@ -148,10 +149,10 @@ void MainWindowTest::startUpCreatesEveryWindowOnce()
         const char* button;
         QDialog* dialog;
     } opens[] = {
-        {0, "SpClipfrageBtn", w.clipForm.get()}, {0, "HLineBtn", w.headLineForm.get()},
-        {0, "AboutBtn", w.aboutForm.get()},      {0, "SpeedButton1", w.kbForm.get()},
-        {0, "TheoSBtn", w.theoForm.get()},       {1, "SpeedButton2", w.kbForm.get()},
-        {1, "TheoSBtn2", w.theoForm.get()},      {2, "SpeedButton3", w.kstForm.get()},
+        {0, "SpClipfrageBtn", w.Dialog<TClipForm>()}, {0, "HLineBtn", w.Dialog<THeadLineForm>()},
+        {0, "AboutBtn", w.Dialog<TAboutForm>()},      {0, "SpeedButton1", w.Dialog<TkbForm>()},
+        {0, "TheoSBtn", w.Dialog<TTheoForm>()},       {1, "SpeedButton2", w.Dialog<TkbForm>()},
+        {1, "TheoSBtn2", w.Dialog<TTheoForm>()},      {2, "SpeedButton3", w.Dialog<TkstForm>()},
     };
     for (const auto& o : opens) {
         pages->setCurrentIndex(o.page);

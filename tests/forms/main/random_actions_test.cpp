@@ -215,9 +215,18 @@ void RandomActionsTest::ActOnPopup(QWidget* popup)
 void RandomActionsTest::ActOnDialog(QWidget* dialog)
 {
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-        // A hint that a calculation must come first has its reason; a warning or an error has none.
-        if (box->icon() != QMessageBox::Information)
+        // A hint that a calculation must come first has its reason, and so has
+        // the question whether changes of the reach list are to be kept; a
+        // warning or an error has none.
+        if (box->icon() == QMessageBox::Question) {
+            Note("question answered: discard");
+            if (QAbstractButton* discard = box->button(QMessageBox::Discard)) {
+                discard->click();
+                return;
+            }
+        } else if (box->icon() != QMessageBox::Information) {
             failures_.append(QString("message box after action %1: %2").arg(lastAction_, box->text()));
+        }
         box->accept();
         return;
     }
@@ -340,7 +349,7 @@ void RandomActionsTest::randomActions()
 
     QTemporaryDir dir;
     program_ = std::make_unique<TRunningProgram>();
-    program_->Output().SetPrintTarget([this, &dir](QPrinter& printer) {
+    program_->Printing().SetPrintTarget([this, &dir](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("ausdruck.pdf"));
         return rng_() % 2 == 0;

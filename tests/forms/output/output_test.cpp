@@ -154,7 +154,7 @@ void OutputTest::printCircleReport()
     Click(VerificationPage(program), "OKBtn2");
     QTemporaryDir dir;
     const QString path = dir.filePath("kreisprofil.pdf");
-    TPdfTarget target(program.Output(), path);
+    TPdfTarget target(program.Printing(), path);
     AnswerTitleDialog("NBemBBtn", {"NBemEdit1", "NBemEdit2", "NSEdit"},
                       {"Kanal Nord", QString::fromUtf8("Haltung 12 bis 13, Prüfung"), "7"});
     Click(VerificationPage(program), "NDruSBtn");
@@ -189,7 +189,7 @@ void OutputTest::printChannelReport()
     CalculateChannel(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("gerinne.pdf");
-    TPdfTarget target(program.Output(), path);
+    TPdfTarget target(program.Printing(), path);
     AnswerTitleDialog("GBemBBtn", {"GBemEdit1", "GBemEdit2", "GSEdit"}, {"Graben West", "Abschnitt 3", "12"});
     Click(ChannelPage(program), "GDruSBtn");
     QVERIFY(QFile::exists(path));
@@ -213,7 +213,7 @@ void OutputTest::cancelledPrinterDialogPrintsNothing()
     FullFlow(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("kreisprofil.pdf");
-    TPdfTarget target(program.Output(), path, false);
+    TPdfTarget target(program.Printing(), path, false);
     // closing the title dialog with its close box still leads to the printer dialog
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -229,7 +229,7 @@ void OutputTest::failedPrintJobIsReported()
 {
     TRunningProgram program;
     FullFlow(program);
-    TPdfTarget target(program.Output(), "/nonexistent-folder/kreisprofil.pdf");
+    TPdfTarget target(program.Printing(), "/nonexistent-folder/kreisprofil.pdf");
     QString message;
     AnswerTitleDialog("NBemBBtn", {}, {}, [&] { message = AnswerMessageBox(); });
     Click(VerificationPage(program), "NDruSBtn");
@@ -261,7 +261,7 @@ void OutputTest::failedWriteIsReportedAndOldFileStays()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("alter Ausdruck");
     }
-    TPdfTarget target(program.Output(), path);
+    TPdfTarget target(program.Printing(), path);
     QString message;
     AnswerTitleDialog("NBemBBtn", {}, {}, [&] { message = AnswerMessageBox(); });
     {
@@ -299,7 +299,7 @@ void OutputTest::printerSettingsCarryOver()
     QTemporaryDir dir;
     std::vector<QPrinter*> printers;
     std::vector<int> copies;
-    program.Output().SetPrintTarget([&](QPrinter& printer) {
+    program.Printing().SetPrintTarget([&](QPrinter& printer) {
         printers.push_back(&printer);
         copies.push_back(printer.copyCount());
         printer.setCopyCount(2);

@@ -7,15 +7,25 @@
 #include "windowtest.h"
 #include "writelimits.h"
 
+#include "reachlisttest.h"
+
 #include "ChartExport.h"
+#include "Extras.h"
+#include "HeaderLineSetting.h"
 #include "PartialFillingChart.h"
+#include "ReachListWindow.h"
+#include "ResultOutput.h"
 
 #include "circle.h"
+#include "circleprintout.h"
+#include "printservice.h"
+#include "verificationrun.h"
 
 #include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,13 +53,29 @@ struct TWindowWriter {
 // The windows whose files are written, made once for the test run.
 struct TWindows {
     test::TTestSettings settings;
-    TPartialFillingForm chart;
+    TPrintService printing;
+    THeaderLine headerLine{"Ingenieurbüro Beispiel"};
+    TResultOutput output{headerLine, printing};
+    TPartialFillingForm chart{printing};
+    TReachListWindow list{printing};
+    TPrintout page;
 
     TWindows()
     {
         const TCircleFullFlow full = CircleFullFlow(300, 1.5, 5, false);
         chart.ShowPipe({full.dc, full.Qv, full.vv}, std::nullopt);
         chart.resize(800, 600);
+        const TFullFlowRun run = RunFullFlow({"300", "1,5", "5", false});
+        page = CirclePrintout(run.sketch, CircleResultLines(run));
+        QTemporaryDir dir;
+        QFile csv(dir.filePath("liste.csv"));
+        if (csv.open(QIODevice::WriteOnly)) {
+            csv.write("Haltung;d;kb;Is;Q\r\n");
+            for (int i = 0; i < 40; ++i)
+                csv.write(QString("H%1;300;1,5;5;40\r\n").arg(i).toUtf8());
+            csv.close();
+        }
+        list.Document().ImportCsv(csv.fileName());
     }
 };
 std::unique_ptr<TWindows> windows;
@@ -61,12 +87,53 @@ QString SaveChartOf(const QString& path)
     return SaveChart(*test::Find<QChartView>(&Chart(), "ChartView")->chart(), path);
 }
 
+QString SavePagePdf(const QString& path)
+{
+    return WriteReportPdf(windows->output, TPrintTitles{"Kreisprofil", "Nachweis", ""}, windows->page, path);
+}
+
+// A file of the list's document, with the warning it gives (which the
+// window shows in its message box).
+QString SaveListFile(const std::function<bool(TReachListDocument&)>& save)
+{
+    const test::TMessageBoxAnswers answers({{"ListMessage", QMessageBox::Ok}});
+    QString warning;
+    const QMetaObject::Connection told = QObject::connect(&windows->list.Document(), &TReachListDocument::Warning,
+                                                          [&warning](const QString& text) { warning = text; });
+    const bool saved = save(windows->list.Document());
+    QObject::disconnect(told);
+    if (saved != warning.isEmpty())
+        return "saved, yet warned, or failed in silence: " + warning;
+    return warning;
+}
+
+// The list's PDF through the window, with the message box it shows.
+QString SaveListPdf(const QString& path)
+{
+    const test::TMessageBoxAnswers answers({{"ListMessage", QMessageBox::Ok}});
+    const bool saved = windows->list.SavePdf(path);
+    const QString warning = answers.Texts().join("\n");
+    if (saved != warning.isEmpty())
+        return "saved, yet warned, or failed in silence: " + warning;
+    return warning;
+}
+
 const std::vector<TWindowWriter>& Writers()
 {
     static const std::vector<TWindowWriter> writers{
         {"chart png", "png", SaveChartOf},
         {"chart svg", "svg", SaveChartOf},
         {"chart pdf", "pdf", SaveChartOf},
+        {"page pdf", "pdf", SavePagePdf},
+        {"list project", "fluvara",
+         [](const QString& path) { return SaveListFile([&](TReachListDocument& d) { return d.Save(path); }); }},
+        {"list csv", "csv",
+         [](const QString& path) {
+             return SaveListFile([&](TReachListDocument& d) { return d.ExportCsv(path, TReachKind::Circle); });
+         }},
+        {"list workbook", "xlsx",
+         [](const QString& path) { return SaveListFile([&](TReachListDocument& d) { return d.ExportXlsx(path); }); }},
+        {"list pdf", "pdf", SaveListPdf},
     };
     return writers;
 }

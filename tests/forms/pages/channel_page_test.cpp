@@ -203,7 +203,7 @@ void ChannelPageTest::clearButton()
     entry.leftSlope = true;
     Calculate(page, entry);
     const std::vector<std::string> before = ResultLines(program);
-    QDialog* titles = program.Windows().gBemForm.get();
+    QDialog* titles = program.Windows().Dialog<TGBemForm>();
     QVERIFY(titles);
     Find<QLineEdit>(titles, "GBemEdit1")->setText("Graben Nord");
     Find<QLineEdit>(titles, "GBemEdit2")->setText("Abschnitt 2");

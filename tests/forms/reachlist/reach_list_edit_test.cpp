@@ -1,6 +1,7 @@
 // The reach list window as a user edits it: typing, messages, undo, rows,
 // clipboard, sorting and the filter.
 #include "reachlisttest.h"
+#include "printservice.h"
 #include "windowtest.h"
 
 #include "ReachTableModel.h"
@@ -32,6 +33,7 @@ class ReachListEditTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<TTestSettings> settings_;
+    TPrintService printing_;
     std::unique_ptr<TReachListWindow> window_;
     QTableView* circles_ = nullptr;
 
@@ -52,7 +54,7 @@ private slots:
     void init()
     {
         settings_ = std::make_unique<TTestSettings>();
-        window_ = std::make_unique<TReachListWindow>();
+        window_ = std::make_unique<TReachListWindow>(printing_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));

@@ -1,6 +1,7 @@
 // The reach list window's files: CSV, the question before changes are lost,
 // the printed list as PDF.
 #include "reachlisttest.h"
+#include "printservice.h"
 #include "windowtest.h"
 
 #include <QFile>
@@ -84,6 +85,7 @@ class ReachListFilesTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<TTestSettings> settings_;
+    TPrintService printing_;
     std::unique_ptr<TReachListWindow> window_;
     QTemporaryDir dir_;
 
@@ -93,7 +95,7 @@ private slots:
     void init()
     {
         settings_ = std::make_unique<TTestSettings>();
-        window_ = std::make_unique<TReachListWindow>();
+        window_ = std::make_unique<TReachListWindow>(printing_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -189,7 +191,7 @@ private slots:
         QVERIFY(!window_->isWindowModified());
         QCOMPARE(window_->windowTitle(), QString("netz.fluvara[*] – Haltungsliste – FLUVARA"));
 
-        TReachListWindow reopened;
+        TReachListWindow reopened(printing_);
         QVERIFY(reopened.OpenProject(Path("netz.fluvara")));
         QCOMPARE(texts(Table(reopened, TReachKind::Circle)), before);
         QCOMPARE(Cell(Table(reopened, TReachKind::Circle), 1, 1), QString(" 300 "));
@@ -248,7 +250,7 @@ private slots:
         window_.reset();
         QVERIFY(TReachListWindow::RecoveryCopyWaiting());
 
-        window_ = std::make_unique<TReachListWindow>();
+        window_ = std::make_unique<TReachListWindow>(printing_);
         window_->show();
         QString box;
         AnswerMessageBox(QMessageBox::Yes, &box);
@@ -372,7 +374,7 @@ private slots:
         window_->Model(TReachKind::Circle)
             .ReplaceList(MakeList({"Haltung", "d", "kb", "Is"}, {{"P1", "300", "1,5", "5"}}));
         bool asked = false;
-        window_->SetPrintTarget([&](QPrinter& printer) {
+        printing_.SetPrintTarget([&](QPrinter& printer) {
             asked = true;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(Path("gedruckt.pdf"));

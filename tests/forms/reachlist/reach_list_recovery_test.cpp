@@ -1,6 +1,7 @@
 // The recovery copy of the reach list and changes given up: what a crash
 // leaves, what the next start restores, what "Verwerfen" brings back.
 #include "reachlisttest.h"
+#include "printservice.h"
 #include "windowtest.h"
 
 #include <QFile>
@@ -29,6 +30,7 @@ class ReachListRecoveryTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<TTestSettings> settings_;
+    TPrintService printing_;
     std::unique_ptr<TReachListWindow> window_;
     QTemporaryDir dir_;
 
@@ -37,7 +39,7 @@ private:
 
     void NewWindow()
     {
-        window_ = std::make_unique<TReachListWindow>();
+        window_ = std::make_unique<TReachListWindow>(printing_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -131,7 +133,7 @@ private slots:
         QVERIFY(!asked);
         QVERIFY(!window_->isWindowModified());
         QVERIFY(!TReachListWindow::RecoveryCopyWaiting());
-        TReachListWindow reopened;
+        TReachListWindow reopened(printing_);
         QVERIFY(reopened.OpenProject(Path(NetzSued)));
         QCOMPARE(Cell(Table(reopened, TReachKind::Circle), 0, Name), QString("H1 neu"));
         window_->UndoStack().setIndex(0);
