@@ -1,4 +1,5 @@
 #include "Extras.h"
+#include "Startup.h"
 
 #include "ChannelPage.h"
 #include "CurveWindow.h"
@@ -63,27 +64,14 @@ void TExtras::AddTo(QMenu& menu)
 
 void TExtras::Inform(const QString& message) const { QMessageBox::information(&main_, ProgramName(), message); }
 
-// Made once, on first use, beside the main window; printed under the run's
-// header line on the run's printer.
-template <typename Window>
-Window* TExtras::Open(Window*& window)
-{
-    if (!window) {
-        window = new Window(printing_, &main_);
-        const THeaderLine& headerLine = output_.HeaderLine();
-        window->SetHeaderLine(headerLine.Text());
-        connect(&headerLine, &THeaderLine::Changed, window, &TCurveWindow::SetHeaderLine);
-    }
-    return window;
-}
-
 void TExtras::ShowPartialFillingCurves()
 {
     if (!verification_.FullFlowPipe()) {
         Inform(QString::fromUtf8("Teilfüllungskurven: bitte zuerst die Vollfüllung berechnen."));
         return;
     }
-    Open(filling_);
+    if (!filling_)
+        filling_ = MakePartialFillingWindow(main_, printing_, output_.HeaderLine());
     FollowPipe();
     filling_->show();
     filling_->raise();
@@ -96,7 +84,8 @@ void TExtras::ShowRatingCurve()
         Inform(QString::fromUtf8("Abflusskurve: bitte zuerst das Gerinne berechnen."));
         return;
     }
-    Open(rating_);
+    if (!rating_)
+        rating_ = MakeRatingCurveWindow(main_, printing_, output_.HeaderLine());
     FollowChannel();
     rating_->show();
     rating_->raise();

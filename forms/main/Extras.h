@@ -56,8 +56,6 @@ private:
     void Inform(const QString& message) const;
     void FollowPipe();
     void FollowChannel();
-    template <typename Window>
-    Window* Open(Window*& window);
 
     QWidget& main_;
     TVerificationPage& verification_;

@@ -1,4 +1,5 @@
 #include "Main.h"
+#include "Startup.h"
 #include "ui_Main.h"
 
 #include "ChannelPage.h"
@@ -108,16 +109,12 @@ TMainForm::~TMainForm() = default;
 
 TReachListWindow& TMainForm::ReachList()
 {
-    if (!reachList_) {
-        reachList_ = std::make_unique<TReachListWindow>(parts_.printing);
-        // The list prints under the header line, now and whenever it changes.
-        reachList_->SetHeaderLine(parts_.headerLine.Text());
-        connect(&parts_.headerLine, &THeaderLine::Changed, reachList_.get(), &TReachListWindow::SetHeaderLine);
-        reachList_->SetPageInputs([this] { return CurrentPage()->InputsAsReach(); });
-        connect(reachList_.get(), &TReachListWindow::ReachToPage, this, &TMainForm::ReachToPage);
-    }
+    if (!reachList_)
+        reachList_ = MakeReachListWindow(*this, parts_);
     return *reachList_;
 }
+
+std::optional<TPageReach> TMainForm::InputsOfPageInFront() const { return CurrentPage()->InputsAsReach(); }
 
 void TMainForm::ShowReachList()
 {

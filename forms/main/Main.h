@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QMenu;
 class QPainter;
@@ -75,6 +76,10 @@ public:
     TReachListWindow& ReachList();
     // Opens a project in the reach list window, which is shown; false after its message.
     bool OpenReachProject(const QString& path);
+    // The inputs of the page in front as a reach of a list; none on the page that has none.
+    std::optional<TPageReach> InputsOfPageInFront() const;
+    // A reach of a list into the page of its kind, which comes to the front.
+    void ReachToPage(const TPageReach& reach);
 
 signals:
     // A toolbar button, menu entry or page asks for one of the small dialogs.
@@ -91,7 +96,6 @@ private:
     TCalculationPage* CurrentPage() const;
     void KeepCopy(const QString& text);
     void ShowReachList();
-    void ReachToPage(const TPageReach& reach);
     void ConnectPages();
 
     std::unique_ptr<Ui::TMainForm> ui;

@@ -9,6 +9,8 @@
 #include "Ksttab.h"
 #include "Main.h"
 #include "Nbem.h"
+#include "PartialFillingChart.h"
+#include "RatingCurveChart.h"
 #include "ProgramIcon.h"
 #include "ResultOutput.h"
 #include "Theo.h"
@@ -138,6 +140,39 @@ void InstallGermanQtTexts()
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+std::unique_ptr<TReachListWindow> MakeReachListWindow(TMainForm& main, const TMainWindowParts& parts)
+{
+    auto list = std::make_unique<TReachListWindow>(parts.printing);
+    list->SetHeaderLine(parts.headerLine.Text());
+    QObject::connect(&parts.headerLine, &THeaderLine::Changed, list.get(), &TReachListWindow::SetHeaderLine);
+    list->SetPageInputs([&main] { return main.InputsOfPageInFront(); });
+    QObject::connect(list.get(), &TReachListWindow::ReachToPage, &main, &TMainForm::ReachToPage);
+    return list;
+}
+
+namespace {
+
+template <typename Window>
+Window* MakeCurveWindow(QWidget& main, TPrintService& printing, const THeaderLine& headerLine)
+{
+    auto* window = new Window(printing, &main);
+    window->SetHeaderLine(headerLine.Text());
+    QObject::connect(&headerLine, &THeaderLine::Changed, window, &TCurveWindow::SetHeaderLine);
+    return window;
+}
+
+}  // namespace
+
+TPartialFillingForm* MakePartialFillingWindow(QWidget& main, TPrintService& printing, const THeaderLine& headerLine)
+{
+    return MakeCurveWindow<TPartialFillingForm>(main, printing, headerLine);
+}
+
+TRatingCurveForm* MakeRatingCurveWindow(QWidget& main, TPrintService& printing, const THeaderLine& headerLine)
+{
+    return MakeCurveWindow<TRatingCurveForm>(main, printing, headerLine);
 }
 
 std::unique_ptr<TApplicationWindows> CreateApplicationWindows()

@@ -16,6 +16,9 @@ class THeaderLine;
 class TPrintService;
 class TResultOutput;
 class TMainForm;
+class TPartialFillingForm;
+class TRatingCurveForm;
+class TReachListWindow;
 
 // Every window of the program and what they share, made and connected here
 // and nowhere else: the header line from the settings, the print service,
@@ -55,6 +58,14 @@ private:
 public:
     const std::unique_ptr<TMainForm> mainForm;
 };
+
+// The windows made on first use, made and connected here as every other:
+// the reach list of the main window, which prints under the header line and
+// trades reaches with the page in front; the curve windows of the Extras
+// menu, beside the main window and printed under the header line.
+std::unique_ptr<TReachListWindow> MakeReachListWindow(TMainForm& main, const TMainWindowParts& parts);
+TPartialFillingForm* MakePartialFillingWindow(QWidget& main, TPrintService& printing, const THeaderLine& headerLine);
+TRatingCurveForm* MakeRatingCurveWindow(QWidget& main, TPrintService& printing, const THeaderLine& headerLine);
 
 // Maps the window faces to the installed ones. Called by CreateApplicationWindows.
 void InstallFontSubstitutes();
