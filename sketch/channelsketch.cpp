@@ -2,6 +2,7 @@
 
 #include "circlesketch.h"
 #include "constants.h"
+#include "labelformats.h"
 #include "textformat.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ TChannelLabels ChannelLabels(const TChannelSketch& sketch)
 {
     if (sketch.LabelsOnly == 1)
         return {" hp ", " b ", "  l1 ", "  l2 ", "  a  ", "  b  ", " h ", " b-wsp ", " b-profil "};
-    const auto length = [](double cm) { return Fmt("%4.1f ", cm); };
+    const auto length = [](double cm) { return Fmt(labelformats::Tenths, cm); };
     const auto angle = [](double degrees) { return Fmt("%4.1f ° ", degrees); };
     return {length(sketch.hp),  length(sketch.b), length(sketch.l1),   length(sketch.l2),     angle(sketch.alpha),
             angle(sketch.beta), length(sketch.h), length(sketch.bWsp), length(sketch.bProfil)};

@@ -1,5 +1,6 @@
 #include "circlesketch.h"
 
+#include "labelformats.h"
 #include "textformat.h"
 
 #include <array>
@@ -29,9 +30,9 @@ int CircleFillPixels(const TCircleSketch& sketch, int fullPixels)
     return fullPixels;
 }
 
-std::string CircleWidthText(const TCircleSketch& sketch) { return Fmt("%5.1f ", sketch.d * 0.1); }
+std::string CircleWidthText(const TCircleSketch& sketch) { return Fmt(labelformats::PipeSketch, sketch.d * 0.1); }
 
-std::string CircleDepthText(const TCircleSketch& sketch) { return Fmt("%5.1f ", sketch.h); }
+std::string CircleDepthText(const TCircleSketch& sketch) { return Fmt(labelformats::PipeSketch, sketch.h); }
 
 void DrawCircleSketch(TDrawSurface& surface, const TCircleSketch& sketch, TPoint centre, TRect bevel)
 {
