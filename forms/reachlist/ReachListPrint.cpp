@@ -65,17 +65,21 @@ void TReachListWindow::Render(QPrinter& printer) const
 void TReachListWindow::PrintList()
 {
     // The table is laid out for landscape A4; the dialog starts from there.
+    // That layout is the list's own: the pages and curves printed next start
+    // from the layout they had before, while the printer, its copies and
+    // settings chosen in the dialog stay for them.
     QPrinter& shared = printing_.Printer();
+    const QPageLayout before = shared.pageLayout();
     shared.setPageOrientation(QPageLayout::Landscape);
     shared.setPageSize(QPageSize(QPageSize::A4));
-    QPrinter* printer = printing_.Choose(this);
-    if (!printer)
-        return;
-    try {
-        Render(*printer);
-    } catch (const std::exception& e) {
-        Warn(QString("Die Liste konnte nicht gedruckt werden:\n%1").arg(Text(e)));
+    if (QPrinter* printer = printing_.Choose(this)) {
+        try {
+            Render(*printer);
+        } catch (const std::exception& e) {
+            Warn(QString("Die Liste konnte nicht gedruckt werden:\n%1").arg(Text(e)));
+        }
     }
+    shared.setPageLayout(before);
 }
 
 void TReachListWindow::PdfChosen()

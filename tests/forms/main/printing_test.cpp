@@ -102,7 +102,8 @@ void PrintingTest::pagesCurvesAndListShareOnePrinter()
         {1, QPageSize::A4, QPageLayout::Portrait},   // a fresh printer
         {3, QPageSize::A5, QPageLayout::Portrait},   // as the page's dialog left it
         {3, QPageSize::A4, QPageLayout::Landscape},  // the list's paper, the copies kept
-        {2, QPageSize::A4, QPageLayout::Landscape},  // as the list's dialog left it
+        {2, QPageSize::A5, QPageLayout::Portrait},   // the copies as the list's dialog left them, the
+                                                     // layout as before the list's own landscape A4
     };
     for (std::size_t i = 0; i < starts.size(); ++i) {
         const QByteArray job = QByteArray("print job ") + QByteArray::number(qulonglong(i + 1));
