@@ -54,6 +54,10 @@ void AnswerSaveDialog(const QString& path)
 {
     WhenModal<QFileDialog>([path](QFileDialog* dialog) {
         QCOMPARE(dialog->objectName(), QString("SaveChartDialog"));
+        // The dialog leaves its name field alone while that has the focus,
+        // which it gets once the dialog is active.
+        if (QWidget* focus = dialog->focusWidget())
+            focus->clearFocus();
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
