@@ -14,26 +14,13 @@ std::string Tenths(double value) { return Fmt(labelformats::Tenths, value); }
 std::string Hundredths(double value) { return Fmt(labelformats::Hundredths, value); }
 std::string Echo(std::string_view workingText) { return Fmt(labelformats::Echo, workingText); }
 
-class TChecker {
-public:
-    explicit TChecker(TRunChecks& checks) : checks_(checks) { }
-
-    bool Check(int field, const TRunNumber& value, const TFieldRule& rule)
-    {
-        return CheckRunNumber(checks_, field, value, rule);
-    }
-
-private:
-    TRunChecks& checks_;
-};
-
 // Checks the bank in the form given; the label texts show it in both forms.
-bool CheckBank(TChecker& checker, int angleField, int slopeField, const TRunBank& bank, const TBankRules& rules,
+bool CheckBank(TRunChecks& checks, int angleField, int slopeField, const TRunBank& bank, const TBankRules& rules,
                TBankInclination& result, std::string& angleLabel, std::string& slopeLabel)
 {
     const TNumberField& number = bank.field.number;
     if (bank.form == TBankForm::ByAngle) {
-        if (!checker.Check(angleField, bank.field, rules.angle))
+        if (!CheckRunNumber(checks, angleField, bank.field, rules.angle))
             return false;
         result = ByAngle(number.value);
         angleLabel = Echo(number.working);
@@ -41,7 +28,7 @@ bool CheckBank(TChecker& checker, int angleField, int slopeField, const TRunBank
         slopeLabel = Echo(number.value < 90 ? Fmt("%-4.2f", SlopeFromAngle(number.value)) : " ");
         return true;
     }
-    if (!checker.Check(slopeField, bank.field, rules.slope))
+    if (!CheckRunNumber(checks, slopeField, bank.field, rules.slope))
         return false;
     result = BySlope(number.value);
     angleLabel = Echo(Fmt("%-4.1f", AngleFromSlope(number.value)));
@@ -70,16 +57,15 @@ TChannelRunInputs ReadChannelPage(const TChannelPageTexts& t)
 TChannelRun RunChannel(const TChannelRunInputs& in)
 {
     TChannelRun run;
-    TChecker checker(run.checks);
     // Every field is checked, so that a list marks each failing cell; the page shows the first.
     const TRunNumber* const fields[] = {&in.Q, &in.Is, &in.kstBottom, &in.kstLeft, &in.kstRight, &in.b, &in.hp};
     const std::vector<TFieldRule>& rules = ChannelFieldRules();
     for (int i = 0; i < ChannelRunLeftAngle; ++i)
-        checker.Check(i, *fields[i], rules[static_cast<std::size_t>(i)]);
+        CheckRunNumber(run.checks, i, *fields[i], rules[static_cast<std::size_t>(i)]);
     TChannelLabelTexts& labels = run.labels;
-    CheckBank(checker, ChannelRunLeftAngle, ChannelRunLeftSlope, in.left, LeftBankRules(), run.input.left,
+    CheckBank(run.checks, ChannelRunLeftAngle, ChannelRunLeftSlope, in.left, LeftBankRules(), run.input.left,
               labels.leftAngle, labels.leftSlope);
-    CheckBank(checker, ChannelRunRightAngle, ChannelRunRightSlope, in.right, RightBankRules(), run.input.right,
+    CheckBank(run.checks, ChannelRunRightAngle, ChannelRunRightSlope, in.right, RightBankRules(), run.input.right,
               labels.rightAngle, labels.rightSlope);
     if (!run.checks.Passed()) {
         run.labels = {};

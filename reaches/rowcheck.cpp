@@ -76,19 +76,6 @@ TRunNumber ListReading(std::string_view cellText)
     return TRunNumber{static_cast<TNumberField&&>(number), std::move(number.refusal)};
 }
 
-bool TRowCheck::Check(int field, const TListNumber& value, const TFieldRule& rule)
-{
-    if (!value.refusal.empty()) {
-        Fail(field, Fmt("%s %s", rule.subject, value.refusal));
-        return false;
-    }
-    const auto message = FieldError(value, rule);
-    if (!message)
-        return true;
-    Fail(field, *message);
-    return false;
-}
-
 void TRowCheck::Fail(int field, std::string message)
 {
     const bool known = field >= 0 &&

@@ -34,9 +34,7 @@ TRunNumber ListReading(std::string_view cellText);
 
 class TRowCheck {
 public:
-    // False when the field fails its rule or its cell is refused; the first
-    // message of a field is kept.
-    bool Check(int field, const TListNumber& value, const TFieldRule& rule);
+    // The first message of a field is kept.
     void Fail(int field, std::string message);
     bool Failed() const { return !errors_.empty(); }
     // Moves the messages into the outcome and marks it refused when any field failed.
