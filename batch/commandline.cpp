@@ -1,6 +1,10 @@
 #include "commandline.h"
 
+#include "rain.h"
+#include "textformat.h"
+
 #include <charconv>
+#include <cmath>
 
 namespace fluvara {
 
@@ -19,6 +23,29 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view ending)
             return false;
     }
     return true;
+}
+
+// A number of an option, with a decimal comma or point.
+std::optional<double> OptionNumber(std::string_view text)
+{
+    std::string working(text);
+    for (char& c : working)
+        if (c == ',')
+            c = '.';
+    double value = 0;
+    const char* first = working.data() + (working.starts_with('-') ? 1 : 0);
+    const auto [end, ec] = std::from_chars(first, working.data() + working.size(), value, std::chars_format::fixed);
+    if (working.empty() || ec != std::errc() || end != working.data() + working.size() || !std::isfinite(value))
+        return std::nullopt;
+    return working.starts_with('-') ? -value : value;
+}
+
+double TakeNumber(std::string_view option, std::string_view text, double lower)
+{
+    const auto value = OptionNumber(text);
+    if (!value || *value < lower)
+        throw TUsageError(Fmt("%s erwartet eine Zahl ab %s, nicht „%s“", option, lower == 0 ? "0" : "über 0", text));
+    return *value;
 }
 
 }  // namespace
@@ -80,8 +107,33 @@ TCommand ParseCommandLine(std::span<const std::string_view> args)
                 command.list = TReachKind::Circle;
             else if (which == "gerinne")
                 command.list = TReachKind::Channel;
+            else if (which == "netz")
+                command.list = TReachKind::Network;
             else
-                throw TUsageError("--liste erwartet \"kreis\" oder \"gerinne\"");
+                throw TUsageError("--liste erwartet \"kreis\", \"gerinne\" oder \"netz\"");
+        } else if (arg == "--regen") {
+            if (command.rain && command.rain->reinhold)
+                throw TUsageError("--regen und --r15 schließen einander aus");
+            const TRainReading reading = ParseRainTable(takeValue());
+            if (!reading.table)
+                throw TUsageError("--regen: " + reading.error);
+            command.rain = TDesignRain{*reading.table, std::nullopt};
+        } else if (arg == "--r15" || arg == "--n") {
+            if (command.rain && !command.rain->reinhold)
+                throw TUsageError("--regen und --r15 schließen einander aus");
+            if (!command.rain)
+                command.rain = TDesignRain{{}, TReinholdRain{0, 1}};
+            const double value = TakeNumber(arg, takeValue(), 0);
+            (arg == "--r15" ? command.rain->reinhold->r15 : command.rain->reinhold->n) = value;
+        } else if (arg == "--t0") {
+            command.t0 = TakeNumber(arg, takeValue(), 0);
+        } else if (arg == "--tau-min") {
+            command.tauLimit = TakeNumber(arg, takeValue(), 0);
+        } else if (arg == "--ueberdeckung-min") {
+            const auto value = OptionNumber(takeValue());
+            if (!value)
+                throw TUsageError("--ueberdeckung-min erwartet eine Zahl in m");
+            command.coverLimit = *value;
         } else if (arg == "-j" || arg == "--kerne") {
             const std::string_view text = takeValue();
             unsigned n = 0;
@@ -95,6 +147,12 @@ TCommand ParseCommandLine(std::span<const std::string_view> args)
     }
     if (command.help || command.version)
         return command;
+    if (command.rain && command.rain->reinhold) {
+        if (command.rain->reinhold->r15 == 0)
+            throw TUsageError("--n braucht --r15, die Regenspende r15 in l/(s·ha)");
+        if (std::string error = ReinholdError(*command.rain->reinhold); !error.empty())
+            throw TUsageError(error);
+    }
     if (!inputGiven)
         throw TUsageError("Es fehlt die Eingabedatei");
     command.inputKind = command.input == "-" ? TFileKind::Csv : KindOfPath(command.input);
@@ -111,9 +169,11 @@ std::string HelpText()
     return "Aufruf: fluvara-batch EINGABE [-o AUSGABE] [Optionen]\n"
            "\n"
            "Berechnet eine Liste von Kreisprofil-Haltungen oder Gerinneabschnitten mit den\n"
-           "Rechenwegen und Prüfungen der Seiten von FLUVARA.\n"
+           "Rechenwegen und Prüfungen der Seiten von FLUVARA, oder ein Kanalnetz nach dem\n"
+           "Fließzeitverfahren.\n"
            "\n"
-           "EINGABE  eine CSV-Datei (Kreisprofil- oder Gerinneliste, an der Kopfzeile erkannt),\n"
+           "EINGABE  eine CSV-Datei (Kreisprofil-, Gerinne- oder Netzliste, an der Kopfzeile\n"
+           "         erkannt),\n"
            "         ein Projekt (.fluvara) oder - für CSV von der Standardeingabe\n"
            "AUSGABE  .csv, .xlsx (Arbeitsmappe) oder .fluvara (Projekt), nach der Endung;\n"
            "         ohne -o oder mit - als CSV auf die Standardausgabe\n"
@@ -123,7 +183,17 @@ std::string HelpText()
            "  --dezimalpunkt          CSV mit , zwischen den Feldern und Dezimalpunkt\n"
            "                          (sonst ; und Dezimalkomma)\n"
            "  --nennweiten LISTE      eigene Nennweitenreihe in mm, etwa \"200 300 400 500\"\n"
-           "  --liste kreis|gerinne   welche Liste eines Projekts in eine CSV-Datei geht\n"
+           "  --liste kreis|gerinne|netz\n"
+           "                          welche Liste eines Projekts in eine CSV-Datei geht\n"
+           "\n"
+           "Für ein Netz (Liste mit den Spalten von und bis):\n"
+           "  --regen TABELLE         Bemessungsregen als Dauer:Regenspende in min und\n"
+           "                          l/(s·ha), etwa \"5:283,3;10:190;15:146,7\"\n"
+           "  --r15 R --n N           oder Regenspende r15 und Häufigkeit n (1/a) nach\n"
+           "                          Reinhold (n ohne Angabe 1)\n"
+           "  --t0 MIN                Fließzeit am Anfang jedes Strangs (sonst 5 min)\n"
+           "  --tau-min N/m²          Schubspannung, unter der gewarnt wird (sonst 1)\n"
+           "  --ueberdeckung-min M    Überdeckung, unter der gewarnt wird (sonst 1 m)\n"
            "  -j, --kerne N           Anzahl der Rechenkerne (sonst alle)\n"
            "  -h, --help              diese Hilfe\n"
            "  --version               Programmversion\n"

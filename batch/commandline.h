@@ -2,6 +2,7 @@
 // The command line of fluvara-batch.
 
 #include "csvwriter.h"
+#include "networksettings.h"
 #include "reach.h"
 
 #include <optional>
@@ -28,6 +29,12 @@ struct TCommand {
     unsigned threads = 0;  // 0: every core
     std::optional<TNominalSeries> series;
     std::optional<TReachKind> list;  // which list of a project goes into a CSV file
+    // A network's settings from the command line; what is not given comes
+    // from the project or the defaults.
+    std::optional<TDesignRain> rain;
+    std::optional<double> t0;
+    std::optional<double> tauLimit;
+    std::optional<double> coverLimit;
     bool help = false;
     bool version = false;
 };

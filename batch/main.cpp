@@ -3,6 +3,7 @@
 #include "atomicfile.h"
 #include "commandline.h"
 #include "listrun.h"
+#include "networkbatch.h"
 #include "project.h"
 #include "reachlist.h"
 #include "textformat.h"
@@ -102,6 +103,7 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
     options.threads = command.threads;
     if (command.series)
         options.reach.series = *command.series;
+    options.wholeList = NetworkStep(command, options.reach);
     TProgress progress;
     options.progress = [&progress](std::size_t rows) { progress(rows); };
     TRunSummary summary;
@@ -137,7 +139,7 @@ TInput LoadInput(const TCommand& command, std::istream* in)
     }
     TReachList list = ReadCsvList(*in);
     input.csvKind = list.Kind();
-    (list.Kind() == TReachKind::Circle ? input.project.circle : input.project.channel) = std::move(list);
+    ListOf(input.project, list.Kind()) = std::move(list);
     input.project.series = command.series;
     return input;
 }
@@ -146,22 +148,20 @@ TInput LoadInput(const TCommand& command, std::istream* in)
 std::vector<const TReachList*> ListsToWrite(const TCommand& command, const TInput& input)
 {
     const TProject& project = input.project;
-    const auto listOf = [&](TReachKind kind) {
-        return kind == TReachKind::Circle ? &project.circle : &project.channel;
-    };
+    const auto listOf = [&](TReachKind kind) { return &ListOf(project, kind); };
     if (input.csvKind)
         return {listOf(*input.csvKind)};
     if (command.list)
         return {listOf(*command.list)};
     std::vector<const TReachList*> lists;
-    for (const TReachList* list : {&project.circle, &project.channel})
+    for (const TReachList* list : {&project.circle, &project.channel, &project.network})
         if (!list->rows.empty())
             lists.push_back(list);
     if (lists.empty())
         lists.push_back(&project.circle);
     if (command.outputKind == TFileKind::Csv && lists.size() > 1)
-        throw TUsageError("Das Projekt enthält beide Listen, eine CSV-Datei fasst nur eine: bitte --liste kreis "
-                          "oder --liste gerinne angeben");
+        throw TUsageError("Das Projekt enthält mehrere Listen, eine CSV-Datei fasst nur eine: bitte --liste kreis, "
+                          "--liste gerinne oder --liste netz angeben");
     return lists;
 }
 
@@ -172,14 +172,21 @@ TListCount WriteLists(const TCommand& command, const TInput& input)
         // The project keeps the texts only; the rows are calculated for the exit status.
         const TListCount a = CountList(project.circle, project.Options(), command.threads);
         const TListCount b = CountList(project.channel, project.Options(), command.threads);
+        TListCount c;
+        if (!project.network.rows.empty())
+            c = CountOutcomes(CalculateNetwork(project.network,
+                                               NetworkOptionsOf(command, project.networkSettings, project.Options())));
         SaveProject(command.output, project);
-        return {a.calculated + b.calculated, a.refused + b.refused};
+        return {a.calculated + b.calculated + c.calculated, a.refused + b.refused + c.refused};
     }
     const std::vector<const TReachList*> lists = ListsToWrite(command, input);
     std::vector<std::vector<TReachOutcome>> outcomes;
     TListCount count;
     for (const TReachList* list : lists) {
-        outcomes.push_back(CalculateList(*list, project.Options(), command.threads));
+        outcomes.push_back(
+            list->Kind() == TReachKind::Network
+                ? CalculateNetwork(*list, NetworkOptionsOf(command, project.networkSettings, project.Options()))
+                : CalculateList(*list, project.Options(), command.threads));
         const TListCount c = CountOutcomes(outcomes.back());
         count.calculated += c.calculated;
         count.refused += c.refused;

@@ -38,6 +38,7 @@ struct TSegment {
     double At;
     double vt;
     double Q;
+    double Rt;
 };
 
 // Wetted circular segment of central angle phi (degrees) in a pipe of dc mm.
@@ -48,7 +49,8 @@ TSegment Segment(double phi, double dc, double vv)
     TSegment s{};
     s.At = (phir - std::sin(phir)) * (r * r) * 0.5;
     const double Ut = Pi * dc * 0.001 * 0.5 * phi * OneOver180;
-    const double Rt = s.At / Ut;
+    s.Rt = s.At / Ut;
+    const double Rt = s.Rt;
     const double Av = (r * r) * Pi;
     const double Uv = 2 * Pi * dc * 0.001 * 0.5;
     const double Rv = Av / Uv;
@@ -138,7 +140,7 @@ TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09
 TCircleSegment CircleSegment(double phi, double dc, double vv)
 {
     const TSegment s = Segment(phi, dc, vv);
-    return {s.At, s.vt, s.Q};
+    return {s.At, s.vt, s.Q, s.Rt};
 }
 
 TCircleFilling CircleFillingAt(double phi, double dc)

@@ -39,6 +39,7 @@ struct TCircleSegment {
     double At = 0;  // m^2
     double vt = 0;  // m/s
     double Q = 0;   // l/s
+    double Rt = 0;  // m, hydraulic radius of the wetted segment
 };
 TCircleSegment CircleSegment(double phi, double dc, double vv);
 

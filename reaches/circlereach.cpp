@@ -4,7 +4,7 @@
 // failures; the list adds its own reading of numbers, the yes/no cells, the
 // nominal size and the overload note.
 
-#include "reach.h"
+#include "circlereach.h"
 #include "rowcheck.h"
 
 #include "designrun.h"
@@ -36,17 +36,6 @@ void Mark(TRowCheck& check, const TRunChecks& run, std::span<const int> cells)
         check.Fail(failure.field < 0 ? -1 : cells[static_cast<std::size_t>(failure.field)], failure.message);
 }
 
-// The smallest size of the series not below the required diameter as
-// calculated: a diameter shown as "250.0" may lie just above 250 mm, and
-// DN 250 would then be overloaded.
-std::optional<int> NominalSize(const TNominalSeries& series, double required)
-{
-    for (int size : series)
-        if (size >= required)
-            return size;
-    return std::nullopt;
-}
-
 // The required diameter for the message that no size is large enough: the
 // page's digits, or more where they round down to the largest size.
 std::string RequiredAboveSeries(const TDesignRun& design, int largest)
@@ -57,7 +46,7 @@ std::string RequiredAboveSeries(const TDesignRun& design, int largest)
     return text;
 }
 
-TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptions& options)
+TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptions& options, TCircleReachRuns& runs)
 {
     TReachOutcome out;
     out.results.resize(CircleResultCount);
@@ -74,7 +63,7 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
     // The order of the page that runs first decides which message a row
     // shows; a calculation counts only once every cell is read.
     TRowCheck check;
-    std::optional<TDesignRun> designRun;
+    std::optional<TDesignRun>& designRun = runs.design;
     if (design) {
         designRun = RunDesign(
             TDesignInput{text[CircleQ], text[CircleHdPermitted], text[CircleKb], text[CircleIs], use09.value_or(true)},
@@ -82,7 +71,7 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
         if (!designRun->fieldsPassed)
             Mark(check, designRun->checks, DesignCells);
     }
-    std::optional<TFullFlowRun> full;
+    std::optional<TFullFlowRun>& full = runs.full;
     if (dGiven || !design) {
         full = RunFullFlow(TFullFlowInput{text[CircleD], text[CircleKb], text[CircleIs], reduce95.value_or(false)},
                            ListReading);
@@ -105,15 +94,21 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
             return out;
         }
         out.results[CircleDRequired] = Shown(designRun->labels.D);
-        const auto size = NominalSize(options.series, designRun->design.D);
+        const auto size = NominalSize(options.series, designRun->design.D, options.smallestSize);
         if (!size) {
             const int largest = options.series.empty() ? 0 : options.series.back();
-            check.Fail(-1,
-                       Fmt("d erf %s mm liegt über der größten Nennweite %d mm",
-                           RequiredAboveSeries(*designRun, largest), largest));
+            if (!NominalSize(options.series, designRun->design.D))
+                check.Fail(-1,
+                           Fmt("d erf %s mm liegt über der größten Nennweite %d mm",
+                               RequiredAboveSeries(*designRun, largest), largest));
+            else
+                check.Fail(-1,
+                           Fmt("Oberhalb liegt ein Rohr mit %s mm, größer als die größte Nennweite %d mm",
+                               LabelText("%.0f", options.smallestSize), largest));
             check.Finish(out);
             return out;
         }
+        runs.nominalSize = *size;
         out.results[CircleDN] = Fmt("%d", *size);
         // The verification runs on the nominal size as if it had been typed.
         if (!dGiven)
@@ -132,7 +127,7 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
     if (!qGiven)
         return out;
 
-    const TPartialFlowRun partial = RunPartialFlow(&*full, text[CircleQ], ListReading);
+    const TPartialFlowRun& partial = runs.partial.emplace(RunPartialFlow(&*full, text[CircleQ], ListReading));
     if (partial.overloaded) {
         // More than the pipe carries full: not an input error for a list,
         // unless the ratio is beyond any number.
@@ -158,9 +153,16 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
 
 }  // namespace
 
+TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TReachOptions& options,
+                                   TCircleReachRuns& runs)
+{
+    return GuardedReach(CircleResultCount, [&] { return CircleReach(fields, options, runs); });
+}
+
 TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TReachOptions& options)
 {
-    return GuardedReach(CircleResultCount, [&] { return CircleReach(fields, options); });
+    TCircleReachRuns runs;
+    return CalculateCircleReach(fields, options, runs);
 }
 
 }  // namespace fluvara

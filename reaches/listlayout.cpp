@@ -18,6 +18,8 @@ std::string ColumnKey(std::string_view name)
         key += Lower(c);
     if (key == "q/0.9")
         key = "q/0,9";
+    if (key == "ψ")
+        key = "psi";
     return key;
 }
 
@@ -63,8 +65,18 @@ bool BlankRow(std::span<const std::string> row)
     return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return TrimBlanks(cell).empty(); });
 }
 
+// A network list names each reach's manholes; without both columns a list
+// is one of single reaches, whatever other columns of its own it keeps.
+bool IsNetworkHeader(std::span<const std::string> header)
+{
+    const auto names = FieldNames(TReachKind::Network);
+    return FindColumn(header, names[NetworkFrom]) >= 0 && FindColumn(header, names[NetworkTo]) >= 0;
+}
+
 std::optional<TReachKind> KindOfHeader(std::span<const std::string> header)
 {
+    if (IsNetworkHeader(header))
+        return HasAny(header, TReachKind::Channel) ? std::nullopt : std::optional(TReachKind::Network);
     const bool circle = HasAny(header, TReachKind::Circle);
     const bool channel = HasAny(header, TReachKind::Channel);
     if (circle == channel)
@@ -75,18 +87,24 @@ std::optional<TReachKind> KindOfHeader(std::span<const std::string> header)
 TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
 {
     const std::string where = line > 0 ? Fmt("Zeile %d: ", static_cast<long long>(line)) : std::string();
-    const bool circle = HasAny(header, TReachKind::Circle);
+    const bool network = IsNetworkHeader(header);
+    const bool circle = !network && HasAny(header, TReachKind::Circle);
     const bool channel = HasAny(header, TReachKind::Channel);
+    if (network && channel)
+        throw TInputError(where +
+                          "Die Kopfzeile enthält Spalten der Netz- und der Gerinneliste; "
+                          "eine Liste enthält nur eine Art");
     if (circle && channel)
         throw TInputError(where +
                           "Die Kopfzeile enthält Spalten der Kreisprofil- und der Gerinneliste; "
                           "eine Liste enthält nur eine Art");
-    if (!circle && !channel)
+    if (!network && !circle && !channel)
         throw TInputError(where +
                           "Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; Q …) "
-                          "noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)");
+                          "noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …) "
+                          "noch die eines Netzes (Haltung; von; bis; L …)");
     TListLayout layout;
-    layout.kind = circle ? TReachKind::Circle : TReachKind::Channel;
+    layout.kind = network ? TReachKind::Network : circle ? TReachKind::Circle : TReachKind::Channel;
     layout.readWidth = header.size();
     for (std::size_t i = 0; i < header.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j)
@@ -116,6 +134,17 @@ TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
         require(CircleIs);
         if (!missing(CircleHdPermitted))
             require(CircleQ);
+    } else if (layout.kind == TReachKind::Network) {
+        for (int field : {NetworkName, NetworkLength})
+            require(field);
+        if (missing(NetworkIs) && (missing(NetworkInvertTop) || missing(NetworkInvertBottom)))
+            throw TInputError(where +
+                              "Die Pflichtspalten „Sohle oben“ und „Sohle unten“ fehlen in der Kopfzeile "
+                              "(oder „Is“ für ein angegebenes Gefälle)");
+        if (missing(NetworkD) && missing(NetworkHdPermitted))
+            throw TInputError(where +
+                              "Die Pflichtspalte „d“ fehlt in der Kopfzeile (oder „h/d zul“ für eine Bemessung)");
+        require(NetworkKb);
     } else {
         for (int field = ChannelQ; field < ChannelFieldCount; ++field)
             require(field);

@@ -73,6 +73,40 @@ void WriteBatch(const TListBatch& batch, const TListSink& sink, const TRunOption
         options.progress(summary.calculated + summary.refused);
 }
 
+// Every row read, packed, then calculated together and handed on in the
+// batches of a streamed list.
+TRunSummary RunWholeList(TCsvReader& reader, const TListLayout& layout, const TRunOptions& options,
+                         const TListSink& sink, TRunSummary summary)
+{
+    if (!options.wholeList)
+        throw TInputError("Die Liste ist ein Netz (Spalten „von“ und „bis“); ein Netz wird hier nicht berechnet");
+    TPackedTexts rows;
+    TCsvRecord record;
+    while (reader.Next(record))
+        if (!BlankRow(record.fields))
+            rows.Add(KeptColumns(layout, std::move(record.fields), record.line));
+    TPackedOutcomes outcomes(rows.Size());
+    options.wholeList(layout, rows, outcomes);
+    sink.begin(layout);
+    const std::size_t batchRows = std::max<std::size_t>(options.batchRows, 1);
+    TListBatch batch;
+    for (std::size_t first = 0; first < rows.Size(); first += batchRows) {
+        const std::size_t end = std::min(rows.Size(), first + batchRows);
+        batch.rows.clear();
+        batch.outcomes.clear();
+        batch.text.assign(sink.csvText ? end - first : 0, std::string());
+        for (std::size_t i = first; i < end; ++i) {
+            batch.rows.push_back(rows.At(i));
+            batch.outcomes.push_back(outcomes.At(i));
+            if (sink.csvText)
+                AppendCsvResultRow(batch.text[i - first], batch.rows.back(), batch.outcomes.back(), layout.kind,
+                                   *sink.csvText);
+        }
+        WriteBatch(batch, sink, options, summary);
+    }
+    return summary;
+}
+
 }  // namespace
 
 TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSink& sink)
@@ -84,6 +118,8 @@ TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSin
     const TListLayout layout = ReadHeader(header.fields, header.line);
     TRunSummary summary;
     summary.kind = layout.kind;
+    if (layout.kind == TReachKind::Network)
+        return RunWholeList(reader, layout, options, sink, summary);
     sink.begin(layout);
 
     const unsigned threads = ThreadCount(options.threads);

@@ -6,6 +6,8 @@
 
 #include "csvwriter.h"
 #include "reach.h"
+#include "listlayout.h"
+#include "rowstore.h"
 
 #include <cstdio>
 #include <functional>
@@ -24,6 +26,9 @@ struct TRunOptions {
     std::size_t batchRows = 8192;
     std::size_t batchBytes = std::size_t{16} << 20;
     std::function<void(std::size_t rows)> progress;  // after each batch written
+    // Calculates a list whose reaches depend on each other (a network) once
+    // every row is read; without it such a list is refused.
+    std::function<void(const TListLayout&, const TPackedTexts& rows, TPackedOutcomes& outcomes)> wholeList;
 };
 
 struct TRunSummary {
@@ -47,7 +52,8 @@ struct TListSink {
     const TCsvStyle* csvText = nullptr;            // CSV lines made on the calculating threads
 };
 
-// Reads a CSV list and hands it to the sink batch by batch. Throws
+// Reads a CSV list and hands it to the sink batch by batch; a network is
+// read whole first (see TRunOptions::wholeList). Throws
 // TInputError when the input cannot be used (see TCsvReader, ReadHeader, a
 // ragged row) and whatever the sink throws; what the sink wrote until then
 // is a part and must be thrown away.

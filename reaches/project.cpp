@@ -98,6 +98,18 @@ TReachList ReadList(const json& root, const char* key, TReachKind kind)
 
 }  // namespace
 
+TReachList& ListOf(TProject& project, TReachKind kind)
+{
+    if (kind == TReachKind::Network)
+        return project.network;
+    return kind == TReachKind::Circle ? project.circle : project.channel;
+}
+
+const TReachList& ListOf(const TProject& project, TReachKind kind)
+{
+    return ListOf(const_cast<TProject&>(project), kind);
+}
+
 TReachOptions TProject::Options() const
 {
     TReachOptions options;

@@ -4,6 +4,7 @@
 // sizes when it is not the standard one. Results are not stored: opening a
 // project calculates them anew from the texts.
 
+#include "networksettings.h"
 #include "reachlist.h"
 
 #include <filesystem>
@@ -19,10 +20,16 @@ inline constexpr int ProjectVersion = 1;
 struct TProject {
     TReachList circle = EmptyList(TReachKind::Circle);
     TReachList channel = EmptyList(TReachKind::Channel);
+    TReachList network = EmptyList(TReachKind::Network);
+    TNetworkSettings networkSettings;
     std::optional<TNominalSeries> series;  // the standard series when empty
 
     TReachOptions Options() const;
 };
+
+// The project's list of a kind.
+TReachList& ListOf(TProject& project, TReachKind kind);
+const TReachList& ListOf(const TProject& project, TReachKind kind);
 
 std::string ProjectText(const TProject& project);
 

@@ -1,5 +1,7 @@
 #include "reach.h"
 
+#include "rowcheck.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -17,6 +19,17 @@ constexpr std::array<std::string_view, ChannelFieldCount> ChannelFields{
 constexpr std::array<std::string_view, ChannelResultCount> ChannelResults{
     "h", "v", "kst mittel", "hgr", "vgr", "bWsp", "bProfil", "Abfluss", "Fr", "Freibord"};
 
+constexpr std::array<std::string_view, NetworkFieldCount> NetworkFields{
+    "Haltung",      "von", "bis", "L",  "Sohle oben", "Sohle unten", "Is",      "Deckel oben",
+    "Deckel unten", "d",   "kb",  "AE", "Psi",        "QT",          "h/d zul", "Q/0,9"};
+// "Is" and "D" would meet the inputs "Is" and "d" (names are compared
+// without case): the slope from the levels and the rain duration have
+// names of their own.
+constexpr std::array<std::string_view, NetworkResultCount> NetworkResults{
+    "Is aus Sohlen", "Ared",       "Summe Ared", "Summe QT", "tf",  "Regendauer", "r",  "Qr",    "Q",
+    "lichte Weite",  "Qv",         "vv",         "h",        "h/d", "Qt/Qv",      "vt", "d erf", "DN",
+    "tau",           "Überdeckung"};
+
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
@@ -31,6 +44,8 @@ std::span<const std::string_view> FieldNames(TReachKind kind)
 {
     if (kind == TReachKind::Circle)
         return CircleFields;
+    if (kind == TReachKind::Network)
+        return NetworkFields;
     return ChannelFields;
 }
 
@@ -38,10 +53,17 @@ std::span<const std::string_view> ResultNames(TReachKind kind)
 {
     if (kind == TReachKind::Circle)
         return CircleResults;
+    if (kind == TReachKind::Network)
+        return NetworkResults;
     return ChannelResults;
 }
 
-int NameField(TReachKind kind) { return kind == TReachKind::Circle ? int{CircleName} : int{ChannelName}; }
+int NameField(TReachKind kind)
+{
+    if (kind == TReachKind::Network)
+        return NetworkName;
+    return kind == TReachKind::Circle ? int{CircleName} : int{ChannelName};
+}
 
 bool IsWordResult(TReachKind kind, int result) { return kind == TReachKind::Channel && result == ChannelRegime; }
 
@@ -50,6 +72,14 @@ const TNominalSeries& StandardNominalSeries()
     static const TNominalSeries series{150,  200,  250,  300,  350,  400,  450,  500,  600,  700,  800,  900,  1000,
                                        1100, 1200, 1300, 1400, 1500, 1600, 1800, 2000, 2200, 2400, 2600, 2800, 3000};
     return series;
+}
+
+std::optional<int> NominalSize(const TNominalSeries& series, double required, double smallest)
+{
+    for (int size : series)
+        if (size >= required && size >= smallest)
+            return size;
+    return std::nullopt;
 }
 
 std::optional<TNominalSeries> ParseNominalSeries(std::string_view text)
@@ -83,6 +113,8 @@ TReachOutcome CalculateReach(TReachKind kind, std::span<const std::string> field
 {
     if (kind == TReachKind::Circle)
         return CalculateCircleReach(fields, options);
+    if (kind == TReachKind::Network)
+        return RefusedOutcome(NetworkResultCount, "Eine Netzhaltung wird nur mit dem ganzen Netz berechnet");
     return CalculateChannelReach(fields);
 }
 

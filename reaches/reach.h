@@ -14,7 +14,9 @@
 
 namespace fluvara {
 
-enum class TReachKind { Circle, Channel };
+// A network's reaches depend on each other: they are calculated together
+// (see the network library), never one row alone.
+enum class TReachKind { Circle, Channel, Network };
 
 // Input fields of a circular reach, in the order of CircleFieldNames().
 enum TCircleField : int {
@@ -72,6 +74,44 @@ enum TChannelResultColumn : int {
     ChannelResultCount
 };
 
+// Input fields of a network reach, in the order of NetworkFieldNames().
+enum TNetworkField : int {
+    NetworkName,
+    NetworkFrom,
+    NetworkTo,
+    NetworkLength,
+    NetworkInvertTop,
+    NetworkInvertBottom,
+    NetworkIs,
+    NetworkCoverTop,
+    NetworkCoverBottom,
+    NetworkD,
+    NetworkKb,
+    NetworkAE,
+    NetworkPsi,
+    NetworkQT,
+    NetworkHdPermitted,
+    NetworkUse09,
+    NetworkFieldCount
+};
+
+// Results of a network reach: its own columns, then the circular reach's.
+enum TNetworkResult : int {
+    NetworkIsFromLevels,
+    NetworkAred,
+    NetworkAredSum,
+    NetworkQTSum,
+    NetworkTf,
+    NetworkDuration,
+    NetworkRain,
+    NetworkQr,
+    NetworkQ,
+    NetworkPipeFirst,  // CircleClearWidth ... CircleDN follow from here
+    NetworkTau = NetworkPipeFirst + CircleResultCount,
+    NetworkCover,
+    NetworkResultCount
+};
+
 // Column names as they stand in a list's header row.
 std::span<const std::string_view> FieldNames(TReachKind kind);
 std::span<const std::string_view> ResultNames(TReachKind kind);  // without "Status"
@@ -109,7 +149,16 @@ std::optional<TNominalSeries> ParseNominalSeries(std::string_view text);
 
 struct TReachOptions {
     TNominalSeries series = StandardNominalSeries();
+    // A designed reach gets no nominal size below this one (mm): a sewer
+    // never narrows downstream.
+    double smallestSize = 0;
 };
+
+// The smallest size of the series not below the required diameter as
+// calculated (a diameter shown as "250.0" may lie just above 250 mm, and DN
+// 250 would then be overloaded) nor below smallest; nothing when the series
+// holds none.
+std::optional<int> NominalSize(const TNominalSeries& series, double required, double smallest = 0);
 
 // fields has one text per input field of the kind (missing columns as empty
 // texts). Never throws for any input text.

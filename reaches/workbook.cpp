@@ -169,7 +169,12 @@ void TWorkbookWriter::Commit()
     s.file.Commit();
 }
 
-const char* SheetName(TReachKind kind) { return kind == TReachKind::Circle ? "Kreisprofile" : "Gerinne"; }
+const char* SheetName(TReachKind kind)
+{
+    if (kind == TReachKind::Network)
+        return "Netz";
+    return kind == TReachKind::Circle ? "Kreisprofile" : "Gerinne";
+}
 
 TWorkbookCell WorkbookCell(std::string_view text)
 {

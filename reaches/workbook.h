@@ -19,7 +19,7 @@ struct TWorkbookSheet {
     const std::vector<TReachOutcome>* outcomes = nullptr;
 };
 
-// "Kreisprofile", "Gerinne".
+// "Kreisprofile", "Gerinne", "Netz".
 const char* SheetName(TReachKind kind);
 
 // A cell as the workbook holds it: a number with the decimals shown, or a text.

@@ -1,5 +1,6 @@
 // The command as a user runs it: exit status, messages, files written whole.
 
+#include "batchrun.h"
 #include "tempfolder.h"
 
 #include <chrono>
@@ -24,14 +25,7 @@ protected:
     // Runs the command in the folder; standard output and error land in files.
     int Run(const std::string& arguments, const std::string& input = "/dev/null")
     {
-        const std::string command = "cd '" + folder.string() + "' && '" FLUVARA_BATCH "' " + arguments + " < " + input +
-            " > stdout.txt 2> stderr.txt";
-        const int status = std::system(command.c_str());
-        out = Read("stdout.txt");
-        err = Read("stderr.txt");
-        std::filesystem::remove(folder / "stdout.txt");
-        std::filesystem::remove(folder / "stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return fluvara::RunBatch(folder, arguments, input, out, err);
     }
     // Starts the command in the folder with a pipe as its standard input,
     // which the caller writes and closes; output and errors are discarded.

@@ -149,7 +149,8 @@ TEST(CsvList, BrokenFilesNameTheLine)
          "Gerinneliste; eine Liste enthält nur eine Art"},
         {"Name;Wert\r\n1;2\r\n",
          "Zeile 1: Die Kopfzeile ist weder die einer Kreisprofilliste (Haltung; d; kb; Is; "
-         "Q …) noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …)"},
+         "Q …) noch die einer Gerinneliste (Gerinne; Q; Is; kst Sohle …) noch die eines Netzes (Haltung; von; bis; L "
+         "…)"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MessageOf(c.text), c.message);

@@ -1,0 +1,17 @@
+#pragma once
+// A network in the batch command: its options from the command line over
+// those of the project over the defaults.
+
+#include "commandline.h"
+#include "network.h"
+
+namespace fluvara {
+
+// Throws TInputError when no design rain is given or an option cannot be used.
+TNetworkOptions NetworkOptionsOf(const TCommand& command, const TNetworkSettings& saved, const TReachOptions& reach);
+
+// The whole-list step of a streamed list run for a network.
+std::function<void(const TListLayout&, const TPackedTexts&, TPackedOutcomes&)> NetworkStep(const TCommand& command,
+                                                                                           const TReachOptions& reach);
+
+}  // namespace fluvara

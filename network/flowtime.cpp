@@ -1,0 +1,218 @@
+#include "flowtime.h"
+
+#include "circlereach.h"
+#include "numbercheck.h"
+#include "rowcheck.h"
+#include "textformat.h"
+
+#include <cmath>
+#include <optional>
+
+namespace fluvara {
+
+namespace {
+
+// Below this discharge (l/s) a pipe has no partial filling to speak of: the
+// pages check Q from 1 l/s on.
+constexpr double SmallestDischarge = 1;
+
+// The circular reach's fields, as TNetworkField.
+constexpr int FieldOfCircle[CircleFieldCount] = {NetworkName, NetworkD, NetworkKb,          NetworkIs,
+                                                 -1,          -1,       NetworkHdPermitted, NetworkUse09};
+
+// A limit is checked against the value as shown: a cover shown as 1.00 m
+// is not below 1.00 m, whatever the last bits of the difference of levels.
+double Shown(const std::string& text) { return ConvertNumberText(text); }
+
+struct TPass {
+    double tEnd = 0;
+    std::optional<double> r;  // l/(s·ha); none above the rain table without an area
+    double Qr = 0;
+    double Q = 0;
+    TReachOutcome pipe;
+    TCircleReachRuns runs;
+    double size = 0;
+    double v = 0;  // m/s, for the next pass
+};
+
+class TFlowTime {
+public:
+    TFlowTime(const TNetworkReachInput& in, const TFlowTimeStart& start, const TNetworkOptions& options)
+        : in_(in), start_(start), options_(options), reach_(options.reach)
+    {
+        reach_.smallestSize = start.smallestSize;
+        slope_ = in.levels ? ExactNumberText(in.slopeFromLevels) : in.Is;
+    }
+
+    // Throws CalculationError for a value beyond any number.
+    TFlowTimeReach Run()
+    {
+        std::optional<TPass> before;
+        double v = 1.0;
+        for (int pass = 1;; ++pass) {
+            TPass now = Pass(start_.tStart + in_.length / (60 * v));
+            if (now.pipe.refused || !refusal_.empty())
+                return Refused(now);
+            if (before && std::fabs(now.tEnd - before->tEnd) < FlowTimeTolerance)
+                return Finish(now, false);
+            // Flipping between two velocities for ever: the larger discharge holds.
+            if (pass == FlowTimePassLimit)
+                return Finish(before->Q > now.Q ? *before : now, true);
+            v = now.v;
+            before = std::move(now);
+        }
+    }
+
+private:
+    TPass Pass(double tEnd)
+    {
+        TPass p;
+        p.tEnd = tEnd;
+        RequireFinite({tEnd});
+        p.r = RainIntensity(options_.rain, tEnd);
+        if (!p.r && start_.aredSum > 0)
+            refusal_ = Fmt("Regendauer %s min über der Regentabelle (bis %s min)", LabelText("%.2f", tEnd),
+                           ExactNumberText(options_.rain.table.empty() ? 0 : options_.rain.table.back().D));
+        p.Qr = p.r ? *p.r * start_.aredSum : 0;
+        p.Q = p.Qr + start_.qtSum;
+        if (!refusal_.empty())
+            return p;
+
+        std::string fields[CircleFieldCount];
+        fields[CircleName] = in_.link.name;
+        fields[CircleD] = in_.d;
+        fields[CircleKb] = in_.kb;
+        fields[CircleIs] = slope_;
+        fields[CircleReduce95] = "nein";
+        fields[CircleUse09] = in_.use09;
+        const bool flowing = p.Q >= SmallestDischarge;
+        const bool design = TrimBlanks(in_.d).empty();
+        std::optional<int> smallSize;
+        if (flowing) {
+            fields[CircleQ] = ExactNumberText(p.Q);
+            fields[CircleHdPermitted] = in_.hdPermitted;
+        } else if (design) {
+            // Too little to design for: the smallest size the reaches above allow.
+            smallSize = NominalSize(reach_.series, 0, reach_.smallestSize);
+            if (!smallSize) {
+                refusal_ = Fmt("Oberhalb liegt ein Rohr mit %s mm, größer als die größte Nennweite",
+                               LabelText("%.0f", reach_.smallestSize));
+                return p;
+            }
+            fields[CircleD] = Fmt("%d", *smallSize);
+        }
+        p.pipe = CalculateCircleReach(fields, reach_, p.runs);
+        if (p.pipe.refused)
+            return p;
+        if (smallSize)
+            p.pipe.results[CircleDN] = Fmt("%d", *smallSize);
+        p.size = design ? (p.runs.nominalSize ? *p.runs.nominalSize : smallSize.value_or(0)) : in_.dValue;
+        const TFullFlowRun& full = *p.runs.full;
+        const bool filled = p.runs.partial && !p.runs.partial->overloaded;
+        p.v = filled ? p.runs.partial->flow.vt : full.flow.vv;
+        return p;
+    }
+
+    TFlowTimeReach Refused(const TPass& p)
+    {
+        TFlowTimeReach reach;
+        if (!refusal_.empty()) {
+            reach.outcome = RefusedOutcome(NetworkResultCount, refusal_);
+            return reach;
+        }
+        reach.outcome = RefusedOutcome(NetworkResultCount, "");
+        reach.outcome.errors.clear();
+        for (const TCellError& e : p.pipe.errors) {
+            int field = e.field < 0 ? -1 : FieldOfCircle[e.field];
+            if (e.field == CircleIs && in_.levels)
+                field = NetworkInvertTop;
+            std::string message = e.message;
+            if (e.field == CircleQ)
+                message = Fmt("Q = %s l/s: %s", LabelText("%.2f", p.Q), e.message);
+            else if (e.field == CircleIs && in_.levels)
+                message = Fmt("Is aus den Sohlen %s ‰: %s", LabelText("%.2f", in_.slopeFromLevels), e.message);
+            reach.outcome.errors.push_back({field, message});
+        }
+        if (reach.outcome.errors.empty())
+            reach.outcome.errors.push_back({-1, p.pipe.status});
+        reach.outcome.status = reach.outcome.errors.front().message;
+        return reach;
+    }
+
+    TFlowTimeReach Finish(const TPass& p, bool ambiguous)
+    {
+        TFlowTimeReach reach;
+        reach.tEnd = p.tEnd;
+        reach.size = p.size;
+        TReachOutcome& out = reach.outcome;
+        out.results.resize(NetworkResultCount);
+        const auto two = [](double value) { return LabelText("%.2f", value); };
+        if (in_.levels)
+            out.results[NetworkIsFromLevels] = two(in_.slopeFromLevels);
+        out.results[NetworkAred] = two(in_.area * in_.psi);
+        out.results[NetworkAredSum] = two(start_.aredSum);
+        out.results[NetworkQTSum] = two(start_.qtSum);
+        out.results[NetworkTf] = two(p.tEnd);
+        out.results[NetworkDuration] = two(p.tEnd);
+        if (p.r)
+            out.results[NetworkRain] = LabelText("%.1f", *p.r);
+        out.results[NetworkQr] = two(p.Qr);
+        out.results[NetworkQ] = two(p.Q);
+        for (int i = 0; i < CircleResultCount; ++i)
+            out.results[NetworkPipeFirst + i] = p.pipe.results[static_cast<std::size_t>(i)];
+        out.status = CalculatedStatus;
+        if (p.pipe.status != CalculatedStatus)
+            AddWarning(out, p.pipe.status);
+        if (ambiguous)
+            AddWarning(out, AmbiguousFlowTimeWarning);
+
+        const TFullFlowRun& full = *p.runs.full;
+        if (p.runs.partial && !p.runs.partial->overloaded) {
+            const TCircleSegment wetted = CircleSegment(p.runs.partial->flow.phi, full.flow.dc, full.flow.vv);
+            const double tau = 1000 * 9.81 * wetted.Rt * full.Is / 1000;
+            out.results[NetworkTau] = two(tau);
+            if (Shown(out.results[NetworkTau]) < options_.tauLimit)
+                AddWarning(out, Fmt("Ablagerungsgefahr (tau %s unter %s N/m²)", two(tau), two(options_.tauLimit)));
+        }
+        if (in_.levels && in_.coverGiven) {
+            const double cover = in_.coverTop - in_.invertTop - p.size / 1000;
+            out.results[NetworkCover] = two(cover);
+            if (Shown(out.results[NetworkCover]) < options_.coverLimit)
+                AddWarning(out, Fmt("Überdeckung %s m unter %s m", two(cover), two(options_.coverLimit)));
+        }
+        if (p.size < start_.smallestSize)
+            AddWarning(out, Fmt("d kleiner als oberhalb (%s mm)", LabelText("%.0f", start_.smallestSize)));
+        return reach;
+    }
+
+    const TNetworkReachInput& in_;
+    const TFlowTimeStart& start_;
+    const TNetworkOptions& options_;
+    TReachOptions reach_;
+    std::string slope_;
+    std::string refusal_;
+};
+
+}  // namespace
+
+void AddWarning(TReachOutcome& outcome, const std::string& warning)
+{
+    if (outcome.status == CalculatedStatus)
+        outcome.status = warning;
+    else
+        outcome.status += "; " + warning;
+}
+
+TFlowTimeReach CalculateFlowTime(const TNetworkReachInput& in, const TFlowTimeStart& start,
+                                 const TNetworkOptions& options)
+{
+    try {
+        return TFlowTime(in, start, options).Run();
+    } catch (const CalculationError& e) {
+        TFlowTimeReach reach;
+        reach.outcome = RefusedOutcome(NetworkResultCount, e.what());
+        return reach;
+    }
+}
+
+}  // namespace fluvara
