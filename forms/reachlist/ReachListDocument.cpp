@@ -87,6 +87,9 @@ TProject TReachListDocument::Project() const
     project.circle = circles_->List();
     project.channel = channels_->List();
     project.series = series_;
+    // What this window does not show goes back into the file as it came.
+    project.network = saved_.network;
+    project.networkSettings = saved_.networkSettings;
     return project;
 }
 
@@ -161,6 +164,12 @@ std::optional<TReachKind> TReachListDocument::ImportCsv(const QString& path)
         return std::nullopt;
     }
     const TReachKind kind = list.Kind();
+    if (kind == TReachKind::Network) {
+        emit Warning(QString("„%1“ ist ein Kanalnetz (Spalten „von“ und „bis“). Ein Netz rechnet fluvara-batch; "
+                             "dieses Fenster zeigt Kreisprofil- und Gerinnelisten.")
+                         .arg(QDir::toNativeSeparators(path)));
+        return std::nullopt;
+    }
     undo_.push(new TReplaceListCommand(Model(kind), std::move(list), "CSV importieren"));
     emit Imported(kind);
     const TListCount count = CountOutcomes(Model(kind).Outcomes());

@@ -135,6 +135,18 @@ private slots:
         QVERIFY(!window_->IsModified());
     }
 
+    void aNetworkIsNotTakenForAListOfSingleReaches()
+    {
+        WriteFile(Path("netz.csv"), "Haltung;von;bis;L;Is;d;kb\r\nH1;S1;S2;50;5;300;1,5\r\n");
+        QString box;
+        AnswerMessageBox(QMessageBox::Ok, &box);
+        QVERIFY(!window_->ImportCsv(Path("netz.csv")));
+        QCOMPARE(box, QString("ListMessage"));
+        QCOMPARE(Table(*window_, TReachKind::Circle)->model()->rowCount(), 0);
+        QCOMPARE(Table(*window_, TReachKind::Channel)->model()->rowCount(), 0);
+        QVERIFY(!window_->IsModified());
+    }
+
     void exportWritesTheCoresCsvWithResults()
     {
         WriteFile(Path("in.csv"),
