@@ -143,6 +143,8 @@ void DrawProfileSketch(TDrawSurface& surface, const TProfileSketch& sketch, TRec
 {
     const TLook look = LookOf(device);
     const int a = look.a;
+    if (area.width <= 0 || area.height <= 0)
+        return;
     if (device == TSketchDevice::Window) {
         surface.SetBrushColor(Silver);
         surface.FillRect(area.left, area.top, area.left + area.width, area.top + area.height);

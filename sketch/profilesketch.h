@@ -31,9 +31,10 @@ struct TProfileLabels {
 };
 TProfileLabels ProfileLabels(const TProfileSketch& sketch);
 
-// Where the window draws ('B') and where the printed page does ('P'): the
-// page's pixels are three times smaller, so every gap, wall and arrowhead
-// is three times larger; the page keeps its white paper behind the picture.
+// The window, or the printed page: the page's pixels are three times
+// smaller, so every gap, wall and arrowhead is three times larger (the
+// arrows of device 'P'); the page keeps its white paper behind the picture
+// and inside the profile, and writes every label on white.
 enum class TSketchDevice { Window, Page };
 
 // The picture's lengths in pixels.
@@ -55,7 +56,7 @@ std::optional<TProfilePixels> ScaleProfileSketch(TDrawSurface& surface, const TP
 
 // Redraws the whole area: on the window its silver background, then the
 // picture; an area without room, or a sketch without a profile, only the
-// background.
+// background; an empty area nothing.
 void DrawProfileSketch(TDrawSurface& surface, const TProfileSketch& sketch, TRect area, TSketchDevice device);
 
 }  // namespace fluvara

@@ -183,6 +183,29 @@ TEST(DrawProfileSketchTest, NoRoomOrNoProfileLeavesTheBackgroundOnly)
     EXPECT_EQ(Draw(Values(RectangleProfile(1e300, 800), 45)).Log(), none) << "its label is wider than any area";
 }
 
+TEST(DrawProfileSketchTest, ExtremeNumbersDrawInsideTheAreaOrNotAtAll)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const TProfileSketch sketches[] = {
+        Values(EggProfile(1e-300), 45),
+        Values(RectangleProfile(1e-300, 800), 1e300),
+        Values(RectangleProfile(3000, 1e-6), 0),
+        Values(EggProfile(1e20), 1e19),
+        Values(EggProfile(600), inf),
+        Values(EggProfile(600), -inf),
+        {EggProfile(600), 45, 7},  // neither placeholder nor values: drawn with values
+    };
+    for (const TProfileSketch& sketch : sketches) {
+        SCOPED_TRACE(sketch.profile.b);
+        for (const TRect where : {area, TRect{5, 5, 0, 0}, TRect{0, 0, -50, 300}, TRect{0, 0, 200, 90}}) {
+            const test::TRecordingSurface surface = Draw(sketch, where);
+            EXPECT_EQ(surface.CallsOutside(where.left, where.top, where.left + std::max(where.width, 0),
+                                           where.top + std::max(where.height, 0)),
+                      std::vector<std::string>{});
+        }
+    }
+}
+
 TEST(ProfileLabelsTest, CentimetresAsTheCirclesSketchWritesThem)
 {
     const TProfileLabels labels = ProfileLabels(Values(EggProfile(1200), 162.04));
