@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Expected figures of profilehydraulics_test.cpp, worked out apart from the
-program: the sections by numerical quadrature of the outline (the egg from
-its three circles, the box from its walls), the hydraulics in plain SI units,
-the filling height as the lowest root of Q(h) = Qt by bisection, the design
-by trying the sizes one after another. Needs mpmath. Run: python3 profile_figures.py
+"""Expected figures of profilehydraulics_test.cpp and profilecurves_test.cpp,
+worked out apart from the program: the sections by numerical quadrature of
+the outline (the egg from its three circles, the box from its walls), the
+hydraulics in plain SI units, the filling height as the lowest root of
+Q(h) = Qt by bisection (the tests take the heights for Qt -+ 0.0001 l/s,
+the program's tolerance), the design by trying the sizes one after another,
+the greatest discharge by a ternary search. Needs mpmath; takes a few
+minutes. Run: python3 profile_figures.py
 """
 from mpmath import mp, mpf, sqrt, log10, quad, floor
 
