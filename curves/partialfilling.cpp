@@ -3,6 +3,7 @@
 #include "calcerror.h"
 #include "circle.h"
 #include "constants.h"
+#include "goldensection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,29 +39,8 @@ TFillingPoint MaximumDischarge(const TFullFlowPipe& pipe)
 {
     // Q rises from the half-full pipe to its one maximum and falls to Qv at
     // 360 degrees: a golden-section search narrows the bracket to the last bits.
-    const double g = (std::sqrt(5.0) - 1) / 2;
-    double a = 180;
-    double b = 360;
-    double x1 = b - g * (b - a);
-    double x2 = a + g * (b - a);
-    double q1 = CircleSegment(x1, pipe.dc, pipe.vv).Q;
-    double q2 = CircleSegment(x2, pipe.dc, pipe.vv).Q;
-    for (int i = 0; i < 200 && b - a > 1e-12; ++i) {
-        if (q1 < q2) {
-            a = x1;
-            x1 = x2;
-            q1 = q2;
-            x2 = a + g * (b - a);
-            q2 = CircleSegment(x2, pipe.dc, pipe.vv).Q;
-        } else {
-            b = x2;
-            x2 = x1;
-            q2 = q1;
-            x1 = b - g * (b - a);
-            q1 = CircleSegment(x1, pipe.dc, pipe.vv).Q;
-        }
-    }
-    return FillingPointAtAngle(pipe, q1 < q2 ? x2 : x1);
+    const auto Q = [&](double phi) { return CircleSegment(phi, pipe.dc, pipe.vv).Q; };
+    return FillingPointAtAngle(pipe, GoldenSectionMaximum(Q, 180, 360, 1e-12));
 }
 
 TFillingCurve PartialFillingCurve(const TFullFlowPipe& pipe, int intervals, const std::vector<double>& extraAngles)

@@ -2,6 +2,7 @@
 
 #include "calcerror.h"
 #include "constants.h"
+#include "flowlaw.h"
 #include "stepsearch.h"
 
 #include <cmath>
@@ -9,10 +10,6 @@
 namespace fluvara {
 
 namespace {
-
-// 2.51 * nu with nu = 1.31e-6 m^2/s, as a double product
-constexpr double TwoPointFiveOneNu = 2.51 * 1.31e-6;
-constexpr double OneOver371 = 1.0 / 3.71;
 
 struct TFullFlowTerms {
     double A;
@@ -23,15 +20,10 @@ struct TFullFlowTerms {
 // Steps 2 to 7 of the full-flow law for a diameter dc in mm.
 TFullFlowTerms FullFlowTerms(double dc, double kb, double Is)
 {
-    TFullFlowTerms r{};
     const double dm = 0.001 * dc;
-    r.A = dm * dm * Pi * 0.25;
-    const double S = std::sqrt(TwoG * dc * 0.001 * Is * 0.001);
-    const double t1 = TwoPointFiveOneNu / (0.001 * dc * S);
-    const double t2 = OneOver371 * kb / dc;
-    r.Qv = std::log10(t1 + t2) * (-2) * S * r.A * 1000;
-    r.vv = r.Qv / r.A * 0.001;
-    return r;
+    const double A = dm * dm * Pi * 0.25;
+    const TFullFlowLaw law = PrandtlColebrook(dc, A, kb, Is);
+    return {A, law.Qv, law.vv};
 }
 
 struct TSegment {
@@ -54,7 +46,7 @@ TSegment Segment(double phi, double dc, double vv)
     const double Av = (r * r) * Pi;
     const double Uv = 2 * Pi * dc * 0.001 * 0.5;
     const double Rv = Av / Uv;
-    s.vt = std::pow(Rt / Rv, 0.625) * vv;
+    s.vt = PartialFlowVelocity(Rt, Rv, vv);
     s.Q = s.vt * s.At * 1000;
     return s;
 }
