@@ -51,6 +51,24 @@ TSegment Segment(double phi, double dc, double vv)
     return s;
 }
 
+// A pipe of diameter D (mm) filled to the design's h/d: what each pass of
+// the design search measures.
+struct TDesignFilling {
+    TFullFlowTerms full;
+    double hm;  // m
+    TSegment seg;
+};
+
+TDesignFilling DesignFilling(double D, double hd, double kb, double Is)
+{
+    TDesignFilling f{};
+    f.full = FullFlowTerms(D, kb, Is);
+    f.hm = 0.01 * hd * D * 0.001;
+    const double phi = std::asin(std::sqrt(f.hm / (D * 0.001))) * 4 * 180 / Pi;
+    f.seg = Segment(phi, D, f.full.vv);
+    return f;
+}
+
 }  // namespace
 
 TCircleFullFlow CircleFullFlow(double d, double kb, double Is, bool reduce95)
@@ -107,10 +125,10 @@ TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09
         {50, 10, std::fabs(Qc - r.Qbem), 0.001, DesignPassLimit, DesignLimitMessage},
         [&](double) { return Qc > r.Qbem; }, [&](double) { return Qc < r.Qbem; },
         [&](double D) {
-            full = FullFlowTerms(D, kb, Is);
-            hm = 0.01 * hd * D * 0.001;
-            const double phi = std::asin(std::sqrt(hm / (D * 0.001))) * 4 * 180 / Pi;
-            seg = Segment(phi, D, full.vv);
+            const TDesignFilling filling = DesignFilling(D, hd, kb, Is);
+            full = filling.full;
+            hm = filling.hm;
+            seg = filling.seg;
             Qc = seg.Q;
             const double err = std::fabs(Qc - r.Qbem);
             if (std::isnan(err))
@@ -128,6 +146,8 @@ TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09
     RequireFinite({r.D, r.h, r.Qv, r.vv, r.vt, r.qq});
     return r;
 }
+
+double CircleDesignCapacity(double D, double hd, double kb, double Is) { return DesignFilling(D, hd, kb, Is).seg.Q; }
 
 TCircleSegment CircleSegment(double phi, double dc, double vv)
 {

@@ -65,6 +65,10 @@ struct TCircleDesign {
 inline constexpr int DesignPassLimit = 10000;
 inline constexpr const char* DesignLimitMessage = "Bemessung: Suche findet keinen Durchmesser";
 
+// The discharge (l/s) of a pipe of D mm filled to hd percent, as each pass
+// of the design search measures it; it grows with D.
+double CircleDesignCapacity(double D, double hd, double kb, double Is);
+
 // Q l/s, hd percent, kb mm, Is per mille; use09 designs for Q / 0.9.
 // Throws CalculationError when the search does not settle or a value is not finite.
 TCircleDesign CircleDesign(double Q, double hd, double kb, double Is, bool use09);

@@ -1,6 +1,7 @@
 #include "flowtime.h"
 
 #include "circlereach.h"
+#include "pipenumbers.h"
 #include "numbercheck.h"
 #include "rowcheck.h"
 #include "textformat.h"
@@ -47,34 +48,63 @@ public:
     // Throws CalculationError for a value beyond any number.
     TFlowTimeReach Run()
     {
-        std::optional<TPass> before;
+        std::optional<TPipeNumbers> numbers = TPipeNumbers::Read(in_, slope_, reach_);
         double v = 1.0;
+        std::optional<double> tBefore;
+        double QBefore = 0;
         for (int pass = 1;; ++pass) {
-            TPass now = Pass(start_.tStart + in_.length / (60 * v));
-            if (now.pipe.refused || !refusal_.empty())
-                return Refused(now);
-            if (before && std::fabs(now.tEnd - before->tEnd) < FlowTimeTolerance)
-                return Finish(now, false);
+            const double tEnd = start_.tStart + in_.length / (60 * v);
+            RequireFinite({tEnd});
+            if (tBefore && std::fabs(tEnd - *tBefore) < FlowTimeTolerance)
+                return Last(tEnd, false);
+            const double Q = Discharge(tEnd).Q;
+            if (!refusal_.empty())
+                return Refused(TPass{});
             // Flipping between two velocities for ever: the larger discharge holds.
             if (pass == FlowTimePassLimit)
-                return Finish(before->Q > now.Q ? *before : now, true);
-            v = now.v;
-            before = std::move(now);
+                return Last(QBefore > Q ? *tBefore : tEnd, true);
+            const auto pipe = numbers ? numbers->At(Q) : std::nullopt;
+            if (pipe) {
+                v = pipe->v;
+            } else {
+                // The circular reach itself, which says why it refuses.
+                const TPass full = Pass(tEnd);
+                if (full.pipe.refused || !refusal_.empty())
+                    return Refused(full);
+                v = full.v;
+            }
+            tBefore = tEnd;
+            QBefore = Q;
         }
     }
 
 private:
-    TPass Pass(double tEnd)
+    // The pass shown: the circular reach with its texts.
+    TFlowTimeReach Last(double tEnd, bool ambiguous)
+    {
+        const TPass last = Pass(tEnd);
+        if (last.pipe.refused || !refusal_.empty())
+            return Refused(last);
+        return Finish(last, ambiguous);
+    }
+
+    // The rain and the discharge at the flow time tEnd.
+    TPass Discharge(double tEnd)
     {
         TPass p;
         p.tEnd = tEnd;
-        RequireFinite({tEnd});
         p.r = RainIntensity(options_.rain, tEnd);
         if (!p.r && start_.aredSum > 0)
             refusal_ = Fmt("Regendauer %s min über der Regentabelle (bis %s min)", LabelText("%.2f", tEnd),
                            ExactNumberText(options_.rain.table.empty() ? 0 : options_.rain.table.back().D));
         p.Qr = p.r ? *p.r * start_.aredSum : 0;
         p.Q = p.Qr + start_.qtSum;
+        return p;
+    }
+
+    TPass Pass(double tEnd)
+    {
+        TPass p = Discharge(tEnd);
         if (!refusal_.empty())
             return p;
 
