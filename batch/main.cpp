@@ -165,17 +165,20 @@ std::vector<const TReachList*> ListsToWrite(const TCommand& command, const TInpu
     return lists;
 }
 
-TListCount WriteLists(const TCommand& command, const TInput& input)
+TListCount WriteLists(const TCommand& command, TInput input)
 {
-    const TProject& project = input.project;
+    TProject& project = input.project;
     if (command.outputKind == TFileKind::Project) {
         // The project keeps the texts only; the rows are calculated for the exit status.
         const TListCount a = CountList(project.circle, project.Options(), command.threads);
         const TListCount b = CountList(project.channel, project.Options(), command.threads);
         TListCount c;
-        if (!project.network.rows.empty())
-            c = CountOutcomes(CalculateNetwork(project.network,
-                                               NetworkOptionsOf(command, project.networkSettings, project.Options())));
+        if (!project.network.rows.empty()) {
+            // The project keeps the rain and limits the network was calculated with.
+            const TNetworkOptions options = NetworkOptionsOf(command, project.networkSettings, project.Options());
+            project.networkSettings = options;
+            c = CountOutcomes(CalculateNetwork(project.network, options));
+        }
         SaveProject(command.output, project);
         return {a.calculated + b.calculated + c.calculated, a.refused + b.refused + c.refused};
     }

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -19,6 +20,14 @@ constexpr const char* ChannelKey = "gerinne";
 constexpr const char* ColumnsKey = "spalten";
 constexpr const char* RowsKey = "zeilen";
 constexpr const char* SeriesKey = "nennweiten";
+constexpr const char* NetworkKey = "netz";
+constexpr const char* SettingsKey = "netzvorgaben";
+constexpr const char* RainTableKey = "regentabelle";
+constexpr const char* R15Key = "r15";
+constexpr const char* FrequencyKey = "n";
+constexpr const char* T0Key = "t0";
+constexpr const char* TauKey = "tau_min";
+constexpr const char* CoverKey = "ueberdeckung_min";
 
 [[noreturn]] void Refuse(const std::string& message) { throw TInputError("Projektdatei: " + message); }
 
@@ -90,10 +99,79 @@ TReachList ReadList(const json& root, const char* key, TReachKind kind)
         Refuse(Place(columnsPath) + ": " + e.what());
     }
     if (list.Kind() != kind)
-        Refuse(Place(columnsPath) +
-               (kind == TReachKind::Circle ? " ist die Kopfzeile einer Gerinneliste"
-                                           : " ist die Kopfzeile einer Kreisprofilliste"));
+        Refuse(Place(columnsPath) + " ist die Kopfzeile einer " +
+               (list.Kind() == TReachKind::Circle        ? "Kreisprofilliste"
+                    : list.Kind() == TReachKind::Channel ? "Gerinneliste"
+                                                         : "Netzliste"));
     return list;
+}
+
+bool HasNetwork(const TProject& project)
+{
+    const TNetworkSettings& s = project.networkSettings;
+    const TNetworkSettings standard;
+    return !project.network.rows.empty() || !s.rain.table.empty() || s.rain.reinhold || s.t0 != standard.t0 ||
+        s.tauLimit != standard.tauLimit || s.coverLimit != standard.coverLimit;
+}
+
+// Numbers as JSON writes them: the shortest text that reads back the same.
+std::string SettingsText(const TNetworkSettings& s)
+{
+    json settings = json::object();
+    if (s.rain.reinhold) {
+        settings[R15Key] = s.rain.reinhold->r15;
+        settings[FrequencyKey] = s.rain.reinhold->n;
+    } else {
+        json table = json::array();
+        for (const TRainRow& row : s.rain.table)
+            table.push_back(json::array({row.D, row.r}));
+        settings[RainTableKey] = std::move(table);
+    }
+    settings[T0Key] = s.t0;
+    settings[TauKey] = s.tauLimit;
+    settings[CoverKey] = s.coverLimit;
+    return Compact(settings);
+}
+
+double Number(const json& object, const char* key, double fallback, double lower)
+{
+    const auto it = object.find(key);
+    if (it == object.end())
+        return fallback;
+    if (!it->is_number() || !std::isfinite(it->get<double>()) || it->get<double>() < lower)
+        Refuse(
+            Fmt("%s ist keine Zahl ab %s", Place(std::string(SettingsKey) + "." + key), lower == 0 ? "0" : "über 0"));
+    return it->get<double>();
+}
+
+TNetworkSettings ReadSettings(const json& root)
+{
+    TNetworkSettings s;
+    const auto it = root.find(SettingsKey);
+    if (it == root.end())
+        return s;
+    if (!it->is_object())
+        Refuse(Place(SettingsKey) + " ist kein Objekt");
+    if (it->contains(R15Key)) {
+        s.rain.reinhold = TReinholdRain{Number(*it, R15Key, 0, 0), Number(*it, FrequencyKey, 1, 0)};
+    } else if (const auto table = it->find(RainTableKey); table != it->end()) {
+        const std::string path = std::string(SettingsKey) + "." + RainTableKey;
+        if (!table->is_array())
+            Refuse(Place(path) + " ist keine Liste");
+        for (const json& row : *table) {
+            if (!row.is_array() || row.size() != 2 || !row[0].is_number() || !row[1].is_number() ||
+                !(row[0].get<double>() > 0) || !(row[1].get<double>() > 0) || !std::isfinite(row[0].get<double>()) ||
+                !std::isfinite(row[1].get<double>()) ||
+                (!s.rain.table.empty() && row[0].get<double>() <= s.rain.table.back().D))
+                Refuse(Place(path) +
+                       " ist keine Liste von Zeilen [Dauer, Regenspende] mit positiven, steigenden Dauern");
+            s.rain.table.push_back({row[0].get<double>(), row[1].get<double>()});
+        }
+    }
+    s.t0 = Number(*it, T0Key, s.t0, 0);
+    s.tauLimit = Number(*it, TauKey, s.tauLimit, 0);
+    s.coverLimit = Number(*it, CoverKey, s.coverLimit, -1e9);
+    return s;
 }
 
 }  // namespace
@@ -120,12 +198,19 @@ TReachOptions TProject::Options() const
 
 std::string ProjectText(const TProject& project)
 {
-    std::string out = Fmt("{\n\t\"format\": %s,\n\t\"version\": %d,\n", Compact(ProjectFormatName), ProjectVersion);
+    const bool network = HasNetwork(project);
+    std::string out =
+        Fmt("{\n\t\"format\": %s,\n\t\"version\": %d,\n", Compact(ProjectFormatName), network ? ProjectVersion : 1);
     AppendList(out, CircleKey, project.circle);
     out += ",\n";
     AppendList(out, ChannelKey, project.channel);
     if (project.series)
         out += Fmt(",\n\t%s: %s", Compact(SeriesKey), Compact(*project.series));
+    if (network) {
+        out += ",\n";
+        AppendList(out, NetworkKey, project.network);
+        out += Fmt(",\n\t%s: %s", Compact(SettingsKey), SettingsText(project.networkSettings));
+    }
     out += "\n}\n";
     return out;
 }
@@ -155,6 +240,9 @@ TProject ReadProject(std::string_view text)
     TProject project;
     project.circle = ReadList(root, CircleKey, TReachKind::Circle);
     project.channel = ReadList(root, ChannelKey, TReachKind::Channel);
+    if (root.contains(NetworkKey))
+        project.network = ReadList(root, NetworkKey, TReachKind::Network);
+    project.networkSettings = ReadSettings(root);
     if (const auto series = root.find(SeriesKey); series != root.end()) {
         TNominalSeries sizes;
         if (!series->is_array() || series->empty())

@@ -1,7 +1,7 @@
 #pragma once
-// The project file (.fluvara): JSON with a format name and a version, both
-// lists with their columns and the texts as typed, and the series of nominal
-// sizes when it is not the standard one. Results are not stored: opening a
+// The project file (.fluvara): JSON with a format name and a version, the
+// lists with their columns and the texts as typed, the series of nominal
+// sizes when it is not the standard one, and a network's rain and limits. Results are not stored: opening a
 // project calculates them anew from the texts.
 
 #include "networksettings.h"
@@ -15,7 +15,9 @@
 namespace fluvara {
 
 inline constexpr std::string_view ProjectFormatName = "fluvara-haltungen";
-inline constexpr int ProjectVersion = 1;
+// Version 2 adds the network; a project without one is written as version
+// 1, so that earlier versions of the program still open it.
+inline constexpr int ProjectVersion = 2;
 
 struct TProject {
     TReachList circle = EmptyList(TReachKind::Circle);

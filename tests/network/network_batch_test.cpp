@@ -37,6 +37,22 @@ TEST_F(NetworkBatch, CalculatedWithTheRainOfTheCommandLine)
     EXPECT_EQ(Read("netz.xlsx").substr(0, 2), "PK");
 }
 
+TEST_F(NetworkBatch, TheProjectKeepsTheRain)
+{
+    Write("netz.csv", Network);
+    EXPECT_EQ(Run("netz.csv -o netz.fluvara " + Rain + " --t0 6"), 0) << err;
+    EXPECT_EQ(Run("netz.csv -o direkt.csv " + Rain + " --t0 6"), 0);
+    // No rain on the command line: the project's own.
+    EXPECT_EQ(Run("netz.fluvara -o aus-projekt.csv"), 0) << err;
+    EXPECT_EQ(Read("aus-projekt.csv"), Read("direkt.csv"));
+    EXPECT_EQ(Run("netz.fluvara --liste netz --dezimalpunkt"), 0);
+    EXPECT_EQ(out.substr(0, 37), "\xEF\xBB\xBFHaltung,von,bis,L,Sohle oben,Sohle");
+    EXPECT_EQ(Run("netz.fluvara -o netz.xlsx"), 0);
+    // The command line's rain goes over the project's.
+    EXPECT_EQ(Run("netz.fluvara -o anders.csv --r15 100"), 0);
+    EXPECT_NE(Read("anders.csv"), Read("direkt.csv"));
+}
+
 TEST_F(NetworkBatch, ExitStatus)
 {
     Write("netz.csv", Network);

@@ -121,7 +121,7 @@ TEST_F(BatchCommand, UnusableInputExitsTwoAndWritesNothing)
     EXPECT_EQ(Run("kaputt.fluvara -o ergebnis.csv"), 2);
     EXPECT_EQ(err,
               "fluvara-batch: kaputt.fluvara: Projektdatei: Die Datei hat die Version 7; diese Ausgabe von "
-              "FLUVARA liest Projektdateien bis Version 1\n");
+              "FLUVARA liest Projektdateien bis Version 2\n");
     EXPECT_EQ(Read("ergebnis.csv"), "alt");
 }
 

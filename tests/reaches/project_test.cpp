@@ -72,7 +72,7 @@ TEST(Project, RefusesDamagedNewerAndForeignFilesSayingWhatAndWhere)
     swapped.replace(swapped.find("\"gerinne\""), 9, "\"kreisprofile\"");
     swapped.replace(swapped.find("\"x\""), 3, "\"gerinne\"");
     std::string newer = good;
-    newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 2");
+    newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 3");
 
     const std::pair<std::string, std::string> cases[] = {
         {good.substr(0, good.size() / 2),
@@ -84,8 +84,8 @@ TEST(Project, RefusesDamagedNewerAndForeignFilesSayingWhatAndWhere)
          Fmt("Projektdatei: Die Datei ist beschädigt: Fehler im JSON bei Byte %d",
              static_cast<long long>(good.find("\"zeilen\"") + 1))},
         {newer,
-         "Projektdatei: Die Datei hat die Version 2; diese Ausgabe von FLUVARA liest Projektdateien bis "
-         "Version 1"},
+         "Projektdatei: Die Datei hat die Version 3; diese Ausgabe von FLUVARA liest Projektdateien bis "
+         "Version 2"},
         {"{\"format\": \"etwas\", \"version\": 1}",
          "Projektdatei: Die Datei ist keine Projektdatei von FLUVARA (der Formatname „fluvara-haltungen“ fehlt)"},
         {"[1, 2]",
