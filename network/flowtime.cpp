@@ -176,7 +176,11 @@ private:
         reach.size = p.size;
         TReachOutcome& out = reach.outcome;
         out.results.resize(NetworkResultCount);
-        const auto two = [](double value) { return LabelText("%.2f", value); };
+        // A difference of levels that cancels shows 0.00, not -0.00.
+        const auto two = [](double value) {
+            std::string text = LabelText("%.2f", value);
+            return text == "-0.00" ? std::string("0.00") : text;
+        };
         if (in_.levels)
             out.results[NetworkIsFromLevels] = two(in_.slopeFromLevels);
         out.results[NetworkAred] = two(in_.area * in_.psi);

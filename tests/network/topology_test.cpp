@@ -135,3 +135,19 @@ TEST(NetworkInputs, LevelsBelowDatumAndTheGreekPsi)
 
 }  // namespace
 }  // namespace fluvara
+
+namespace fluvara {
+namespace {
+
+// Levels whose difference cancels in the last bits show 0.00, never -0.00.
+TEST(NetworkInputs, ACoverThatCancelsShowsZero)
+{
+    const auto outcomes = CalculateNetwork(testing::NetworkList({{"A", "S1", "S2", "70", "104,20", "103,95", "",
+                                                                  "105,00", "800", "1,5", "1", "0,5", "", ""}}),
+                                           testing::RainTableOptions());
+    EXPECT_EQ(testing::Result(outcomes[0], "Überdeckung"), "0.00");
+    EXPECT_EQ(outcomes[0].status, "Überdeckung 0.00 m unter 1.00 m");
+}
+
+}  // namespace
+}  // namespace fluvara
