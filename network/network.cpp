@@ -26,14 +26,20 @@ struct TReachState {
     double size = 0;        // mm, the pipe's d or nominal size
 };
 
+// The inverts of a reach, kept for the reach above it.
+struct TInverts {
+    bool given = false;
+    double top = 0;  // m
+};
+
 // Sohle gegen Fließrichtung: a reach that ends below the start of the reach
 // it runs into.
-std::string InvertWarning(const TNetworkReachInput& up, const TNetworkReachInput& down)
+std::string InvertWarning(const TNetworkReachInput& up, const TInverts& down)
 {
-    if (!up.levels || !down.levels || !(up.invertBottom < down.invertTop))
+    if (!up.levels || !down.given || !(up.invertBottom < down.top))
         return {};
     return Fmt("Sohle gegen Fließrichtung am Schacht %s (%s m unter der abgehenden Sohle)", Quoted(up.link.to),
-               LabelText("%.2f", down.invertTop - up.invertBottom));
+               LabelText("%.2f", down.top - up.invertBottom));
 }
 
 }  // namespace
@@ -58,17 +64,22 @@ std::string NetworkOptionsError(const TNetworkOptions& options)
 void CalculateNetwork(std::size_t count, const TNetworkFields& fields, const TNetworkOptions& options,
                       const TNetworkSink& sink)
 {
-    std::vector<TNetworkReachInput> inputs;
-    inputs.reserve(count);
+    // Each row is read twice, here for the network's layout and again when
+    // its turn comes: memory then holds a few numbers per reach, not its texts.
     std::vector<TNetworkLink> links;
     links.reserve(count);
+    std::vector<TInverts> inverts;
+    inverts.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        inputs.push_back(ReadNetworkReach(fields(i)));
-        links.push_back(inputs.back().link);
+        TNetworkReachInput in = ReadNetworkReach(fields(i));
+        links.push_back(std::move(in.link));
+        inverts.push_back({in.levels, in.invertTop});
     }
     const TTopology topology = ReadTopology(links);
-    links.clear();
-    links.shrink_to_fit();
+    std::vector<std::string> names(count);
+    for (std::size_t i = 0; i < count; ++i)
+        names[i] = std::move(links[i].name);
+    links = {};
 
     // Per reach, the reach it runs into (count: none), for the invert warning.
     std::vector<std::size_t> downstream(count, count);
@@ -78,7 +89,7 @@ void CalculateNetwork(std::size_t count, const TNetworkFields& fields, const TNe
 
     std::vector<TReachState> state(count);
     for (std::size_t r : topology.order) {
-        const TNetworkReachInput& in = inputs[r];
+        const TNetworkReachInput in = ReadNetworkReach(fields(r));
         TReachState& s = state[r];
         s.cause = r;
         TReachOutcome out;
@@ -93,7 +104,7 @@ void CalculateNetwork(std::size_t count, const TNetworkFields& fields, const TNe
                 std::find_if(incoming.begin(), incoming.end(), [&](std::size_t up) { return state[up].refused; });
             if (refusedAbove != incoming.end()) {
                 s.cause = state[*refusedAbove].cause;
-                out = RefusedOutcome(NetworkResultCount, "oberhalb abgelehnt: Haltung " + inputs[s.cause].link.name);
+                out = RefusedOutcome(NetworkResultCount, "oberhalb abgelehnt: Haltung " + names[s.cause]);
             } else {
                 TFlowTimeStart start;
                 start.tStart = options.t0;
@@ -113,7 +124,7 @@ void CalculateNetwork(std::size_t count, const TNetworkFields& fields, const TNe
                 s.qtSum = start.qtSum;
                 s.size = reach.size;
                 if (!s.refused && downstream[r] < count) {
-                    const std::string warning = InvertWarning(in, inputs[downstream[r]]);
+                    const std::string warning = InvertWarning(in, inverts[downstream[r]]);
                     if (!warning.empty())
                         AddWarning(out, warning);
                 }
