@@ -50,6 +50,8 @@ bool IsResultName(TReachKind kind, std::string_view name)
 {
     if (SameColumnName(name, StatusName))
         return true;
+    if (kind != TReachKind::Channel && SameColumnName(name, ProfileFillingRatioName))
+        return true;
     const auto results = ResultNames(kind);
     return std::any_of(results.begin(), results.end(), [&](std::string_view r) { return SameColumnName(r, name); });
 }
@@ -59,6 +61,15 @@ std::string Quoted(std::string_view name) { return Fmt("„%s“", name); }
 }  // namespace
 
 bool SameColumnName(std::string_view a, std::string_view b) { return ColumnKey(a) == ColumnKey(b); }
+
+bool HasProfiles(const TListLayout& layout)
+{
+    const int field = layout.kind == TReachKind::Circle ? int{CircleProfile}
+        : layout.kind == TReachKind::Network            ? int{NetworkProfile}
+                                                        : -1;
+    return field >= 0 && static_cast<std::size_t>(field) < layout.fieldColumn.size() &&
+        layout.fieldColumn[static_cast<std::size_t>(field)] >= 0;
+}
 
 bool BlankRow(std::span<const std::string> row)
 {
@@ -182,8 +193,9 @@ std::vector<std::string> FieldsOfRow(const TListLayout& layout, std::span<const 
 std::vector<std::string> OutputHeader(const TListLayout& layout)
 {
     std::vector<std::string> header = layout.columns;
-    for (std::string_view name : ResultNames(layout.kind))
-        header.emplace_back(name);
+    const bool profiles = HasProfiles(layout);
+    for (std::size_t i = 0; i < ResultNames(layout.kind).size(); ++i)
+        header.emplace_back(ResultName(layout.kind, static_cast<int>(i), profiles));
     header.emplace_back(StatusName);
     return header;
 }

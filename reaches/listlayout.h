@@ -45,6 +45,9 @@ std::vector<std::string> FieldsOfRow(const TListLayout& layout, std::span<const 
 // The header written back: kept columns, result names, "Status".
 std::vector<std::string> OutputHeader(const TListLayout& layout);
 
+// True when the list has the column "Profil" (eggs and boxes beside circles).
+bool HasProfiles(const TListLayout& layout);
+
 // The header name, compared ignoring case and the blanks around it.
 bool SameColumnName(std::string_view a, std::string_view b);
 

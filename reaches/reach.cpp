@@ -10,8 +10,8 @@ namespace fluvara {
 
 namespace {
 
-constexpr std::array<std::string_view, CircleFieldCount> CircleFields{"Haltung", "d",   "kb",      "Is",
-                                                                      "Q",       "95%", "h/d zul", "Q/0,9"};
+constexpr std::array<std::string_view, CircleFieldCount> CircleFields{"Haltung", "d",       "kb",    "Is",     "Q",
+                                                                      "95%",     "h/d zul", "Q/0,9", "Profil", "b/H"};
 constexpr std::array<std::string_view, CircleResultCount> CircleResults{"lichte Weite", "Qv", "vv",    "h", "h/d",
                                                                         "Qt/Qv",        "vt", "d erf", "DN"};
 constexpr std::array<std::string_view, ChannelFieldCount> ChannelFields{
@@ -20,8 +20,8 @@ constexpr std::array<std::string_view, ChannelResultCount> ChannelResults{
     "h", "v", "kst mittel", "hgr", "vgr", "bWsp", "bProfil", "Abfluss", "Fr", "Freibord"};
 
 constexpr std::array<std::string_view, NetworkFieldCount> NetworkFields{
-    "Haltung",      "von", "bis", "L",  "Sohle oben", "Sohle unten", "Is",      "Deckel oben",
-    "Deckel unten", "d",   "kb",  "AE", "Psi",        "QT",          "h/d zul", "Q/0,9"};
+    "Haltung", "von", "bis", "L",   "Sohle oben", "Sohle unten", "Is",    "Deckel oben", "Deckel unten",
+    "d",       "kb",  "AE",  "Psi", "QT",         "h/d zul",     "Q/0,9", "Profil",      "b/H"};
 // "Is" and "D" would meet the inputs "Is" and "d" (names are compared
 // without case): the slope from the levels and the rain duration have
 // names of their own.
@@ -56,6 +56,12 @@ std::span<const std::string_view> ResultNames(TReachKind kind)
     if (kind == TReachKind::Network)
         return NetworkResults;
     return ChannelResults;
+}
+
+std::string_view ResultName(TReachKind kind, int result, bool withProfiles)
+{
+    const std::string_view name = ResultNames(kind)[static_cast<std::size_t>(result)];
+    return withProfiles && name == FillingRatioName ? ProfileFillingRatioName : name;
 }
 
 int NameField(TReachKind kind)

@@ -28,6 +28,8 @@ enum TCircleField : int {
     CircleReduce95,
     CircleHdPermitted,
     CircleUse09,
+    CircleProfile,  // "Kreis" (also empty), "Ei", "Rechteck"
+    CircleSize,     // b/H in mm of an egg or a box, "600/900"
     CircleFieldCount
 };
 
@@ -92,6 +94,8 @@ enum TNetworkField : int {
     NetworkQT,
     NetworkHdPermitted,
     NetworkUse09,
+    NetworkProfile,
+    NetworkSize,
     NetworkFieldCount
 };
 
@@ -116,6 +120,13 @@ enum TNetworkResult : int {
 std::span<const std::string_view> FieldNames(TReachKind kind);
 std::span<const std::string_view> ResultNames(TReachKind kind);  // without "Status"
 inline constexpr std::string_view StatusName = "Status";
+// A list whose header holds the column "Profil" shows h/H where the others
+// show h/d: a circle's H is its d.
+inline constexpr std::string_view FillingRatioName = "h/d";
+inline constexpr std::string_view ProfileFillingRatioName = "h/H";
+// The name of a result column in a list with or without the "Profil" column.
+std::string_view ResultName(TReachKind kind, int result, bool withProfiles);
+
 // The field that holds the reach's name ("Haltung", "Gerinne").
 int NameField(TReachKind kind);
 

@@ -11,9 +11,16 @@ namespace fluvara {
 
 TReachList EmptyList(TReachKind kind)
 {
+    // The columns of eggs and boxes come with a list that holds them.
+    const int profile = kind == TReachKind::Circle ? int{CircleProfile}
+        : kind == TReachKind::Network              ? int{NetworkProfile}
+                                                   : -1;
     std::vector<std::string> columns;
-    for (std::string_view name : FieldNames(kind))
+    for (std::string_view name : FieldNames(kind)) {
+        if (profile >= 0 && columns.size() == static_cast<std::size_t>(profile))
+            break;
         columns.emplace_back(name);
+    }
     return MakeList(std::move(columns), {});
 }
 

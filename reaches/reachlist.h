@@ -24,7 +24,8 @@ struct TReachList {
     std::vector<std::string> Fields(std::size_t row) const { return FieldsOfRow(layout, rows.at(row)); }
 };
 
-// A list with the input columns of its kind and no rows.
+// A list with the input columns of its kind, but those of eggs and boxes,
+// and no rows.
 TReachList EmptyList(TReachKind kind);
 
 // A list from its column names and rows; throws TInputError as ReadHeader

@@ -169,7 +169,7 @@ TEST(CsvList, ColumnsByNameInAnyOrderOtherColumnsKept)
     std::istringstream in(text);
     const TReachList list = ReadCsvList(in);
     ASSERT_EQ(list.rows.size(), 2u);  // the blank row is left out
-    EXPECT_EQ(list.Fields(1), (std::vector<std::string>{"H2", "300", "1,5", "5", "", "", "", ""}));
+    EXPECT_EQ(list.Fields(1), (std::vector<std::string>{"H2", "300", "1,5", "5", "", "", "", "", "", ""}));
     const std::vector<TReachOutcome> outcomes = CalculateList(list, TReachOptions{}, 1);
     EXPECT_EQ(outcomes[0].status, "d-Wert ist nicht nummerisch");  // " 300" as on the page
     EXPECT_EQ(CsvText(list, outcomes, GermanCsv),
