@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,13 +48,39 @@ struct TListSink {
     const TCsvStyle* csvText = nullptr;            // CSV lines made on the calculating threads
 };
 
+// Rows handed in one by one, calculated in batches on several threads while
+// the next batch fills, and handed to the sink in their order. What the
+// sink wrote before an exception is a part and must be thrown away.
+class TListPipeline {
+public:
+    TListPipeline(const TRunOptions& options, const TListSink& sink);
+    ~TListPipeline();
+    TListPipeline(const TListPipeline&) = delete;
+    TListPipeline& operator=(const TListPipeline&) = delete;
+
+    // Calls the sink's begin; the rows that follow have the layout's kept columns.
+    void Begin(const TListLayout& layout);
+    void Push(std::vector<std::string>&& row);
+    // Calculates and writes the rest; the counts of this list.
+    TRunSummary Finish();
+
+private:
+    struct TState;
+    std::unique_ptr<TState> state_;
+};
+
 // Reads a CSV list and hands it to the sink batch by batch. Throws
 // TInputError when the input cannot be used (see TCsvReader, ReadHeader, a
 // ragged row) and whatever the sink throws; what the sink wrote until then
 // is a part and must be thrown away.
 TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSink& sink);
 
-// RunList into CSV text; throws std::runtime_error when out cannot be written.
-TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options);
+// A sink that writes CSV text, named output in the messages; throws
+// std::runtime_error naming the cause when out cannot be written.
+TListSink CsvSink(std::FILE* out, const std::string& output, const TRunOptions& options);
+
+// RunList into CSV text (see CsvSink).
+TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options,
+                       const std::string& output = "Die Ausgabe");
 
 }  // namespace fluvara

@@ -1,102 +1,87 @@
 #include "project.h"
 
 #include "atomicfile.h"
+#include "bytesource.h"
+#include "memorybudget.h"
+#include "projectwriter.h"
 #include "textformat.h"
-
-#include <nlohmann/json.hpp>
-
-#include <fstream>
-#include <sstream>
 
 namespace fluvara {
 
 namespace {
 
-using nlohmann::json;
+constexpr std::size_t ProgressRows = 4096;
 
-constexpr const char* CircleKey = "kreisprofile";
-constexpr const char* ChannelKey = "gerinne";
-constexpr const char* ColumnsKey = "spalten";
-constexpr const char* RowsKey = "zeilen";
-constexpr const char* SeriesKey = "nennweiten";
+// A project read whole, within a bound on the memory of its rows.
+class TProjectBuilder : public TProjectSink {
+public:
+    explicit TProjectBuilder(std::uint64_t maxHeldBytes) : bound_(maxHeldBytes) { }
 
-[[noreturn]] void Refuse(const std::string& message) { throw TInputError("Projektdatei: " + message); }
+    void BeginList(const TListLayout& layout) override
+    {
+        list_ = layout.kind == TReachKind::Circle ? &project_.circle : &project_.channel;
+        list_->layout = layout;
+        list_->rows.clear();
+    }
+    void Row(std::vector<std::string>&& row) override
+    {
+        bound_.Add(row, list_->Kind());
+        list_->rows.push_back(std::move(row));
+    }
+    void EndList(TReachKind) override
+    {
+        list_->rows.shrink_to_fit();
+        list_ = nullptr;
+    }
+    void Series(TNominalSeries series) override { project_.series = std::move(series); }
 
-std::string Place(const std::string& path) { return "„" + path + "“"; }
+    TProject Take() { return std::move(project_); }
 
-std::string Compact(const json& value)
+private:
+    TProject project_;
+    TReachList* list_ = nullptr;
+    TMemoryBound bound_;
+};
+
+TProject Read(TByteSource& source, const TProjectLoad& options)
 {
-    // Texts from the readers are UTF-8; anything else is replaced rather than lost in an exception.
-    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+    TMemoryBound(options.maxHeldBytes).CheckFileSize(source.Size());
+    TProjectBuilder builder(options.maxHeldBytes);
+    ReadProjectEvents(source, builder, options.progress);
+    return builder.Take();
 }
 
-// One row a line, so that a project reads well and compares well line by line.
-void AppendList(std::string& out, const char* key, const TReachList& list)
+void WriteProject(TProjectWriter& writer, const TProjectView& project, const TProgressHook& progress)
 {
-    out += Fmt("\t%s: {\n\t\t%s: %s,\n\t\t%s: [", Compact(key), Compact(ColumnsKey), Compact(list.layout.columns),
-               Compact(RowsKey));
-    for (std::size_t i = 0; i < list.rows.size(); ++i)
-        out += (i == 0 ? "\n\t\t\t" : ",\n\t\t\t") + Compact(list.rows[i]);
-    out += list.rows.empty() ? "]\n\t}" : "\n\t\t]\n\t}";
-}
-
-std::vector<std::string> Texts(const json& value, const std::string& path)
-{
-    if (!value.is_array())
-        Refuse(Place(path) + " ist keine Liste");
-    std::vector<std::string> texts;
-    texts.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (!value[i].is_string())
-            Refuse(Fmt("%s ist kein Text", Place(Fmt("%s[%d]", path, static_cast<long long>(i)))));
-        texts.push_back(value[i].get<std::string>());
-        // "\u0000" would put a NUL byte into a cell and into every output.
-        if (texts.back().find('\0') != std::string::npos)
-            Refuse(Fmt("%s enthält ein Nullzeichen", Place(Fmt("%s[%d]", path, static_cast<long long>(i)))));
+    const std::uint64_t total = project.circle.rows.size() + project.channel.rows.size();
+    std::uint64_t done = 0;
+    ReportProgress(progress, done, total);
+    for (const TReachList* list : {&project.circle, &project.channel}) {
+        writer.BeginList(ProjectListKey(list->Kind()), list->layout.columns);
+        for (const std::vector<std::string>& row : list->rows) {
+            writer.Row(row);
+            if (++done % ProgressRows == 0)
+                ReportProgress(progress, done, total);
+        }
+        writer.EndList();
     }
-    return texts;
-}
-
-TReachList ReadList(const json& root, const char* key, TReachKind kind)
-{
-    const auto it = root.find(key);
-    if (it == root.end())
-        Refuse(Place(key) + " fehlt");
-    if (!it->is_object())
-        Refuse(Place(key) + " ist kein Objekt");
-    const std::string columnsPath = std::string(key) + "." + ColumnsKey;
-    const std::string rowsPath = std::string(key) + "." + RowsKey;
-    if (!it->contains(ColumnsKey))
-        Refuse(Place(columnsPath) + " fehlt");
-    if (!it->contains(RowsKey))
-        Refuse(Place(rowsPath) + " fehlt");
-    std::vector<std::string> columns = Texts(it->at(ColumnsKey), columnsPath);
-    const json& rowsJson = it->at(RowsKey);
-    if (!rowsJson.is_array())
-        Refuse(Place(rowsPath) + " ist keine Liste");
-    std::vector<std::vector<std::string>> rows;
-    rows.reserve(rowsJson.size());
-    for (std::size_t i = 0; i < rowsJson.size(); ++i) {
-        const std::string rowPath = Fmt("%s[%d]", rowsPath, static_cast<long long>(i));
-        rows.push_back(Texts(rowsJson[i], rowPath));
-        if (rows.back().size() != columns.size())
-            Refuse(Fmt("%s hat %d Einträge statt %d wie %s", Place(rowPath), static_cast<long long>(rows.back().size()),
-                       static_cast<long long>(columns.size()), Place(columnsPath)));
-    }
-    TReachList list;
-    try {
-        list = MakeList(std::move(columns), std::move(rows));
-    } catch (const TInputError& e) {
-        Refuse(Place(columnsPath) + ": " + e.what());
-    }
-    if (list.Kind() != kind)
-        Refuse(Place(columnsPath) +
-               (kind == TReachKind::Circle ? " ist die Kopfzeile einer Gerinneliste"
-                                           : " ist die Kopfzeile einer Kreisprofilliste"));
-    return list;
+    if (project.series)
+        WriteProjectSeries(writer, *project.series);
+    writer.Finish();
+    ReportProgress(progress, total, total);
 }
 
 }  // namespace
+
+std::string_view ProjectListKey(TReachKind kind) { return kind == TReachKind::Circle ? CircleListKey : ChannelListKey; }
+
+void WriteProjectSeries(TProjectWriter& writer, const TNominalSeries& series)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < series.size(); ++i)
+        text += (i == 0 ? "" : ",") + std::to_string(series[i]);
+    writer.Value(SeriesKey, text + "]");
+}
 
 TReachOptions TProject::Options() const
 {
@@ -108,72 +93,30 @@ TReachOptions TProject::Options() const
 
 std::string ProjectText(const TProject& project)
 {
-    std::string out = Fmt("{\n\t\"format\": %s,\n\t\"version\": %d,\n", Compact(ProjectFormatName), ProjectVersion);
-    AppendList(out, CircleKey, project.circle);
-    out += ",\n";
-    AppendList(out, ChannelKey, project.channel);
-    if (project.series)
-        out += Fmt(",\n\t%s: %s", Compact(SeriesKey), Compact(*project.series));
-    out += "\n}\n";
+    std::string out;
+    TProjectWriter writer([&out](std::string_view text) { out += text; });
+    WriteProject(writer, ViewOf(project), {});
     return out;
 }
 
 TProject ReadProject(std::string_view text)
 {
-    json root;
-    try {
-        root = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& e) {
-        if (e.byte >= text.size())
-            Refuse(Fmt("Die Datei endet mitten im Inhalt (nach %d Bytes); sie ist unvollständig",
-                       static_cast<long long>(text.size())));
-        Refuse(Fmt("Die Datei ist beschädigt: Fehler im JSON bei Byte %d", static_cast<long long>(e.byte)));
-    } catch (const json::out_of_range&) {
-        // a number beyond a double, such as 1e999
-        Refuse("Die Datei ist beschädigt: eine Zahl im JSON ist zu groß");
-    }
-    if (!root.is_object() || !root.contains("format") || root["format"] != ProjectFormatName)
-        Refuse(Fmt("Die Datei ist keine Projektdatei von FLUVARA (der Formatname „%s“ fehlt)", ProjectFormatName));
-    const auto version = root.find("version");
-    if (version == root.end() || !version->is_number_integer() || version->get<long long>() < 1)
-        Refuse(Place("version") + " fehlt oder ist keine Versionsnummer");
-    if (version->get<long long>() > ProjectVersion)
-        Refuse(Fmt("Die Datei hat die Version %d; diese Ausgabe von FLUVARA liest Projektdateien bis Version %d",
-                   version->get<long long>(), ProjectVersion));
-    TProject project;
-    project.circle = ReadList(root, CircleKey, TReachKind::Circle);
-    project.channel = ReadList(root, ChannelKey, TReachKind::Channel);
-    if (const auto series = root.find(SeriesKey); series != root.end()) {
-        TNominalSeries sizes;
-        if (!series->is_array() || series->empty())
-            Refuse(Place(SeriesKey) + " ist keine Liste von Nennweiten");
-        for (const json& size : *series) {
-            if (!size.is_number_integer() || size.get<long long>() < 1 || size.get<long long>() > 10000)
-                Refuse(Place(SeriesKey) + " enthält keine ganze Zahl von 1 bis 10000 mm");
-            sizes.push_back(size.get<int>());
-        }
-        std::sort(sizes.begin(), sizes.end());
-        sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
-        project.series = sizes;
-    }
-    return project;
+    TByteSource source(text);
+    return Read(source, {});
 }
 
-void SaveProject(const std::filesystem::path& path, const TProject& project)
+void SaveProject(const std::filesystem::path& path, const TProjectView& project, const TProgressHook& progress)
 {
-    WriteFileAtomically(path, ProjectText(project));
+    TAtomicFile file(path);
+    TProjectWriter writer([&file](std::string_view text) { file.Write(text); });
+    WriteProject(writer, project, progress);
+    file.Commit();
 }
 
-TProject LoadProject(const std::filesystem::path& path)
+TProject LoadProject(const std::filesystem::path& path, const TProjectLoad& options)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw TInputError(Fmt("%s kann nicht geöffnet werden", path.string()));
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        throw TInputError(Fmt("%s kann nicht gelesen werden", path.string()));
-    return ReadProject(content.str());
+    TByteSource source(path);
+    return Read(source, options);
 }
 
 }  // namespace fluvara

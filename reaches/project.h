@@ -2,19 +2,21 @@
 // The project file (.fluvara): JSON with a format name and a version, both
 // lists with their columns and the texts as typed, and the series of nominal
 // sizes when it is not the standard one. Results are not stored: opening a
-// project calculates them anew from the texts.
+// project calculates them anew from the texts. The file is read and written
+// as a stream (projectreader.h, projectwriter.h): memory follows the rows
+// kept, not the document.
 
+#include "progress.h"
+#include "projectreader.h"
 #include "reachlist.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace fluvara {
-
-inline constexpr std::string_view ProjectFormatName = "fluvara-haltungen";
-inline constexpr int ProjectVersion = 1;
 
 struct TProject {
     TReachList circle = EmptyList(TReachKind::Circle);
@@ -24,17 +26,44 @@ struct TProject {
     TReachOptions Options() const;
 };
 
+// The parts of a project as they are written, wherever they are kept.
+struct TProjectView {
+    const TReachList& circle;
+    const TReachList& channel;
+    const std::optional<TNominalSeries>& series;
+};
+inline TProjectView ViewOf(const TProject& project) { return {project.circle, project.channel, project.series}; }
+
 std::string ProjectText(const TProject& project);
 
-// Throws TInputError saying what is wrong and where: no JSON, a cut-off
-// file, another format, a newer version, a value of the wrong type, a list
-// that is not the one its key names, a row of the wrong width. Nothing of a
-// refused file is kept.
+class TProjectWriter;
+// The key of a list in the project file.
+std::string_view ProjectListKey(TReachKind kind);
+// The series of nominal sizes as the project file holds it.
+void WriteProjectSeries(TProjectWriter& writer, const TNominalSeries& series);
+
+// Throws TInputError saying what is wrong and where (see ReadProjectEvents).
+// Nothing of a refused file is kept.
 TProject ReadProject(std::string_view text);
 
-// Whole or not at all (see TAtomicFile); throws std::runtime_error.
-void SaveProject(const std::filesystem::path& path, const TProject& project);
-// Throws TInputError, also when the file cannot be read.
-TProject LoadProject(const std::filesystem::path& path);
+// Whole or not at all (see TAtomicFile); throws std::runtime_error naming
+// the cause, or TCancelled when progress (rows written of all rows) answers
+// false: the old file then stays as it was.
+void SaveProject(const std::filesystem::path& path, const TProjectView& project, const TProgressHook& progress = {});
+inline void SaveProject(const std::filesystem::path& path, const TProject& project)
+{
+    SaveProject(path, ViewOf(project));
+}
+
+struct TProjectLoad {
+    TProgressHook progress;  // bytes read of the file's size
+    // The memory the lists may take with their results (HeldRowBytes); a
+    // file that would take more is refused before it does. 0: no bound.
+    std::uint64_t maxHeldBytes = 0;
+};
+
+// Throws TInputError, also when the file cannot be read or is too large
+// for the bound, and TCancelled.
+TProject LoadProject(const std::filesystem::path& path, const TProjectLoad& options = {});
 
 }  // namespace fluvara

@@ -214,16 +214,21 @@ void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookS
     writer.Commit();
 }
 
-TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options)
+TListSink WorkbookSink(TWorkbookWriter& writer)
 {
-    TWorkbookWriter writer(path);
     TListSink sink;
-    sink.begin = [&](const TListLayout& layout) { writer.BeginSheet(layout); };
-    sink.write = [&](const TListBatch& batch) {
+    sink.begin = [&writer](const TListLayout& layout) { writer.BeginSheet(layout); };
+    sink.write = [&writer](const TListBatch& batch) {
         for (std::size_t i = 0; i < batch.rows.size(); ++i)
             writer.AppendRow(batch.rows[i], batch.outcomes[i]);
     };
-    const TRunSummary summary = RunList(in, options, sink);
+    return sink;
+}
+
+TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options)
+{
+    TWorkbookWriter writer(path);
+    const TRunSummary summary = RunList(in, options, WorkbookSink(writer));
     writer.Commit();
     return summary;
 }

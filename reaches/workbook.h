@@ -54,6 +54,9 @@ void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookS
 
 struct TRunOptions;
 struct TRunSummary;
+struct TListSink;
+// A list written as a sheet as the pipeline hands it on.
+TListSink WorkbookSink(TWorkbookWriter& writer);
 // A CSV list straight into a workbook of one sheet, in constant memory.
 TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options);
 

@@ -97,7 +97,8 @@ TEST(Project, RefusesDamagedNewerAndForeignFilesSayingWhatAndWhere)
          "Projektdatei: Die Datei ist beschädigt: eine Zahl im JSON ist zu groß"},
         {numberCell, "Projektdatei: „kreisprofile.zeilen[0][3]“ ist kein Text"},
         {shortRow, "Projektdatei: „kreisprofile.zeilen[0]“ hat 6 Einträge statt 7 wie „kreisprofile.spalten“"},
-        {swapped, "Projektdatei: „kreisprofile.spalten“ ist die Kopfzeile einer Gerinneliste"},
+        // the lists are read in the order of the file, where the swapped "gerinne" now stands first
+        {swapped, "Projektdatei: „gerinne.spalten“ ist die Kopfzeile einer Kreisprofilliste"},
     };
     for (const auto& [text, message] : cases)
         EXPECT_EQ(RefusalOf(text), message);
