@@ -4,6 +4,7 @@
 // a message before the memory runs out. The batch command streams its
 // rows and needs no such bound.
 
+#include "progress.h"
 #include "reach.h"
 
 #include <cstdint>
@@ -11,6 +12,14 @@
 #include <vector>
 
 namespace fluvara {
+
+// How a file is read whole into lists.
+struct TLoadOptions {
+    TProgressHook progress;  // bytes read of the file's size
+    // The memory the lists may take with their results (HeldRowBytes); a
+    // file that would take more is refused before it does. 0: no bound.
+    std::uint64_t maxHeldBytes = 0;
+};
 
 // The memory of this machine, or the lower limit of the control group the
 // program runs in.

@@ -43,7 +43,7 @@ private:
     TMemoryBound bound_;
 };
 
-TProject Read(TByteSource& source, const TProjectLoad& options)
+TProject Read(TByteSource& source, const TLoadOptions& options)
 {
     TMemoryBound(options.maxHeldBytes).CheckFileSize(source.Size());
     TProjectBuilder builder(options.maxHeldBytes);
@@ -113,7 +113,7 @@ void SaveProject(const std::filesystem::path& path, const TProjectView& project,
     file.Commit();
 }
 
-TProject LoadProject(const std::filesystem::path& path, const TProjectLoad& options)
+TProject LoadProject(const std::filesystem::path& path, const TLoadOptions& options)
 {
     TByteSource source(path);
     return Read(source, options);

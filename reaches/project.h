@@ -6,6 +6,7 @@
 // as a stream (projectreader.h, projectwriter.h): memory follows the rows
 // kept, not the document.
 
+#include "memorybudget.h"
 #include "progress.h"
 #include "projectreader.h"
 #include "reachlist.h"
@@ -55,15 +56,8 @@ inline void SaveProject(const std::filesystem::path& path, const TProject& proje
     SaveProject(path, ViewOf(project));
 }
 
-struct TProjectLoad {
-    TProgressHook progress;  // bytes read of the file's size
-    // The memory the lists may take with their results (HeldRowBytes); a
-    // file that would take more is refused before it does. 0: no bound.
-    std::uint64_t maxHeldBytes = 0;
-};
-
 // Throws TInputError, also when the file cannot be read or is too large
 // for the bound, and TCancelled.
-TProject LoadProject(const std::filesystem::path& path, const TProjectLoad& options = {});
+TProject LoadProject(const std::filesystem::path& path, const TLoadOptions& options = {});
 
 }  // namespace fluvara

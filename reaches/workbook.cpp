@@ -219,14 +219,22 @@ TWorkbookCell WorkbookCell(std::string_view text)
     return {true, negative ? -value : value, static_cast<int>(decimals)};
 }
 
-void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets)
+void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets,
+                   const TProgressHook& progress)
 {
+    std::uint64_t total = 0, done = 0;
+    for (const TWorkbookSheet& sheet : sheets)
+        total += sheet.list->rows.size();
     TWorkbookWriter writer(path);
     for (const TWorkbookSheet& sheet : sheets) {
         writer.BeginSheet(sheet.list->layout);
-        for (std::size_t r = 0; r < sheet.list->rows.size(); ++r)
+        for (std::size_t r = 0; r < sheet.list->rows.size(); ++r) {
+            if (done++ % 4096 == 0)
+                ReportProgress(progress, done - 1, total);
             writer.AppendRow(sheet.list->rows[r], r < sheet.outcomes->size() ? (*sheet.outcomes)[r] : TReachOutcome{});
+        }
     }
+    ReportProgress(progress, total, total);
     writer.Commit();
 }
 

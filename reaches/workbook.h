@@ -3,6 +3,7 @@
 // numbers as numbers whose number format shows the program's digits, the
 // header row frozen, columns as wide as their texts.
 
+#include "progress.h"
 #include "reachlist.h"
 
 #include <filesystem>
@@ -50,7 +51,9 @@ private:
     std::unique_ptr<TState> state_;
 };
 
-void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets);
+// The rows of all sheets written are the progress; TCancelled leaves the old file.
+void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets,
+                   const TProgressHook& progress = {});
 
 struct TRunOptions;
 struct TRunSummary;
