@@ -68,6 +68,7 @@ TReachList LoadCsvList(const std::filesystem::path& path, const TLoadOptions& op
     bound.CheckFileSize(source.Size());
     source.SetHook([&](std::uint64_t consumed) { ReportProgress(options.progress, consumed, source.Size()); });
     std::istream in(&source);
+    in.exceptions(std::ios::badbit);  // what the source throws (a cancel, a read error) reaches the caller
     TReachList list = ReadRows(in, bound);
     ReportProgress(options.progress, source.Consumed(), source.Size());
     return list;

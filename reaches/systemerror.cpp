@@ -80,9 +80,11 @@ std::string WriteErrorCause(int error) { return Cause(error, "Den Ordner gibt es
 
 std::string ReadErrorCause(int error) { return Cause(error, "Die Datei gibt es nicht"); }
 
-std::runtime_error WriteFailure(const std::filesystem::path& path, int error)
+TWriteError WriteFailure(const std::filesystem::path& path, int error)
 {
-    return std::runtime_error(Fmt("%s kann nicht geschrieben werden (%s)", path.string(), WriteErrorCause(error)));
+    if (error == 0)
+        error = EIO;
+    return TWriteError(Fmt("%s kann nicht geschrieben werden (%s)", path.string(), WriteErrorCause(error)), error);
 }
 
 std::string ReadFailureText(const std::filesystem::path& path, int error)

@@ -18,8 +18,19 @@ std::string WriteErrorCause(int error);
 // The same for a file that is read: a missing file, not a missing folder.
 std::string ReadErrorCause(int error);
 
+// A failed write, with the system's error number for callers that say it
+// in their own words.
+class TWriteError : public std::runtime_error {
+public:
+    TWriteError(const std::string& message, int error) : std::runtime_error(message), error_(error) { }
+    int Error() const { return error_; }
+
+private:
+    int error_;
+};
+
 // "<path> kann nicht geschrieben werden (<cause>)"; 0 counts as EIO.
-std::runtime_error WriteFailure(const std::filesystem::path& path, int error);
+TWriteError WriteFailure(const std::filesystem::path& path, int error);
 // "<path> kann nicht gelesen werden (<cause>)"
 std::string ReadFailureText(const std::filesystem::path& path, int error);
 

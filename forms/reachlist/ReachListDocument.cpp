@@ -27,7 +27,13 @@ constexpr int DefaultRecoveryDelay = 3000;  // ms after the first unsaved change
 // The file's name as the messages of the work show it.
 QString Quoted(const QString& path) { return QString("„%1“").arg(QFileInfo(path).fileName()); }
 
-QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
+// What went wrong; of a failed write only the cause, as the warning names the file.
+QString Text(const std::exception& e)
+{
+    if (const auto* write = dynamic_cast<const TWriteError*>(&e))
+        return QString::fromStdString(WriteErrorCause(write->Error()));
+    return QString::fromUtf8(e.what());
+}
 
 }  // namespace
 
