@@ -128,6 +128,7 @@ bool TReachListDocument::Save(const QString& path)
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = TProject{};  // the old copy goes before the new one is made
     saved_ = Project();
     undo_.setClean();
     RemoveRecoveryCopy();
