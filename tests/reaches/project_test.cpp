@@ -211,14 +211,18 @@ TEST(ProjectReader, RefusesWhatAStreamCannotTakeSayingWhere)
            "Ufer links", "Ufer rechts"], "zeilen": []})";
     const std::string circle = R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": []})";
     const std::pair<std::string, std::string> cases[] = {
-        {head + circle + ", " + circle + ", " + channel + "}", "Projektdatei: „kreisprofile“ steht zweimal in der Datei"},
+        {head + circle + ", " + circle + ", " + channel + "}",
+         "Projektdatei: „kreisprofile“ steht zweimal in der Datei"},
         {head + R"("kreisprofile": {"zeilen": [], "spalten": ["Haltung", "d", "kb", "Is", "Q"]}, )" + channel + "}",
          "Projektdatei: „kreisprofile.spalten“ fehlt (vor „kreisprofile.zeilen“)"},
-        {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "spalten": [], "zeilen": []}, )" + channel + "}",
+        {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "spalten": [], "zeilen": []}, )" +
+             channel + "}",
          "Projektdatei: „kreisprofile.spalten“ steht zweimal in der Datei"},
-        {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40", "x", 7]]}})",
+        {head +
+             R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40", "x", 7]]}})",
          "Projektdatei: „kreisprofile.zeilen[0][6]“ ist kein Text"},
-        {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40", "x"]]}})",
+        {head +
+             R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40", "x"]]}})",
          "Projektdatei: „kreisprofile.zeilen[0]“ hat 6 Einträge statt 5 wie „kreisprofile.spalten“"},
         {head + R"("kreisprofile": {"spalten": ["Haltung", "d\u0000", "kb", "Is", "Q"], "zeilen": []}})",
          "Projektdatei: „kreisprofile.spalten[1]“ enthält ein Nullzeichen"},
@@ -228,15 +232,15 @@ TEST(ProjectReader, RefusesWhatAStreamCannotTakeSayingWhere)
         {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [{}]}})",
          "Projektdatei: „kreisprofile.zeilen[0]“ ist keine Liste"},
         {head + R"("nennweiten": [], )" + circle + "}", "Projektdatei: „nennweiten“ ist keine Liste von Nennweiten"},
-        {head + R"("nennweiten": [)" + ManySizes(300000) + "]}",
-         "Projektdatei: „nennweiten“ ist länger als 1 MiB"},
+        {head + R"("nennweiten": [)" + ManySizes(300000) + "]}", "Projektdatei: „nennweiten“ ist länger als 1 MiB"},
         // a foreign file: what it holds is not read as a project's lists
         {R"({"kreisprofile": 5, "format": "fluvara-haltungen", "version": 1})",
          "Projektdatei: Die Datei ist keine Projektdatei von FLUVARA (der Formatname „fluvara-haltungen“ fehlt)"},
         {R"({"version": 9, "format": "fluvara-haltungen"})",
          "Projektdatei: Die Datei hat die Version 9; diese Ausgabe von FLUVARA liest Projektdateien bis Version 1"},
-        {head + circle + ", " + channel + "} []", "Projektdatei: Die Datei ist beschädigt: Fehler im JSON bei Byte " +
-                                                      std::to_string(head.size() + circle.size() + channel.size() + 5)},
+        {head + circle + ", " + channel + "} []",
+         "Projektdatei: Die Datei ist beschädigt: Fehler im JSON bei Byte " +
+             std::to_string(head.size() + circle.size() + channel.size() + 5)},
     };
     for (const auto& [text, message] : cases)
         EXPECT_EQ(RefusalOf(text), message) << text.substr(0, 200);
@@ -245,8 +249,16 @@ TEST(ProjectReader, RefusesWhatAStreamCannotTakeSayingWhere)
 // Texts as nlohmann-json writes them, whatever they hold.
 TEST(ProjectWriter, TextsAreEscapedAsTheJsonLibraryDoes)
 {
-    const std::string texts[] = {"Mühlweg 1", "\"alt\"; neu", "a\\b", "Zeile\r\nzwei", std::string("\x01\x1f\x7f", 3),
-                                 "\xC3\x28", "\xED\xA0\x80", "ok\xF0\x9F\x98\x80", "", "1/2"};
+    const std::string texts[] = {"Mühlweg 1",
+                                 "\"alt\"; neu",
+                                 "a\\b",
+                                 "Zeile\r\nzwei",
+                                 std::string("\x01\x1f\x7f", 3),
+                                 "\xC3\x28",
+                                 "\xED\xA0\x80",
+                                 "ok\xF0\x9F\x98\x80",
+                                 "",
+                                 "1/2"};
     for (const std::string& text : texts) {
         std::string written;
         AppendJsonString(written, text);
@@ -320,8 +332,9 @@ TEST_F(ProjectFile, ACancelledSaveLeavesTheOldFile)
     const std::string before = Read("lang.fluvara");
     TProject other;
     other.circle = MakeList({"Haltung", "d", "kb", "Is", "Q"}, {{"neu", "300", "1,5", "5", "40"}});
-    EXPECT_THROW(SaveProject(path, ViewOf(LoadProject(path)), [](std::uint64_t done, std::uint64_t) { return done == 0; }),
-                 TCancelled);
+    EXPECT_THROW(
+        SaveProject(path, ViewOf(LoadProject(path)), [](std::uint64_t done, std::uint64_t) { return done == 0; }),
+        TCancelled);
     EXPECT_EQ(Read("lang.fluvara"), before);
     EXPECT_EQ(Files(), std::vector<std::string>{"lang.fluvara"});
 }
