@@ -88,8 +88,16 @@ void TReachListDocument::New()
 
 void TReachListDocument::Revert()
 {
-    if (CalculateAndTake(saved_, path_, "Änderungen verwerfen"))
-        RemoveRecoveryCopy();
+    // Undone back to the list as saved, only the changed rows are calculated
+    // again; without that way back the saved list is calculated whole.
+    if (undo_.cleanIndex() >= 0) {
+        undo_.setIndex(undo_.cleanIndex());
+        undo_.clear();
+        emit FileChanged();
+    } else if (!CalculateAndTake(saved_, path_, "Änderungen verwerfen")) {
+        return;
+    }
+    RemoveRecoveryCopy();
 }
 
 bool TReachListDocument::Open(const QString& path)

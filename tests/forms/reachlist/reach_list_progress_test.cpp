@@ -206,6 +206,30 @@ private slots:
         QVERIFY(window_->statusBar()->currentMessage().contains("abgebrochen; die Datei ist unverändert"));
     }
 
+    // "Verwerfen" brings back the list as saved: by undoing the changes where
+    // the undo stack leads back there, else by calculating the saved list.
+    void revertBringsBackTheSavedList()
+    {
+        ShowList(3, "H");
+        TReachTableModel& model = window_->Model(TReachKind::Circle);
+        const auto name = [&](int row) { return QString::fromStdString(model.RowTexts(row)[0]); };
+        model.setData(model.index(0, 0), "X", Qt::EditRole);
+        window_->Document().Revert();
+        QCOMPARE(name(0), QString("H0"));
+        QVERIFY(!window_->IsModified());
+
+        model.setData(model.index(0, 0), "A", Qt::EditRole);
+        QVERIFY(window_->SaveProject(Path("neu.fluvara")));
+        window_->UndoStack().undo();
+        model.setData(model.index(1, 0), "B", Qt::EditRole);  // the saved state is no longer on the stack
+        QCOMPARE(window_->UndoStack().cleanIndex(), -1);
+        window_->Document().Revert();
+        QCOMPARE(name(0), QString("A"));
+        QCOMPARE(name(1), QString("H1"));
+        QCOMPARE(window_->Model(TReachKind::Circle).State(0), TRowState::Calculated);
+        QVERIFY(!window_->IsModified());
+    }
+
     void workThatIsNotCancelledEndsWithoutADialogLeft()
     {
         ShowList(LongList, "Lang");
