@@ -264,8 +264,9 @@ TEST(ProjectWriter, TextsAreEscapedAsTheJsonLibraryDoes)
         AppendJsonString(written, text);
         EXPECT_EQ(written, nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
         // and read back as the same text where it is UTF-8
-        if (IsValidUtf8(text))
+        if (IsValidUtf8(text)) {
             EXPECT_EQ(nlohmann::json::parse(written).get<std::string>(), text);
+        }
     }
 }
 
