@@ -161,8 +161,7 @@ void WriteCsv(const TReachList& list, const std::vector<TReachOutcome>& outcomes
 std::string CsvText(const TReachList& list, const std::vector<TReachOutcome>& outcomes, const TCsvStyle& style)
 {
     std::string text;
-    WriteCsv(
-        list, outcomes, style, [&text](std::string& piece) { text += std::exchange(piece, {}); }, {});
+    WriteCsv(list, outcomes, style, [&text](std::string& piece) { text += std::exchange(piece, {}); }, {});
     return text;
 }
 

@@ -125,10 +125,10 @@ std::runtime_error WorkbookFailure(const std::filesystem::path& path, int librar
     if (const int error = SystemErrorOfMessages(messages))
         return WriteFailure(path, error);
     const char* cause = LibraryCause(libraryError);
-    return std::runtime_error(Fmt("%s kann nicht geschrieben werden (%s)", path.string(),
-                                  cause ? std::string(cause)
-                                        : Fmt("Fehler %d beim Schreiben der Arbeitsmappe",
-                                              static_cast<long long>(libraryError))));
+    return std::runtime_error(
+        Fmt("%s kann nicht geschrieben werden (%s)", path.string(),
+            cause ? std::string(cause)
+                  : Fmt("Fehler %d beim Schreiben der Arbeitsmappe", static_cast<long long>(libraryError))));
 }
 
 }  // namespace fluvara

@@ -76,8 +76,8 @@ void TMoveRowsCommand::redo() { model_.MoveRows(first_, count_, delta_); }
 
 void TMoveRowsCommand::undo() { model_.MoveRows(first_ + delta_, count_, -delta_); }
 
-TReplaceListCommand::TReplaceListCommand(TReachTableModel& model, TReachList list,
-                                         std::vector<TReachOutcome> outcomes, const QString& text, QUndoCommand* parent)
+TReplaceListCommand::TReplaceListCommand(TReachTableModel& model, TReachList list, std::vector<TReachOutcome> outcomes,
+                                         const QString& text, QUndoCommand* parent)
     : QUndoCommand(text, parent), model_(model), other_(std::move(list)), otherOutcomes_(std::move(outcomes))
 { }
 

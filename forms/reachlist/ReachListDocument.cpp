@@ -104,8 +104,8 @@ bool TReachListDocument::Open(const QString& path)
 {
     try {
         const TDocumentWork work(*this, "Projekt öffnen");
-        TProject project =
-            LoadProject(LocalPath(path), {work.Hook(QString("%1 wird gelesen …").arg(Quoted(path))), ListMemoryBound()});
+        TProject project = LoadProject(LocalPath(path),
+                                       {work.Hook(QString("%1 wird gelesen …").arg(Quoted(path))), ListMemoryBound()});
         TOutcomes outcomes = Calculate(project, work);
         TakeProject(std::move(project), std::move(outcomes), QFileInfo(path).absoluteFilePath());
     } catch (const TCancelled&) {

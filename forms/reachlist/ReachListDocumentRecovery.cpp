@@ -107,8 +107,8 @@ std::optional<QString> TReachListDocument::RecoveryOffer()
     // Read before it is offered: a copy that cannot be read is no choice.
     try {
         const TDocumentWork work(*this, "Sicherungskopie lesen");
-        recoveryCopy_ =
-            LoadProject(NativePath(RecoveryPath()), {work.Hook("Die Sicherungskopie wird gelesen …"), ListMemoryBound()});
+        recoveryCopy_ = LoadProject(NativePath(RecoveryPath()),
+                                    {work.Hook("Die Sicherungskopie wird gelesen …"), ListMemoryBound()});
     } catch (const TCancelled&) {
         return std::nullopt;  // offered again at the next start
     } catch (const std::exception& e) {
@@ -144,9 +144,9 @@ bool TReachListDocument::RestoreRecoveryCopy()
         const TDocumentWork work(*this, "Sicherungskopie wiederherstellen");
         if (!file.isEmpty() && QFileInfo(file).isFile()) {
             try {
-                saved = LoadProject(NativePath(file),
-                                    {work.Hook(QString("„%1“ wird gelesen …").arg(QFileInfo(file).fileName())),
-                                     ListMemoryBound()});
+                saved = LoadProject(
+                    NativePath(file),
+                    {work.Hook(QString("„%1“ wird gelesen …").arg(QFileInfo(file).fileName())), ListMemoryBound()});
             } catch (const TCancelled&) {
                 throw;
             } catch (const std::exception&) {
@@ -165,8 +165,8 @@ bool TReachListDocument::RestoreRecoveryCopy()
     series_ = copy.series;
     circles_->SetOptions(copy.Options());
     channels_->SetOptions(copy.Options());
-    undo_.push(new TReplaceListCommand(*circles_, std::move(copy.circle), std::move(copyOutcomes.circle),
-                                       "Wiederherstellen"));
+    undo_.push(
+        new TReplaceListCommand(*circles_, std::move(copy.circle), std::move(copyOutcomes.circle), "Wiederherstellen"));
     undo_.push(new TReplaceListCommand(*channels_, std::move(copy.channel), std::move(copyOutcomes.channel),
                                        "Wiederherstellen"));
     recoveryWaiting_ = false;  // from now on the copy is this run's own

@@ -173,10 +173,7 @@ void TReachTableModel::ReplaceList(TReachList list)
     ReplaceList(std::move(list), std::move(outcomes));
 }
 
-void TReachTableModel::ReplaceList(TReachList list, std::vector<TReachOutcome> outcomes)
-{
-    SwapList(list, outcomes);
-}
+void TReachTableModel::ReplaceList(TReachList list, std::vector<TReachOutcome> outcomes) { SwapList(list, outcomes); }
 
 void TReachTableModel::SwapList(TReachList& list, std::vector<TReachOutcome>& outcomes)
 {

@@ -279,12 +279,13 @@ private slots:
             WriteOld(path, 0644);
         }
         if (f.kind == TFailure::NoPermission)
-            QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                    QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+            QFile::setPermissions(dir_->path(),
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
+                                      QFile::ReadGroup | QFile::ExeGroup);
         const QString message = Write(writer, path,
-                                      f.kind == TFailure::FileSizeLimit  ? TCondition::FullDisk
-                                      : f.kind == TFailure::NoPermission ? TCondition::NoFolderRights
-                                                                         : TCondition::None);
+                                      f.kind == TFailure::FileSizeLimit      ? TCondition::FullDisk
+                                          : f.kind == TFailure::NoPermission ? TCondition::NoFolderRights
+                                                                             : TCondition::None);
         QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY2(message.contains(QString::fromUtf8(f.cause)), qPrintable(message));
         for (const char* english : {"error", "Error", "denied", "Unknown", "No space", "Read-only", "[ERROR]"})
