@@ -2,20 +2,16 @@
 
 #include "atomicfile.h"
 #include "commandline.h"
-#include "listrun.h"
-#include "networkbatch.h"
-#include "project.h"
-#include "reachlist.h"
+#include "liststreams.h"
+#include "listlayout.h"
 #include "textformat.h"
-#include "workbook.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <memory>
-#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -81,136 +77,6 @@ private:
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
-void CopyStream(std::FILE* from, std::FILE* to)
-{
-    std::rewind(from);
-    std::vector<char> buffer(1 << 16);
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), from)) > 0)
-        if (std::fwrite(buffer.data(), 1, n, to) != n)
-            throw std::runtime_error("Die Standardausgabe kann nicht geschrieben werden");
-    if (std::ferror(from) || std::fflush(to) != 0)
-        throw std::runtime_error("Die Standardausgabe kann nicht geschrieben werden");
-}
-
-// A CSV list row by row into CSV or a workbook, in constant memory.
-// Standard output gets the text only once it is complete, through a
-// temporary file, so that a broken input writes nothing.
-TListCount StreamCsv(const TCommand& command, std::istream& in)
-{
-    TRunOptions options;
-    options.style = command.style;
-    options.threads = command.threads;
-    if (command.series)
-        options.reach.series = *command.series;
-    options.wholeList = NetworkStep(command, options.reach);
-    TProgress progress;
-    options.progress = [&progress](std::size_t rows) { progress(rows); };
-    TRunSummary summary;
-    if (command.outputKind == TFileKind::Workbook) {
-        summary = RunCsvListToWorkbook(in, command.output, options);
-    } else if (command.output == "-") {
-        std::unique_ptr<std::FILE, int (*)(std::FILE*)> spool(std::tmpfile(), std::fclose);
-        if (!spool)
-            throw std::runtime_error("Es kann keine temporäre Datei angelegt werden");
-        summary = RunCsvList(in, spool.get(), options);
-        CopyStream(spool.get(), stdout);
-    } else {
-        TAtomicFile file(command.output);
-        summary = RunCsvList(in, file.Stream(), options);
-        file.Commit();
-    }
-    return {summary.calculated, summary.refused};
-}
-
-struct TInput {
-    TProject project;
-    std::optional<TReachKind> csvKind;  // the list a CSV file held
-};
-
-TInput LoadInput(const TCommand& command, std::istream* in)
-{
-    TInput input;
-    if (command.inputKind == TFileKind::Project) {
-        input.project = LoadProject(command.input);
-        if (command.series)
-            input.project.series = command.series;
-        return input;
-    }
-    TReachList list = ReadCsvList(*in);
-    input.csvKind = list.Kind();
-    ListOf(input.project, list.Kind()) = std::move(list);
-    input.project.series = command.series;
-    return input;
-}
-
-// The lists that go into the output: the one asked for, those with rows, or the circular list.
-std::vector<const TReachList*> ListsToWrite(const TCommand& command, const TInput& input)
-{
-    const TProject& project = input.project;
-    const auto listOf = [&](TReachKind kind) { return &ListOf(project, kind); };
-    if (input.csvKind)
-        return {listOf(*input.csvKind)};
-    if (command.list)
-        return {listOf(*command.list)};
-    std::vector<const TReachList*> lists;
-    for (const TReachList* list : {&project.circle, &project.channel, &project.network})
-        if (!list->rows.empty())
-            lists.push_back(list);
-    if (lists.empty())
-        lists.push_back(&project.circle);
-    if (command.outputKind == TFileKind::Csv && lists.size() > 1)
-        throw TUsageError("Das Projekt enthält mehrere Listen, eine CSV-Datei fasst nur eine: bitte --liste kreis, "
-                          "--liste gerinne oder --liste netz angeben");
-    return lists;
-}
-
-TListCount WriteLists(const TCommand& command, TInput input)
-{
-    TProject& project = input.project;
-    if (command.outputKind == TFileKind::Project) {
-        // The project keeps the texts only; the rows are calculated for the exit status.
-        const TListCount a = CountList(project.circle, project.Options(), command.threads);
-        const TListCount b = CountList(project.channel, project.Options(), command.threads);
-        TListCount c;
-        if (!project.network.rows.empty()) {
-            // The project keeps the rain and limits the network was calculated with.
-            const TNetworkOptions options = NetworkOptionsOf(command, project.networkSettings, project.Options());
-            project.networkSettings = options;
-            c = CountOutcomes(CalculateNetwork(project.network, options));
-        }
-        SaveProject(command.output, project);
-        return {a.calculated + b.calculated + c.calculated, a.refused + b.refused + c.refused};
-    }
-    const std::vector<const TReachList*> lists = ListsToWrite(command, input);
-    std::vector<std::vector<TReachOutcome>> outcomes;
-    TListCount count;
-    for (const TReachList* list : lists) {
-        outcomes.push_back(
-            list->Kind() == TReachKind::Network
-                ? CalculateNetwork(*list, NetworkOptionsOf(command, project.networkSettings, project.Options()))
-                : CalculateList(*list, project.Options(), command.threads));
-        const TListCount c = CountOutcomes(outcomes.back());
-        count.calculated += c.calculated;
-        count.refused += c.refused;
-    }
-    if (command.outputKind == TFileKind::Workbook) {
-        std::vector<TWorkbookSheet> sheets;
-        for (std::size_t i = 0; i < lists.size(); ++i)
-            sheets.push_back({lists[i], &outcomes[i]});
-        WriteWorkbook(command.output, sheets);
-    } else {
-        const std::string text = CsvText(*lists.front(), outcomes.front(), command.style);
-        if (command.output == "-") {
-            if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-                throw std::runtime_error("Die Standardausgabe kann nicht geschrieben werden");
-        } else {
-            WriteFileAtomically(command.output, text);
-        }
-    }
-    return count;
-}
-
 int Run(const TCommand& command)
 {
     std::ifstream file;
@@ -218,14 +84,19 @@ int Run(const TCommand& command)
     if (command.inputKind == TFileKind::Csv && command.input != "-") {
         file.open(command.input, std::ios::binary);
         if (!file)
-            throw TInputError(command.input + " kann nicht geöffnet werden");
+            throw TInputError(command.input + " kann nicht geöffnet werden (" + ReadErrorCause(errno) + ")");
         in = &file;
     }
+    TRunOptions options = RunOptionsOf(command);
+    TProgress progress;
+    options.progress = [&progress](std::size_t rows) { progress(rows); };
     TListCount count;
-    if (command.inputKind == TFileKind::Csv && command.outputKind != TFileKind::Project)
-        count = StreamCsv(command, *in);
+    if (command.inputKind == TFileKind::Project)
+        count = StreamProject(command, options);
+    else if (command.outputKind == TFileKind::Project)
+        count = StreamCsvToProject(command, *in, options);
     else
-        count = WriteLists(command, LoadInput(command, in));
+        count = StreamCsv(command, *in, options);
     if (count.refused == 0)
         return ExitCalculated;
     Complain(Fmt("%d %s berechnet, %d abgewiesen (Meldungen in der Spalte Status)",

@@ -4,16 +4,22 @@
 
 namespace fluvara {
 
+TNetworkSettings MergedNetworkSettings(const TCommand& command, const TNetworkSettings& saved)
+{
+    TNetworkSettings settings = saved;
+    if (command.rain)
+        settings.rain = *command.rain;
+    settings.t0 = command.t0.value_or(settings.t0);
+    settings.tauLimit = command.tauLimit.value_or(settings.tauLimit);
+    settings.coverLimit = command.coverLimit.value_or(settings.coverLimit);
+    return settings;
+}
+
 TNetworkOptions NetworkOptionsOf(const TCommand& command, const TNetworkSettings& saved, const TReachOptions& reach)
 {
     TNetworkOptions options;
-    static_cast<TNetworkSettings&>(options) = saved;
+    static_cast<TNetworkSettings&>(options) = MergedNetworkSettings(command, saved);
     options.reach = reach;
-    if (command.rain)
-        options.rain = *command.rain;
-    options.t0 = command.t0.value_or(options.t0);
-    options.tauLimit = command.tauLimit.value_or(options.tauLimit);
-    options.coverLimit = command.coverLimit.value_or(options.coverLimit);
     if (!options.rain.reinhold && options.rain.table.empty())
         throw TInputError("Für ein Netz fehlt der Bemessungsregen: --regen TABELLE oder --r15 R und --n N angeben");
     if (std::string error = NetworkOptionsError(options); !error.empty())
@@ -21,11 +27,11 @@ TNetworkOptions NetworkOptionsOf(const TCommand& command, const TNetworkSettings
     return options;
 }
 
-std::function<void(const TListLayout&, const TPackedTexts&, TPackedOutcomes&)> NetworkStep(const TCommand& command,
-                                                                                           const TReachOptions& reach)
+std::function<void(const TListLayout&, const TPackedTexts&, TPackedOutcomes&)>
+NetworkStep(const TCommand& command, const TNetworkSettings& saved, const TReachOptions& reach)
 {
-    return [&command, reach](const TListLayout& layout, const TPackedTexts& rows, TPackedOutcomes& outcomes) {
-        CalculateNetwork(layout, rows, outcomes, NetworkOptionsOf(command, TNetworkSettings{}, reach));
+    return [&command, saved, reach](const TListLayout& layout, const TPackedTexts& rows, TPackedOutcomes& outcomes) {
+        CalculateNetwork(layout, rows, outcomes, NetworkOptionsOf(command, saved, reach));
     };
 }
 

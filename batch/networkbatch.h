@@ -7,11 +7,14 @@
 
 namespace fluvara {
 
+// The command line's settings over the saved ones, unchecked.
+TNetworkSettings MergedNetworkSettings(const TCommand& command, const TNetworkSettings& saved);
+
 // Throws TInputError when no design rain is given or an option cannot be used.
 TNetworkOptions NetworkOptionsOf(const TCommand& command, const TNetworkSettings& saved, const TReachOptions& reach);
 
 // The whole-list step of a streamed list run for a network.
-std::function<void(const TListLayout&, const TPackedTexts&, TPackedOutcomes&)> NetworkStep(const TCommand& command,
-                                                                                           const TReachOptions& reach);
+std::function<void(const TListLayout&, const TPackedTexts&, TPackedOutcomes&)>
+NetworkStep(const TCommand& command, const TNetworkSettings& saved, const TReachOptions& reach);
 
 }  // namespace fluvara

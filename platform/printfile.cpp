@@ -4,20 +4,39 @@
 #include <QFile>
 #include <QPrinter>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <stdexcept>
+#include <unistd.h>
+#include <vector>
 
 namespace fluvara {
 
 namespace {
 
-std::runtime_error Incomplete(const QString& target, bool regular)
+std::runtime_error Incomplete(const QString& target, bool regular, int error)
 {
+    const QString cause = error ? QString(" (%1)").arg(QString::fromStdString(WriteErrorCause(error))) : QString();
     QString message = QString::fromUtf8("Die Ausgabe ist unvollständig: der Ausdruck konnte nicht ganz in „%1“ "
-                                        "geschrieben werden.")
-                          .arg(QDir::toNativeSeparators(target));
+                                        "geschrieben werden%2.")
+                          .arg(QDir::toNativeSeparators(target), cause);
     if (regular)
         message += QString::fromUtf8(" Eine vorhandene Datei bleibt unverändert.");
     return std::runtime_error(message.toStdString());
+}
+
+// Why the PDF engine's writes failed, which it does not tell: a further
+// write to the file fails the same way.
+int WriteErrorOf(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const std::vector<char> probe(std::size_t{1} << 16);
+    const bool written = ::write(fd, probe.data(), probe.size()) == static_cast<ssize_t>(probe.size());
+    const int error = written ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 }  // namespace
@@ -65,8 +84,10 @@ TPrintFile::TPrintFile(QPrinter& printer) : printer_(printer)
         file_.emplace(LocalPath(target_));
     } catch (const TFileRefused&) {
         throw;
+    } catch (const TWriteError& e) {
+        // As the printer itself says when it cannot open the file, with the cause.
+        throw std::runtime_error("Der Druckauftrag konnte nicht begonnen werden: " + WriteErrorCause(e.Error()) + ".");
     } catch (const std::exception&) {
-        // As the printer itself says when it cannot open the file.
         throw std::runtime_error("Der Druckauftrag konnte nicht begonnen werden.");
     }
     printer.setOutputFileName(QFile::decodeName(file_->TemporaryPath().c_str()));
@@ -84,11 +105,13 @@ void TPrintFile::Deliver()
         return;
     const QString written = QFile::decodeName(file_->TemporaryPath().c_str());
     if (!IsCompletePdf(written))
-        throw Incomplete(target_, file_->ReplacesFile());
+        throw Incomplete(target_, file_->ReplacesFile(), WriteErrorOf(file_->TemporaryPath()));
     try {
         file_->Commit();
+    } catch (const TWriteError& e) {
+        throw Incomplete(target_, file_->ReplacesFile(), e.Error());
     } catch (const std::exception&) {
-        throw Incomplete(target_, file_->ReplacesFile());
+        throw Incomplete(target_, file_->ReplacesFile(), 0);
     }
 }
 

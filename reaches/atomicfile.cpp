@@ -24,40 +24,6 @@ namespace fs = std::filesystem;
 // Links may lead through this many other links, as the kernel allows.
 constexpr int MaxLinkHops = 40;
 
-std::string ErrorText(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "keine Berechtigung";
-    case ENOENT:
-        return "den Ordner gibt es nicht";
-    case ENOTDIR:
-        return "ein Teil des Pfades ist kein Ordner";
-    case ENOSPC:
-        return "der Datenträger ist voll";
-    case EDQUOT:
-        return "das Speicherkontingent ist erschöpft";
-    case EROFS:
-        return "der Datenträger ist schreibgeschützt";
-    case EFBIG:
-        return "die Datei wird zu groß";
-    case ENXIO:
-        return "niemand liest am anderen Ende";
-    case EPIPE:
-        return "am anderen Ende liest niemand mehr";
-    case EIO:
-        return "Ein-/Ausgabefehler";
-    default:
-        return std::strerror(error);
-    }
-}
-
-std::runtime_error WriteError(const fs::path& path, int error)
-{
-    return std::runtime_error(Fmt("%s kann nicht geschrieben werden (%s)", path.string(), ErrorText(error)));
-}
-
 TFileRefused Refused(const fs::path& path, const char* what)
 {
     return TFileRefused(Fmt("%s kann nicht geschrieben werden (%s)", path.string(), what));
@@ -77,7 +43,7 @@ TTarget Resolve(const fs::path& given)
     for (int hops = 0;; ++hops) {
         if (::lstat(target.path.c_str(), &target.st) != 0) {
             if (errno != ENOENT)
-                throw WriteError(given, errno);
+                throw WriteFailure(given, errno);
             return target;
         }
         if (!S_ISLNK(target.st.st_mode)) {
@@ -89,7 +55,7 @@ TTarget Resolve(const fs::path& given)
         std::error_code error;
         const fs::path link = fs::read_symlink(target.path, error);
         if (error)
-            throw WriteError(given, error.value());
+            throw WriteFailure(given, error.value());
         target.path = link.is_absolute() ? link : target.path.parent_path() / link;
     }
 }
@@ -225,7 +191,7 @@ TAtomicFile::TAtomicFile(std::filesystem::path target) : target_(std::move(targe
             throw Refused(target_, "das ist keine Datei, sondern ein Socket");
         // A file the user may not write is not replaced behind his back.
         if (::access(resolved_.c_str(), W_OK) != 0)
-            throw WriteError(target_, errno);
+            throw WriteFailure(target_, errno);
     }
     writeThrough_ = resolved.exists && kind != S_IFREG;
     std::error_code ignored;
@@ -236,7 +202,7 @@ TAtomicFile::TAtomicFile(std::filesystem::path target) : target_(std::move(targe
         writeThrough_ ? "fluvara-" + resolved_.filename().string() : "." + resolved_.filename().string();
     const int fd = CreateFresh(folder, stem, temporary_);
     if (fd < 0)
-        throw WriteError(target_, errno);
+        throw WriteFailure(target_, errno);
     slot_ = Register(temporary_);
     if (resolved.exists && !writeThrough_) {
         // The owner first: a change of owner may clear the set-id bits.
@@ -249,7 +215,7 @@ TAtomicFile::TAtomicFile(std::filesystem::path target) : target_(std::move(targe
         ::close(fd);
         ::unlink(temporary_.c_str());
         Unregister(slot_);
-        throw WriteError(target_, error);
+        throw WriteFailure(target_, error);
     }
 }
 
@@ -268,7 +234,7 @@ void TAtomicFile::Commit()
     int error = errno;
     if (writeThrough_) {
         if (!flushed)
-            throw WriteError(target_, error ? error : EIO);
+            throw WriteFailure(target_, error ? error : EIO);
         CopyInto();
         committed_ = true;
         return;
@@ -280,9 +246,9 @@ void TAtomicFile::Commit()
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
     if (!flushed || !synced || !closed)
-        throw WriteError(target_, error ? error : EIO);
+        throw WriteFailure(target_, error ? error : EIO);
     if (::rename(temporary_.c_str(), resolved_.c_str()) != 0)
-        throw WriteError(target_, errno);
+        throw WriteFailure(target_, errno);
     committed_ = true;
     Unregister(slot_);
     // The rename itself is on the disk once the folder is synced.
@@ -300,7 +266,7 @@ void TAtomicFile::CopyInto() const
 {
     const int out = ::open(resolved_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (out < 0)
-        throw WriteError(target_, errno);
+        throw WriteFailure(target_, errno);
     ::fcntl(out, F_SETFL, ::fcntl(out, F_GETFL) & ~O_NONBLOCK);
     const TNoBrokenPipeSignal quiet;
     const int in = ::fileno(stream_);
@@ -324,14 +290,19 @@ void TAtomicFile::CopyInto() const
         error = errno;
     }
     if (!written)
-        throw WriteError(target_, error ? error : EIO);
+        throw WriteFailure(target_, error ? error : EIO);
+}
+
+void TAtomicFile::Write(std::string_view text)
+{
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stream_) != text.size())
+        throw WriteFailure(target_, errno);
 }
 
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content)
 {
     TAtomicFile file(target);
-    if (!content.empty() && std::fwrite(content.data(), 1, content.size(), file.Stream()) != content.size())
-        throw WriteError(target, errno);
+    file.Write(content);
     file.Commit();
 }
 

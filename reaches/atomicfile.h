@@ -15,6 +15,8 @@
 // - a folder, a block device or a socket is refused (TFileRefused).
 // A crash or an error on the way leaves the target as it was.
 
+#include "systemerror.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -39,6 +41,8 @@ public:
     TAtomicFile& operator=(const TAtomicFile&) = delete;
 
     std::FILE* Stream() { return stream_; }
+    // Appends to the content; throws std::runtime_error naming the cause.
+    void Write(std::string_view text);
     // For writers that open the file by name themselves.
     const std::filesystem::path& TemporaryPath() const { return temporary_; }
     // False for a device or a pipe, which is written through, not replaced.

@@ -5,13 +5,14 @@
 // threads while the output keeps the input's order.
 
 #include "csvwriter.h"
-#include "reach.h"
 #include "listlayout.h"
+#include "reach.h"
 #include "rowstore.h"
 
 #include <cstdio>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct TRunOptions {
     std::size_t batchBytes = std::size_t{16} << 20;
     std::function<void(std::size_t rows)> progress;  // after each batch written
     // Calculates a list whose reaches depend on each other (a network) once
-    // every row is read; without it such a list is refused.
+    // every row is in; without it such a list is refused.
     std::function<void(const TListLayout&, const TPackedTexts& rows, TPackedOutcomes& outcomes)> wholeList;
 };
 
@@ -52,14 +53,40 @@ struct TListSink {
     const TCsvStyle* csvText = nullptr;            // CSV lines made on the calculating threads
 };
 
-// Reads a CSV list and hands it to the sink batch by batch; a network is
-// read whole first (see TRunOptions::wholeList). Throws
+// Rows handed in one by one, calculated in batches on several threads while
+// the next batch fills, and handed to the sink in their order; a network's
+// rows are held packed until the last and calculated together. What the
+// sink wrote before an exception is a part and must be thrown away.
+class TListPipeline {
+public:
+    TListPipeline(const TRunOptions& options, const TListSink& sink);
+    ~TListPipeline();
+    TListPipeline(const TListPipeline&) = delete;
+    TListPipeline& operator=(const TListPipeline&) = delete;
+
+    // Calls the sink's begin; the rows that follow have the layout's kept columns.
+    void Begin(const TListLayout& layout);
+    void Push(std::vector<std::string>&& row);
+    // Calculates and writes the rest; the counts of this list.
+    TRunSummary Finish();
+
+private:
+    struct TState;
+    std::unique_ptr<TState> state_;
+};
+
+// Reads a CSV list and hands it to the sink batch by batch. Throws
 // TInputError when the input cannot be used (see TCsvReader, ReadHeader, a
 // ragged row) and whatever the sink throws; what the sink wrote until then
 // is a part and must be thrown away.
 TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSink& sink);
 
-// RunList into CSV text; throws std::runtime_error when out cannot be written.
-TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options);
+// A sink that writes CSV text, named output in the messages; throws
+// std::runtime_error naming the cause when out cannot be written.
+TListSink CsvSink(std::FILE* out, const std::string& output, const TRunOptions& options);
+
+// RunList into CSV text (see CsvSink).
+TRunSummary RunCsvList(std::istream& in, std::FILE* out, const TRunOptions& options,
+                       const std::string& output = "Die Ausgabe");
 
 }  // namespace fluvara

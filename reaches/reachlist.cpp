@@ -1,11 +1,15 @@
 #include "reachlist.h"
 
+#include "atomicfile.h"
+#include "bytesource.h"
 #include "csvreader.h"
 #include "workpool.h"
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <thread>
+#include <utility>
 
 namespace fluvara {
 
@@ -34,7 +38,11 @@ TReachList MakeList(std::vector<std::string> columns, std::vector<std::vector<st
     return list;
 }
 
-TReachList ReadCsvList(std::istream& in)
+namespace {
+
+constexpr std::size_t ProgressRows = 8192;
+
+TReachList ReadRows(std::istream& in, TMemoryBound& bound)
 {
     TCsvReader reader(in);
     TCsvRecord record;
@@ -46,7 +54,30 @@ TReachList ReadCsvList(std::istream& in)
         if (BlankRow(record.fields))
             continue;
         list.rows.push_back(KeptColumns(list.layout, std::move(record.fields), record.line));
+        bound.Add(list.rows.back(), list.Kind());
     }
+    list.rows.shrink_to_fit();
+    return list;
+}
+
+}  // namespace
+
+TReachList ReadCsvList(std::istream& in)
+{
+    TMemoryBound none(0);
+    return ReadRows(in, none);
+}
+
+TReachList LoadCsvList(const std::filesystem::path& path, const TLoadOptions& options)
+{
+    TMemoryBound bound(options.maxHeldBytes);
+    TByteSource source(path);
+    bound.CheckFileSize(source.Size());
+    source.SetHook([&](std::uint64_t consumed) { ReportProgress(options.progress, consumed, source.Size()); });
+    std::istream in(&source);
+    in.exceptions(std::ios::badbit);  // what the source throws (a cancel, a read error) reaches the caller
+    TReachList list = ReadRows(in, bound);
+    ReportProgress(options.progress, source.Consumed(), source.Size());
     return list;
 }
 
@@ -84,13 +115,75 @@ std::vector<TReachOutcome> CalculateList(const TReachList& list, const TReachOpt
     return outcomes;
 }
 
-std::string CsvText(const TReachList& list, const std::vector<TReachOutcome>& outcomes, const TCsvStyle& style)
+std::vector<TReachOutcome> CalculateList(const TReachList& list, const TReachOptions& options, unsigned threads,
+                                         const TProgressHook& progress)
+{
+    const std::size_t n = list.rows.size();
+    std::vector<TReachOutcome> outcomes(n);
+    const unsigned count = ThreadCount(threads);
+    std::optional<TWorkPool> pool;
+    if (count > 1)
+        pool.emplace(count);
+    // A piece at a time, so that the progress is told and a cancel heard between them.
+    for (std::size_t first = 0; first < n; first += ProgressRows) {
+        ReportProgress(progress, first, n);
+        const std::size_t last = std::min(n, first + ProgressRows);
+        const auto body = [&, first](std::size_t begin, std::size_t end) {
+            for (std::size_t i = first + begin; i < first + end; ++i)
+                outcomes[i] = CalculateRow(list, i, options);
+        };
+        if (pool) {
+            pool->Start(last - first, body);
+            pool->Wait();
+        } else {
+            body(0, last - first);
+        }
+    }
+    ReportProgress(progress, n, n);
+    return outcomes;
+}
+
+namespace {
+
+// The CSV text of a list, piece by piece.
+void WriteCsv(const TReachList& list, const std::vector<TReachOutcome>& outcomes, const TCsvStyle& style,
+              const std::function<void(std::string&)>& flush, const TProgressHook& progress)
 {
     std::string out(Utf8ByteOrderMark);
     AppendCsvRecord(out, OutputHeader(list.layout), style);
-    for (std::size_t i = 0; i < list.rows.size() && i < outcomes.size(); ++i)
+    const std::size_t n = std::min(list.rows.size(), outcomes.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i % ProgressRows == 0) {
+            ReportProgress(progress, i, n);
+            flush(out);
+        }
         AppendCsvResultRow(out, list.rows[i], outcomes[i], list.Kind(), style);
-    return out;
+    }
+    flush(out);
+    ReportProgress(progress, n, n);
+}
+
+}  // namespace
+
+std::string CsvText(const TReachList& list, const std::vector<TReachOutcome>& outcomes, const TCsvStyle& style)
+{
+    std::string text;
+    WriteCsv(list, outcomes, style, [&text](std::string& piece) { text += std::exchange(piece, {}); }, {});
+    return text;
+}
+
+void SaveCsvList(const std::filesystem::path& path, const TReachList& list, const std::vector<TReachOutcome>& outcomes,
+                 const TCsvStyle& style, const TProgressHook& progress)
+{
+    TAtomicFile file(path);
+    WriteCsv(
+        list, outcomes, style,
+        [&file](std::string& piece) {
+            file.Write(piece);
+            piece.clear();
+        },
+        progress);
+    file.Commit();
 }
 
 TListCount CountOutcomes(const std::vector<TReachOutcome>& outcomes)

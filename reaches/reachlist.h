@@ -5,9 +5,12 @@
 
 #include "csvwriter.h"
 #include "listlayout.h"
+#include "memorybudget.h"
+#include "progress.h"
 #include "reach.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <istream>
 #include <string>
@@ -35,15 +38,26 @@ TReachList MakeList(std::vector<std::string> columns, std::vector<std::vector<st
 
 // Reads a whole CSV list (see TCsvReader); blank rows are left out.
 TReachList ReadCsvList(std::istream& in);
+// The same from a file, within the options' bound and with their progress;
+// throws TInputError (also naming why the file cannot be read) and TCancelled.
+TReachList LoadCsvList(const std::filesystem::path& path, const TLoadOptions& options = {});
 
 TReachOutcome CalculateRow(const TReachList& list, std::size_t row, const TReachOptions& options);
 
 // Every row, spread over the given number of threads (0: every core); the
 // outcomes are the same whatever the number.
 std::vector<TReachOutcome> CalculateList(const TReachList& list, const TReachOptions& options, unsigned threads);
+// The same, reporting the rows calculated; TCancelled when progress answers false.
+std::vector<TReachOutcome> CalculateList(const TReachList& list, const TReachOptions& options, unsigned threads,
+                                         const TProgressHook& progress);
 
 // The list with its results as CSV text, byte-order mark first.
 std::string CsvText(const TReachList& list, const std::vector<TReachOutcome>& outcomes, const TCsvStyle& style);
+// The same into a file, whole or not at all (TAtomicFile), row by row with
+// the rows written as progress; throws std::runtime_error naming the cause,
+// or TCancelled, the old file then left as it was.
+void SaveCsvList(const std::filesystem::path& path, const TReachList& list, const std::vector<TReachOutcome>& outcomes,
+                 const TCsvStyle& style, const TProgressHook& progress = {});
 
 // Calls body(begin, end) for slices of [0, count) on up to threads threads
 // and returns when all are done. threads 0 means every core.

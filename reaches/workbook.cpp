@@ -5,6 +5,7 @@
 #include "numbercheck.h"
 #include "rowcheck.h"
 #include "textformat.h"
+#include "workbookerrors.h"
 
 #include <xlsxwriter.h>
 
@@ -55,7 +56,7 @@ private:
 }  // namespace
 
 struct TWorkbookWriter::TState {
-    explicit TState(const std::filesystem::path& path) : file(path) { }
+    explicit TState(const std::filesystem::path& path) : target(path), file(path) { }
 
     lxw_format* Decimals(int decimals)
     {
@@ -80,7 +81,7 @@ struct TWorkbookWriter::TState {
         else if (!cut.empty())
             error = worksheet_write_string(sheet, row, col, cut.c_str(), textFormat);
         if (error != LXW_NO_ERROR)
-            throw std::runtime_error(Fmt("Die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(error)));
+            throw WorkbookFailure(target, error, "");
     }
     // Widths are known once every row is written; the library keeps them until it closes.
     void EndSheet()
@@ -93,10 +94,12 @@ struct TWorkbookWriter::TState {
     }
 
     TClassicNumbers numbers;
+    std::filesystem::path target;  // as given, for the messages
     TAtomicFile file;
     lxw_workbook* book = nullptr;
     lxw_format* header = nullptr;
     lxw_worksheet* sheet = nullptr;
+    std::vector<lxw_worksheet*> sheets;
     TReachKind kind = TReachKind::Circle;
     int nameColumn = -1;
     lxw_row_t row = 0;
@@ -109,18 +112,28 @@ TWorkbookWriter::TWorkbookWriter(const std::filesystem::path& path) : state_(std
     const TClassicNumbers::TScope classic(state_->numbers);
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
+    TLibraryMessages messages;
     state_->book = workbook_new_opt(state_->file.TemporaryPath().c_str(), &options);
     if (!state_->book)
-        throw std::runtime_error("Die Arbeitsmappe kann nicht angelegt werden");
+        throw WorkbookFailure(path, LXW_ERROR_MEMORY_MALLOC_FAILED, messages.Stop());
     state_->header = workbook_add_format(state_->book);
     format_set_bold(state_->header);
 }
 
 TWorkbookWriter::~TWorkbookWriter()
 {
+    // Not committed: the workbook is given up without being packed.
     const TClassicNumbers::TScope classic(state_->numbers);
-    if (state_->book)
-        workbook_close(state_->book);
+    if (state_->book) {
+        const TLibraryMessages quiet;
+        // The library frees a worksheet without closing its rows' temporary file.
+        for (lxw_worksheet* sheet : state_->sheets)
+            if (sheet->optimize_tmpfile) {
+                std::fclose(sheet->optimize_tmpfile);
+                sheet->optimize_tmpfile = nullptr;
+            }
+        lxw_workbook_free(state_->book);
+    }
 }
 
 void TWorkbookWriter::BeginSheet(const TListLayout& layout)
@@ -128,9 +141,11 @@ void TWorkbookWriter::BeginSheet(const TListLayout& layout)
     TState& s = *state_;
     const TClassicNumbers::TScope classic(s.numbers);
     s.EndSheet();
+    TLibraryMessages messages;
     s.sheet = workbook_add_worksheet(s.book, SheetName(layout.kind));
     if (!s.sheet)
-        throw std::runtime_error("Die Arbeitsmappe kann kein weiteres Blatt aufnehmen");
+        throw WorkbookFailure(s.target, LXW_ERROR_CREATING_TMPFILE, messages.Stop());
+    s.sheets.push_back(s.sheet);
     s.kind = layout.kind;
     s.nameColumn = layout.fieldColumn[static_cast<std::size_t>(NameField(layout.kind))];
     const std::vector<std::string> header = OutputHeader(layout);
@@ -162,10 +177,11 @@ void TWorkbookWriter::Commit()
     TState& s = *state_;
     const TClassicNumbers::TScope classic(s.numbers);
     s.EndSheet();
+    TLibraryMessages messages;
     const lxw_error error = workbook_close(s.book);
     s.book = nullptr;
     if (error != LXW_NO_ERROR)
-        throw std::runtime_error(Fmt("Die Arbeitsmappe kann nicht geschrieben werden (%s)", lxw_strerror(error)));
+        throw WorkbookFailure(s.target, error, messages.Stop());
     s.file.Commit();
 }
 
@@ -208,27 +224,40 @@ TWorkbookCell WorkbookCell(std::string_view text)
     return {true, negative ? -value : value, static_cast<int>(decimals)};
 }
 
-void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets)
+void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets,
+                   const TProgressHook& progress)
 {
+    std::uint64_t total = 0, done = 0;
+    for (const TWorkbookSheet& sheet : sheets)
+        total += sheet.list->rows.size();
     TWorkbookWriter writer(path);
     for (const TWorkbookSheet& sheet : sheets) {
         writer.BeginSheet(sheet.list->layout);
-        for (std::size_t r = 0; r < sheet.list->rows.size(); ++r)
+        for (std::size_t r = 0; r < sheet.list->rows.size(); ++r) {
+            if (done++ % 4096 == 0)
+                ReportProgress(progress, done - 1, total);
             writer.AppendRow(sheet.list->rows[r], r < sheet.outcomes->size() ? (*sheet.outcomes)[r] : TReachOutcome{});
+        }
     }
+    ReportProgress(progress, total, total);
     writer.Commit();
+}
+
+TListSink WorkbookSink(TWorkbookWriter& writer)
+{
+    TListSink sink;
+    sink.begin = [&writer](const TListLayout& layout) { writer.BeginSheet(layout); };
+    sink.write = [&writer](const TListBatch& batch) {
+        for (std::size_t i = 0; i < batch.rows.size(); ++i)
+            writer.AppendRow(batch.rows[i], batch.outcomes[i]);
+    };
+    return sink;
 }
 
 TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options)
 {
     TWorkbookWriter writer(path);
-    TListSink sink;
-    sink.begin = [&](const TListLayout& layout) { writer.BeginSheet(layout); };
-    sink.write = [&](const TListBatch& batch) {
-        for (std::size_t i = 0; i < batch.rows.size(); ++i)
-            writer.AppendRow(batch.rows[i], batch.outcomes[i]);
-    };
-    const TRunSummary summary = RunList(in, options, sink);
+    const TRunSummary summary = RunList(in, options, WorkbookSink(writer));
     writer.Commit();
     return summary;
 }

@@ -3,6 +3,7 @@
 // numbers as numbers whose number format shows the program's digits, the
 // header row frozen, columns as wide as their texts.
 
+#include "progress.h"
 #include "reachlist.h"
 
 #include <filesystem>
@@ -50,10 +51,15 @@ private:
     std::unique_ptr<TState> state_;
 };
 
-void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets);
+// The rows of all sheets written are the progress; TCancelled leaves the old file.
+void WriteWorkbook(const std::filesystem::path& path, std::span<const TWorkbookSheet> sheets,
+                   const TProgressHook& progress = {});
 
 struct TRunOptions;
 struct TRunSummary;
+struct TListSink;
+// A list written as a sheet as the pipeline hands it on.
+TListSink WorkbookSink(TWorkbookWriter& writer);
 // A CSV list straight into a workbook of one sheet, in constant memory.
 TRunSummary RunCsvListToWorkbook(std::istream& in, const std::filesystem::path& path, const TRunOptions& options);
 

@@ -76,17 +76,12 @@ void TMoveRowsCommand::redo() { model_.MoveRows(first_, count_, delta_); }
 
 void TMoveRowsCommand::undo() { model_.MoveRows(first_ + delta_, count_, -delta_); }
 
-TReplaceListCommand::TReplaceListCommand(TReachTableModel& model, TReachList list, const QString& text,
-                                         QUndoCommand* parent)
-    : QUndoCommand(text, parent), model_(model), other_(std::move(list))
+TReplaceListCommand::TReplaceListCommand(TReachTableModel& model, TReachList list, std::vector<TReachOutcome> outcomes,
+                                         const QString& text, QUndoCommand* parent)
+    : QUndoCommand(text, parent), model_(model), other_(std::move(list)), otherOutcomes_(std::move(outcomes))
 { }
 
-void TReplaceListCommand::redo()
-{
-    TReachList shown = model_.List();
-    model_.ReplaceList(std::move(other_));
-    other_ = std::move(shown);
-}
+void TReplaceListCommand::redo() { model_.SwapList(other_, otherOutcomes_); }
 
 void TReplaceListCommand::undo() { redo(); }
 

@@ -61,15 +61,19 @@ private:
     int delta_;
 };
 
+// The list and its outcomes are exchanged, not calculated again: undo and
+// redo of a long list take no time.
 class TReplaceListCommand : public QUndoCommand {
 public:
-    TReplaceListCommand(TReachTableModel& model, TReachList list, const QString& text, QUndoCommand* parent = nullptr);
+    TReplaceListCommand(TReachTableModel& model, TReachList list, std::vector<TReachOutcome> outcomes,
+                        const QString& text, QUndoCommand* parent = nullptr);
     void redo() override;
     void undo() override;
 
 private:
     TReachTableModel& model_;
-    TReachList other_;  // the list not shown at present
+    TReachList other_;  // the list not shown at present, with its outcomes
+    std::vector<TReachOutcome> otherOutcomes_;
 };
 
 }  // namespace fluvara

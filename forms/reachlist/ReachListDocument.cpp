@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include <exception>
-#include <sstream>
 
 namespace fluvara {
 
@@ -25,25 +24,16 @@ constexpr int RecentFileCount = 6;
 const char* const RecentKey = "Haltungsliste/ZuletztGeoeffnet";
 constexpr int DefaultRecoveryDelay = 3000;  // ms after the first unsaved change
 
-// The whole file, or a message saying why not.
-std::string ReadWhole(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TInputError("Die Datei kann nicht geöffnet werden: " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TInputError("Die Datei kann nicht gelesen werden: " + file.errorString().toStdString());
-    return bytes.toStdString();
-}
+// The file's name as the messages of the work show it.
+QString Quoted(const QString& path) { return QString("„%1“").arg(QFileInfo(path).fileName()); }
 
-// The file whole or not at all: a crash or a full disk leaves the old one.
-void WriteWhole(const QString& path, const std::string& bytes)
+// What went wrong; of a failed write only the cause, as the warning names the file.
+QString Text(const std::exception& e)
 {
-    WriteWholeFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (const auto* write = dynamic_cast<const TWriteError*>(&e))
+        return QString::fromStdString(WriteErrorCause(write->Error()));
+    return QString::fromUtf8(e.what());
 }
-
-QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 }  // namespace
 
@@ -87,41 +77,42 @@ TProject TReachListDocument::Project() const
     project.circle = circles_->List();
     project.channel = channels_->List();
     project.series = series_;
-    // What this window does not show goes back into the file as it came.
-    project.network = saved_.network;
-    project.networkSettings = saved_.networkSettings;
+    project.network = network_;
+    project.networkSettings = networkSettings_;
     return project;
-}
-
-void TReachListDocument::TakeProject(TProject project, const QString& path)
-{
-    saved_ = project;
-    series_ = project.series;
-    circles_->SetOptions(project.Options());
-    channels_->SetOptions(project.Options());
-    circles_->ReplaceList(std::move(project.circle));
-    channels_->ReplaceList(std::move(project.channel));
-    undo_.clear();
-    path_ = path;
-    emit FileChanged();
 }
 
 void TReachListDocument::New()
 {
-    TakeProject(TProject{}, QString());
+    TakeProject(TProject{}, {}, QString());
     RemoveRecoveryCopy();
 }
 
 void TReachListDocument::Revert()
 {
-    TakeProject(saved_, path_);
+    // Undone back to the list as saved, only the changed rows are calculated
+    // again; without that way back the saved list is calculated whole.
+    if (undo_.cleanIndex() >= 0) {
+        undo_.setIndex(undo_.cleanIndex());
+        undo_.clear();
+        emit FileChanged();
+    } else if (!CalculateAndTake(saved_, path_, "Änderungen verwerfen")) {
+        return;
+    }
     RemoveRecoveryCopy();
 }
 
 bool TReachListDocument::Open(const QString& path)
 {
     try {
-        TakeProject(ReadProject(ReadWhole(path)), QFileInfo(path).absoluteFilePath());
+        const TDocumentWork work(*this, "Projekt öffnen");
+        TProject project = LoadProject(LocalPath(path),
+                                       {work.Hook(QString("%1 wird gelesen …").arg(Quoted(path))), ListMemoryBound()});
+        TOutcomes outcomes = Calculate(project, work);
+        TakeProject(std::move(project), std::move(outcomes), QFileInfo(path).absoluteFilePath());
+    } catch (const TCancelled&) {
+        emit Told("Öffnen abgebrochen", 5000);
+        return false;
     } catch (const std::exception& e) {
         emit Warning(
             QString("Das Projekt „%1“ kann nicht geöffnet werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
@@ -135,16 +126,20 @@ bool TReachListDocument::Open(const QString& path)
 
 bool TReachListDocument::Save(const QString& path)
 {
-    TProject project = Project();
     try {
-        WriteWhole(path, ProjectText(project));
+        const TDocumentWork work(*this, "Projekt speichern");
+        SaveProject(LocalPath(path), View(), work.Hook(QString("%1 wird gespeichert …").arg(Quoted(path))));
+    } catch (const TCancelled&) {
+        emit Told("Speichern abgebrochen; die Datei ist unverändert", 5000);
+        return false;
     } catch (const std::exception& e) {
         emit Warning(QString("Das Projekt „%1“ kann nicht gespeichert werden:\n%2")
                          .arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = std::move(project);
+    saved_ = TProject{};  // the old copy goes before the new one is made
+    saved_ = Project();
     undo_.setClean();
     RemoveRecoveryCopy();
     AddRecentFile(path_);
@@ -156,21 +151,24 @@ bool TReachListDocument::Save(const QString& path)
 std::optional<TReachKind> TReachListDocument::ImportCsv(const QString& path)
 {
     TReachList list;
+    std::vector<TReachOutcome> outcomes;
     try {
-        std::istringstream in(ReadWhole(path));
-        list = ReadCsvList(in);
+        const TDocumentWork work(*this, "CSV importieren");
+        list = LoadCsvList(LocalPath(path),
+                           {work.Hook(QString("%1 wird eingelesen …").arg(Quoted(path))), ListMemoryBound()});
+        if (list.Kind() == TReachKind::Network)
+            throw TInputError("Die Datei ist ein Kanalnetz (Spalten „von“ und „bis“). Ein Netz rechnet "
+                              "fluvara-batch; dieses Fenster zeigt Kreisprofil- und Gerinnelisten.");
+        outcomes = CalculateList(list, Model(list.Kind()).Options(), 0, work.Hook("Die Zeilen werden berechnet …"));
+    } catch (const TCancelled&) {
+        emit Told("Einlesen abgebrochen", 5000);
+        return std::nullopt;
     } catch (const std::exception& e) {
         emit Warning(QString("„%1“ kann nicht eingelesen werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return std::nullopt;
     }
     const TReachKind kind = list.Kind();
-    if (kind == TReachKind::Network) {
-        emit Warning(QString("„%1“ ist ein Kanalnetz (Spalten „von“ und „bis“). Ein Netz rechnet fluvara-batch; "
-                             "dieses Fenster zeigt Kreisprofil- und Gerinnelisten.")
-                         .arg(QDir::toNativeSeparators(path)));
-        return std::nullopt;
-    }
-    undo_.push(new TReplaceListCommand(Model(kind), std::move(list), "CSV importieren"));
+    undo_.push(new TReplaceListCommand(Model(kind), std::move(list), std::move(outcomes), "CSV importieren"));
     emit Imported(kind);
     const TListCount count = CountOutcomes(Model(kind).Outcomes());
     emit Told(QString("%1 Zeilen eingelesen, davon %2 abgelehnt")
@@ -184,7 +182,12 @@ bool TReachListDocument::ExportCsv(const QString& path, TReachKind kind)
 {
     const TReachTableModel& model = Model(kind);
     try {
-        WriteWhole(path, CsvText(model.List(), model.Outcomes(), GermanCsv));
+        const TDocumentWork work(*this, "CSV exportieren");
+        SaveCsvList(LocalPath(path), model.List(), model.Outcomes(), GermanCsv,
+                    work.Hook(QString("%1 wird geschrieben …").arg(Quoted(path))));
+    } catch (const TCancelled&) {
+        emit Told("Export abgebrochen; die Datei ist unverändert", 5000);
+        return false;
     } catch (const std::exception& e) {
         emit Warning(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
@@ -195,9 +198,13 @@ bool TReachListDocument::ExportCsv(const QString& path, TReachKind kind)
 bool TReachListDocument::ExportXlsx(const QString& path)
 {
     try {
+        const TDocumentWork work(*this, "Excel-Arbeitsmappe exportieren");
         const std::vector<TWorkbookSheet> sheets{{&circles_->List(), &circles_->Outcomes()},
                                                  {&channels_->List(), &channels_->Outcomes()}};
-        WriteWorkbook(LocalPath(path), sheets);
+        WriteWorkbook(LocalPath(path), sheets, work.Hook(QString("%1 wird geschrieben …").arg(Quoted(path))));
+    } catch (const TCancelled&) {
+        emit Told("Export abgebrochen; die Datei ist unverändert", 5000);
+        return false;
     } catch (const std::exception& e) {
         emit Warning(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;

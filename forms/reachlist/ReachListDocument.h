@@ -6,6 +6,7 @@
 
 #include "project.h"
 #include "ReachTableModel.h"
+#include "WorkProgress.h"
 
 #include <QObject>
 #include <QString>
@@ -33,6 +34,13 @@ public:
     // The file's name, "Unbenannt" for a list never saved.
     QString FileName() const;
     TProject Project() const;
+    // The lists as they are written, without a copy.
+    TProjectView View() const { return {circles_->List(), channels_->List(), series_, network_, networkSettings_}; }
+
+    // Where long work is told and may be cancelled (null: nowhere). A
+    // cancelled load or import leaves the list as it was, a cancelled save or
+    // export the old file.
+    void SetProgress(TWorkProgress* progress) { progress_ = progress; }
 
     // The files, each with its messages; false when nothing was done.
     void New();
@@ -42,7 +50,8 @@ public:
     std::optional<TReachKind> ImportCsv(const QString& path);
     bool ExportCsv(const QString& path, TReachKind kind);
     bool ExportXlsx(const QString& path);
-    // The changes are given up: the list as last saved or opened, no copy left.
+    // The changes are given up: the list as last saved or opened, no copy
+    // left. Cancelled while the rows are calculated, nothing changes.
     void Revert();
 
     // The project files opened or saved last, the latest first, in this run
@@ -78,7 +87,24 @@ signals:
     void Imported(TReachKind kind);
 
 private:
-    void TakeProject(TProject project, const QString& path);
+    // A piece of long work: told to the progress, the recovery copy waits meanwhile.
+    class TDocumentWork : public TWork {
+    public:
+        TDocumentWork(TReachListDocument& document, const QString& title);
+        ~TDocumentWork();
+
+    private:
+        TReachListDocument& document_;
+        bool recoveryDue_;
+    };
+    struct TOutcomes {
+        std::vector<TReachOutcome> circle, channel;
+    };
+    // Both lists calculated as a step of the work; throws TCancelled.
+    static TOutcomes Calculate(const TProject& project, const TWork& work);
+    void TakeProject(TProject project, TOutcomes outcomes, const QString& path);
+    // TakeProject, the rows calculated as a piece of work; false when cancelled.
+    bool CalculateAndTake(TProject project, const QString& path, const QString& title);
     void AddRecentFile(const QString& path);
     void LockRecoveryCopy();
     void ScheduleRecoveryCopy();
@@ -89,11 +115,15 @@ private:
     QString path_;
     TProject saved_;                        // the list as last saved or opened
     std::optional<TNominalSeries> series_;  // of the project, kept as it was opened
+    // A network this window does not show goes back into the file as it came.
+    TReachList network_ = EmptyList(TReachKind::Network);
+    TNetworkSettings networkSettings_;
     QTimer* recoveryTimer_ = nullptr;
     std::unique_ptr<QLockFile> recoveryLock_;
     bool recoveryWaiting_ = false;             // a crash's copy, not yet offered
     std::optional<QString> recoveryRecorded_;  // the file the settings name for the copy
     std::optional<TProject> recoveryCopy_;     // the crash's copy, read to be offered
+    TWorkProgress* progress_ = nullptr;
 };
 
 }  // namespace fluvara

@@ -84,7 +84,7 @@ void TReachListDocument::WriteRecoveryCopy()
     }
     try {
         QDir().mkpath(SettingsFolder());
-        fluvara::SaveProject(NativePath(RecoveryPath()), Project());
+        fluvara::SaveProject(NativePath(RecoveryPath()), View());
     } catch (const std::exception& e) {
         emit Told(failed.arg(QString::fromUtf8(e.what())), 0);
     }
@@ -106,7 +106,11 @@ std::optional<QString> TReachListDocument::RecoveryOffer()
         return std::nullopt;
     // Read before it is offered: a copy that cannot be read is no choice.
     try {
-        recoveryCopy_ = LoadProject(NativePath(RecoveryPath()));
+        const TDocumentWork work(*this, "Sicherungskopie lesen");
+        recoveryCopy_ = LoadProject(NativePath(RecoveryPath()),
+                                    {work.Hook("Die Sicherungskopie wird gelesen …"), ListMemoryBound()});
+    } catch (const TCancelled&) {
+        return std::nullopt;  // offered again at the next start
     } catch (const std::exception& e) {
         recoveryWaiting_ = false;
         emit Warning(QString("Die Sicherungskopie kann nicht gelesen werden:\n%1").arg(QString::fromUtf8(e.what())));
@@ -135,17 +139,36 @@ bool TReachListDocument::RestoreRecoveryCopy()
     // The changes are restored on top of the file as it was saved, so that
     // saving writes them there and giving them up brings back the saved list.
     TProject saved;
-    if (!file.isEmpty() && QFileInfo(file).isFile()) {
-        try {
-            saved = LoadProject(NativePath(file));
-        } catch (const std::exception&) {
-            saved = TProject{};  // the copy holds the whole list all the same
+    TOutcomes savedOutcomes, copyOutcomes;
+    try {
+        const TDocumentWork work(*this, "Sicherungskopie wiederherstellen");
+        if (!file.isEmpty() && QFileInfo(file).isFile()) {
+            try {
+                saved = LoadProject(
+                    NativePath(file),
+                    {work.Hook(QString("„%1“ wird gelesen …").arg(QFileInfo(file).fileName())), ListMemoryBound()});
+            } catch (const TCancelled&) {
+                throw;
+            } catch (const std::exception&) {
+                saved = TProject{};  // the copy holds the whole list all the same
+            }
         }
+        savedOutcomes = Calculate(saved, work);
+        copyOutcomes = Calculate(copy, work);
+    } catch (const TCancelled&) {
+        // The copy stays and is offered again at the next start.
+        emit Told("Wiederherstellen abgebrochen; die Sicherungskopie bleibt erhalten", 5000);
+        return false;
     }
-    TakeProject(std::move(saved), file);
+    TakeProject(std::move(saved), std::move(savedOutcomes), file);
+    // The copy's rows were calculated with its own series, which a save writes.
     series_ = copy.series;
-    undo_.push(new TReplaceListCommand(*circles_, std::move(copy.circle), "Wiederherstellen"));
-    undo_.push(new TReplaceListCommand(*channels_, std::move(copy.channel), "Wiederherstellen"));
+    circles_->SetOptions(copy.Options());
+    channels_->SetOptions(copy.Options());
+    undo_.push(
+        new TReplaceListCommand(*circles_, std::move(copy.circle), std::move(copyOutcomes.circle), "Wiederherstellen"));
+    undo_.push(new TReplaceListCommand(*channels_, std::move(copy.channel), std::move(copyOutcomes.channel),
+                                       "Wiederherstellen"));
     recoveryWaiting_ = false;  // from now on the copy is this run's own
     return true;
 }

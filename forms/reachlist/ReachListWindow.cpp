@@ -59,6 +59,7 @@ TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
 {
     setObjectName("ReachListWindow");
     setAttribute(Qt::WA_DeleteOnClose, false);
+    document_->SetProgress(&progress_);
     resize(1100, 620);
 
     tabs_ = new QTabWidget(this);
@@ -116,6 +117,7 @@ TReachListWindow::~TReachListWindow()
     // last signals reach no half-destroyed window.
     disconnect(&UndoStack(), nullptr, this, nullptr);
     disconnect(document_, nullptr, this, nullptr);
+    document_->SetProgress(nullptr);
     delete tabs_;
     delete editor_;
     delete document_;

@@ -7,6 +7,7 @@
 #include "PageReach.h"
 #include "ReachListDocument.h"
 #include "ReachListEditor.h"
+#include "ReachListProgress.h"
 #include "ReachTableModel.h"
 
 #include <QMainWindow>
@@ -81,6 +82,9 @@ public:
     bool OfferRecoveryCopy();
     void WriteRecoveryCopy() { document_->WriteRecoveryCopy(); }
     void SetRecoveryDelay(int milliseconds) { document_->SetRecoveryDelay(milliseconds); }
+    // How long a load, save, import, export or calculation runs before its
+    // progress dialog ("ProgressDialog", with "ProgressCancel") shows.
+    void SetProgressDelay(int milliseconds) { progress_.SetDelay(milliseconds); }
 
     // A new row with a reach's inputs, shown and selected.
     void AddReach(const TPageReach& reach);
@@ -154,6 +158,7 @@ private:
     TFileChooser chooseFile_;
     TPageInputs pageInputs_;
     TPrintService& printing_;
+    TListProgressDialog progress_{this};
 };
 
 }  // namespace fluvara

@@ -169,13 +169,28 @@ void TReachTableModel::MoveRows(int first, int count, int delta)
 
 void TReachTableModel::ReplaceList(TReachList list)
 {
+    std::vector<TReachOutcome> outcomes = CalculateList(list, options_, 0);
+    ReplaceList(std::move(list), std::move(outcomes));
+}
+
+void TReachTableModel::ReplaceList(TReachList list, std::vector<TReachOutcome> outcomes) { SwapList(list, outcomes); }
+
+void TReachTableModel::SwapList(TReachList& list, std::vector<TReachOutcome>& outcomes)
+{
     beginResetModel();
-    list_ = std::move(list);
-    outcomes_ = CalculateList(list_, options_, 0);
+    std::swap(list_, list);
+    std::swap(outcomes_, outcomes);
+    outcomes_.resize(list_.rows.size());
+    MarkBlankRows();
+    endResetModel();
+}
+
+void TReachTableModel::MarkBlankRows()
+{
+    // A blank row is no reach: it gets no message, only its empty results.
     for (std::size_t i = 0; i < outcomes_.size(); ++i)
         if (fluvara::BlankRow(list_.rows[i]))
             outcomes_[i] = BlankOutcome();
-    endResetModel();
 }
 
 int TReachTableModel::rowCount(const QModelIndex& parent) const

@@ -68,6 +68,10 @@ public:
     void MoveRows(int first, int count, int delta);
     // Takes a whole list (a new, opened or imported one) and calculates every row.
     void ReplaceList(TReachList list);
+    // Takes a whole list with its outcomes as CalculateList gave them.
+    void ReplaceList(TReachList list, std::vector<TReachOutcome> outcomes);
+    // Exchanges the list and its outcomes with the given ones, calculating nothing.
+    void SwapList(TReachList& list, std::vector<TReachOutcome>& outcomes);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -82,6 +86,7 @@ signals:
 
 private:
     void Recalculate(int row);
+    void MarkBlankRows();
     TReachOutcome BlankOutcome() const;
     int ErrorField(int column) const;
     bool IsNumericColumn(int column) const;

@@ -125,7 +125,7 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenThroughFoldersRefused)
         WriteFileAtomically(folder / "voll", "zu viel");
         ADD_FAILURE() << "no error for a full device";
     } catch (const std::runtime_error& e) {
-        const std::string expected = " kann nicht geschrieben werden (der Datenträger ist voll)";
+        const std::string expected = " kann nicht geschrieben werden (Kein Speicherplatz mehr auf dem Datenträger)";
         EXPECT_EQ(std::string(e.what()), (folder / "voll").string() + expected);
     }
     EXPECT_TRUE(fs::is_symlink(folder / "voll"));
@@ -137,7 +137,7 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenThroughFoldersRefused)
         WriteFileAtomically(pipe, "niemand liest");
         ADD_FAILURE() << "no error for a pipe without a reader";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("niemand liest am anderen Ende"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Niemand liest am anderen Ende"), std::string::npos) << e.what();
     }
     const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
@@ -159,7 +159,7 @@ TEST_F(AtomicFileTest, DevicesAndPipesAreWrittenThroughFoldersRefused)
         WriteFileAtomically(pipe, std::string(1 << 20, 'x'));
         ADD_FAILURE() << "no error for a reader that went away";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("am anderen Ende liest niemand mehr"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Am anderen Ende liest niemand mehr"), std::string::npos) << e.what();
     }
     early.join();
     ::close(holder);

@@ -110,7 +110,7 @@ TEST_F(BatchCommand, UnusableInputExitsTwoAndWritesNothing)
     EXPECT_EQ(Files(), (std::vector<std::string>{"ergebnis.csv", "kaputt.csv"}));
 
     EXPECT_EQ(Run("fehlt.csv"), 2);
-    EXPECT_EQ(err, "fluvara-batch: fehlt.csv: fehlt.csv kann nicht geöffnet werden\n");
+    EXPECT_EQ(err, "fluvara-batch: fehlt.csv: fehlt.csv kann nicht geöffnet werden (Die Datei gibt es nicht)\n");
     EXPECT_EQ(Run("kaputt.csv -o ergebnis.txt"), 2);
     EXPECT_EQ(Run("kaputt.csv --unbekannt"), 2);
     EXPECT_EQ(Run(""), 2);

@@ -1,9 +1,13 @@
 #include "atomicfile.h"
+#include "encoding.h"
 #include "project.h"
+#include "projectwriter.h"
 #include "workbook.h"
 #include "textformat.h"
 
 #include "tempfolder.h"
+
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 
@@ -97,7 +101,8 @@ TEST(Project, RefusesDamagedNewerAndForeignFilesSayingWhatAndWhere)
          "Projektdatei: Die Datei ist beschädigt: eine Zahl im JSON ist zu groß"},
         {numberCell, "Projektdatei: „kreisprofile.zeilen[0][3]“ ist kein Text"},
         {shortRow, "Projektdatei: „kreisprofile.zeilen[0]“ hat 6 Einträge statt 7 wie „kreisprofile.spalten“"},
-        {swapped, "Projektdatei: „kreisprofile.spalten“ ist die Kopfzeile einer Gerinneliste"},
+        // the lists are read in the order of the file, where the swapped "gerinne" now stands first
+        {swapped, "Projektdatei: „gerinne.spalten“ ist die Kopfzeile einer Kreisprofilliste"},
     };
     for (const auto& [text, message] : cases)
         EXPECT_EQ(RefusalOf(text), message);
@@ -163,6 +168,176 @@ TEST_F(FileTest, WorkbookIsWrittenWholeWithASheetPerList)
     WriteWorkbook(path, sheets);
     EXPECT_EQ(Read(path.filename().string()).substr(0, 2), "PK");
     EXPECT_EQ(Entries(), 1u);
+}
+
+}  // namespace
+}  // namespace fluvara
+
+namespace fluvara {
+namespace {
+
+// A project as another program may write it: keys sorted, extra keys of a
+// newer version, the version last.
+TEST(ProjectReader, KeysInAnyOrderAndUnknownKeysAreRead)
+{
+    const std::string text = R"({"extra": {"a": [1, {"b": [[], "x"]}], "c": null},
+        "format": "fluvara-haltungen",
+        "gerinne": {"notiz": "frei", "spalten": ["Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b",
+                    "hp", "Ufer links", "Ufer rechts"], "zeilen": []},
+        "kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40"]],
+                         "ansicht": [1, 2, 3]},
+        "nennweiten": [400, 250, 300, 250],
+        "zusatz": [["später"]],
+        "version": 1})";
+    const TProject project = ReadProject(text);
+    EXPECT_EQ(project.circle.rows, (std::vector<std::vector<std::string>>{{"H1", "300", "1,5", "5", "40"}}));
+    EXPECT_TRUE(project.channel.rows.empty());
+    EXPECT_EQ(project.series, (TNominalSeries{250, 300, 400}));
+}
+
+std::string ManySizes(int count)
+{
+    std::string text = "300";
+    for (int i = 1; i < count; ++i)
+        text += ",300";
+    return text;
+}
+
+TEST(ProjectReader, RefusesWhatAStreamCannotTakeSayingWhere)
+{
+    const std::string head = R"({"format": "fluvara-haltungen", "version": 1, )";
+    const std::string channel =
+        R"("gerinne": {"spalten": ["Gerinne", "Q", "Is", "kst Sohle", "kst links", "kst rechts", "b", "hp",
+           "Ufer links", "Ufer rechts"], "zeilen": []})";
+    const std::string circle = R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": []})";
+    const std::pair<std::string, std::string> cases[] = {
+        {head + circle + ", " + circle + ", " + channel + "}",
+         "Projektdatei: „kreisprofile“ steht zweimal in der Datei"},
+        {head + R"("kreisprofile": {"zeilen": [], "spalten": ["Haltung", "d", "kb", "Is", "Q"]}, )" + channel + "}",
+         "Projektdatei: „kreisprofile.spalten“ fehlt (vor „kreisprofile.zeilen“)"},
+        {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "spalten": [], "zeilen": []}, )" +
+             channel + "}",
+         "Projektdatei: „kreisprofile.spalten“ steht zweimal in der Datei"},
+        {head +
+             R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40", "x", 7]]}})",
+         "Projektdatei: „kreisprofile.zeilen[0][6]“ ist kein Text"},
+        {head +
+             R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [["H1", "300", "1,5", "5", "40", "x"]]}})",
+         "Projektdatei: „kreisprofile.zeilen[0]“ hat 6 Einträge statt 5 wie „kreisprofile.spalten“"},
+        {head + R"("kreisprofile": {"spalten": ["Haltung", "d\u0000", "kb", "Is", "Q"], "zeilen": []}})",
+         "Projektdatei: „kreisprofile.spalten[1]“ enthält ein Nullzeichen"},
+        {head + R"("kreisprofile": [], )" + channel + "}", "Projektdatei: „kreisprofile“ ist kein Objekt"},
+        {head + R"("kreisprofile": {"spalten": "Haltung", "zeilen": []}})",
+         "Projektdatei: „kreisprofile.spalten“ ist keine Liste"},
+        {head + R"("kreisprofile": {"spalten": ["Haltung", "d", "kb", "Is", "Q"], "zeilen": [{}]}})",
+         "Projektdatei: „kreisprofile.zeilen[0]“ ist keine Liste"},
+        {head + R"("nennweiten": [], )" + circle + "}", "Projektdatei: „nennweiten“ ist keine Liste von Nennweiten"},
+        {head + R"("nennweiten": [)" + ManySizes(300000) + "]}", "Projektdatei: „nennweiten“ ist länger als 1 MiB"},
+        // a foreign file: what it holds is not read as a project's lists
+        {R"({"kreisprofile": 5, "format": "fluvara-haltungen", "version": 1})",
+         "Projektdatei: Die Datei ist keine Projektdatei von FLUVARA (der Formatname „fluvara-haltungen“ fehlt)"},
+        {R"({"version": 9, "format": "fluvara-haltungen"})",
+         "Projektdatei: Die Datei hat die Version 9; diese Ausgabe von FLUVARA liest Projektdateien bis Version 2"},
+        {head + circle + ", " + channel + "} []",
+         "Projektdatei: Die Datei ist beschädigt: Fehler im JSON bei Byte " +
+             std::to_string(head.size() + circle.size() + channel.size() + 5)},
+    };
+    for (const auto& [text, message] : cases)
+        EXPECT_EQ(RefusalOf(text), message) << text.substr(0, 200);
+}
+
+// Texts as nlohmann-json writes them, whatever they hold.
+TEST(ProjectWriter, TextsAreEscapedAsTheJsonLibraryDoes)
+{
+    const std::string texts[] = {"Mühlweg 1",
+                                 "\"alt\"; neu",
+                                 "a\\b",
+                                 "Zeile\r\nzwei",
+                                 std::string("\x01\x1f\x7f", 3),
+                                 "\xC3\x28",
+                                 "\xED\xA0\x80",
+                                 "ok\xF0\x9F\x98\x80",
+                                 "",
+                                 "1/2"};
+    for (const std::string& text : texts) {
+        std::string written;
+        AppendJsonString(written, text);
+        EXPECT_EQ(written, nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+        // and read back as the same text where it is UTF-8
+        if (IsValidUtf8(text)) {
+            EXPECT_EQ(nlohmann::json::parse(written).get<std::string>(), text);
+        }
+    }
+}
+
+// A long project written to a file and read back: the progress reaches the
+// end, a cancel stops it, a bound on memory refuses it early.
+class ProjectFile : public TempFolderTest {
+protected:
+    fs::path LongProject(int rows)
+    {
+        TProject project;
+        std::vector<std::vector<std::string>> texts;
+        for (int i = 0; i < rows; ++i)
+            texts.push_back({"H" + std::to_string(i), "300", "1,5", "5", std::to_string(10 + i % 50)});
+        project.circle = MakeList({"Haltung", "d", "kb", "Is", "Q"}, texts);
+        const fs::path path = folder / "lang.fluvara";
+        SaveProject(path, project);
+        return path;
+    }
+};
+
+TEST_F(ProjectFile, ProgressCancelAndBound)
+{
+    const fs::path path = LongProject(100000);
+    const std::uint64_t size = fs::file_size(path);
+    std::uint64_t last = 0;
+    TLoadOptions options;
+    options.progress = [&](std::uint64_t done, std::uint64_t total) {
+        EXPECT_EQ(total, size);
+        EXPECT_GE(done, last);
+        last = done;
+        return true;
+    };
+    EXPECT_EQ(LoadProject(path, options).circle.rows.size(), 100000u);
+    EXPECT_EQ(last, size);
+
+    options.progress = [&](std::uint64_t done, std::uint64_t) { return done < size / 2; };
+    EXPECT_THROW(LoadProject(path, options), TCancelled);
+
+    // the bound is met halfway: reading stops there, with a message naming the bound
+    last = 0;
+    options.progress = [&](std::uint64_t done, std::uint64_t) {
+        last = done;
+        return true;
+    };
+    options.maxHeldBytes = HeldRowBytes({"H1", "300", "1,5", "5", "40"}, TReachKind::Circle) * 50000;
+    try {
+        LoadProject(path, options);
+        ADD_FAILURE() << "no refusal";
+    } catch (const TInputError& e) {
+        EXPECT_EQ(std::string(e.what()), TooLargeText(options.maxHeldBytes));
+        EXPECT_NE(std::string(e.what()).find("fluvara-batch"), std::string::npos);
+    }
+    EXPECT_LT(last, size * 3 / 4);
+    // a file larger than the bound is refused before it is read
+    options.maxHeldBytes = size - 1;
+    last = 0;
+    EXPECT_THROW(LoadProject(path, options), TInputError);
+    EXPECT_EQ(last, 0u);
+}
+
+TEST_F(ProjectFile, ACancelledSaveLeavesTheOldFile)
+{
+    const fs::path path = LongProject(20000);
+    const std::string before = Read("lang.fluvara");
+    TProject other;
+    other.circle = MakeList({"Haltung", "d", "kb", "Is", "Q"}, {{"neu", "300", "1,5", "5", "40"}});
+    EXPECT_THROW(
+        SaveProject(path, ViewOf(LoadProject(path)), [](std::uint64_t done, std::uint64_t) { return done == 0; }),
+        TCancelled);
+    EXPECT_EQ(Read("lang.fluvara"), before);
+    EXPECT_EQ(Files(), std::vector<std::string>{"lang.fluvara"});
 }
 
 }  // namespace

@@ -68,5 +68,29 @@ TEST_F(GermanLocaleWorkbook, ListStreamedRowByRowHasPoints)
     ExpectPoints(ZipEntry(folder / "netz.xlsx", "xl/worksheets/sheet1.xml"));
 }
 
+std::size_t OpenFiles()
+{
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd"))
+        ++n;
+    return n;
+}
+
+TEST_F(GermanLocaleWorkbook, AnAbandonedWorkbookIsNotPackedAndLeavesNothingOpen)
+{
+    std::istringstream in(List);
+    const TReachList list = ReadCsvList(in);
+    const auto outcomes = CalculateList(list, {}, 1);
+    const std::size_t before = OpenFiles();
+    {
+        TWorkbookWriter writer(folder / "netz.xlsx");
+        writer.BeginSheet(list.layout);
+        writer.AppendRow(list.rows[0], outcomes[0]);
+        // no Commit: an error or a cancel on the way
+    }
+    EXPECT_EQ(OpenFiles(), before);
+    EXPECT_EQ(Files(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace fluvara

@@ -13,9 +13,13 @@
 #include "tempfolder.h"
 #include "writelimits.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <iostream>
+#include <optional>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -46,10 +50,15 @@ std::string ListCsv()
     return text;
 }
 
-// The shell command of the batch run that writes output from the list in the folder.
+// Small and read-only file systems are mounted in the test's own mount
+// namespace, taken before any thread starts.
+const bool privateMounts = TakePrivateMounts();
+
+// The shell command of the batch run that writes output from the list in
+// the folder; its messages go to the standard output, its output nowhere.
 std::string BatchCommand(const fs::path& folder, const std::string& output)
 {
-    return "cd '" + folder.string() + "' && '" FLUVARA_BATCH "' liste.csv -o '" + output + "' 2>/dev/null";
+    return "cd '" + folder.string() + "' && '" FLUVARA_BATCH "' liste.csv -o '" + output + "' 2>&1 >/dev/null";
 }
 
 // What each case does to the process for the time of the write.
@@ -77,10 +86,18 @@ std::string RunBatch(const fs::path& folder, const std::string& name, TLimit lim
         command = "trap '' XFSZ; ulimit -f 1; " + command;  // 512-byte blocks in the POSIX shell
     if (limit == TLimit::NoFolderRights && ::geteuid() == 0)
         command = "setpriv --reuid=65534 --regid=65534 --clear-groups sh -c \"" + command + "\"";
-    const int status = std::system(command.c_str());
+    std::FILE* run = ::popen(command.c_str(), "r");
+    if (!run)
+        return "the batch command cannot be started";
+    std::string messages;
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, run)) > 0)
+        messages.append(buffer, n);
+    const int status = ::pclose(run);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return {};
-    return "exit status " + std::to_string(status);
+    return messages.empty() ? "exit status " + std::to_string(status) : messages;
 }
 
 struct TWriterCase {
@@ -214,6 +231,74 @@ TEST_P(WriterPolicy, FailedWriteSaysSoAndLeavesTheOldFile)
         fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
         EXPECT_EQ(Read(name), "alt");
         EXPECT_EQ(Files(), (std::vector<std::string>{"liste.csv", name}));
+    }
+}
+
+TEST_P(WriterPolicy, FailedWriteNamesItsCauseInGerman)
+{
+    const std::string name = GetParam().file;
+    for (const TFailure& failure : Failures) {
+        SCOPED_TRACE(failure.name);
+        // The target's folder, as the writer is given it.
+        const std::string place = failure.kind == TFailure::SmallDisk || failure.kind == TFailure::ReadOnlyMount
+            ? "platte/"
+            : failure.kind == TFailure::MissingFolder ? "fehlt/"
+                                                      : "";
+        std::optional<TSmallDisk> disk;
+        if (failure.kind == TFailure::SmallDisk || failure.kind == TFailure::ReadOnlyMount) {
+            disk.emplace(folder / "platte", name,
+                         failure.kind == TFailure::SmallDisk ? TSmallDisk::Full : TSmallDisk::ReadOnly);
+            if (!disk->Mounted()) {
+                std::cout << "[  SKIPPED ] " << failure.name << ": no file system can be mounted here\n";
+                continue;
+            }
+        } else if (failure.kind != TFailure::MissingFolder) {
+            Write(name, "alt");
+            ::chmod((folder / name).c_str(), 0644);
+        }
+        if (failure.kind == TFailure::NoPermission)
+            fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+        const TLimit limit = failure.kind == TFailure::FileSizeLimit ? TLimit::FullDisk
+            : failure.kind == TFailure::NoPermission                 ? TLimit::NoFolderRights
+                                                                     : TLimit::None;
+        const std::string message = WriteAs(place + name, limit);
+        fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+
+        const std::string shown = GetParam().ownProcess ? place + name : (folder / (place + name)).string();
+        const std::string expected = shown + " kann nicht geschrieben werden (" + failure.cause + ")";
+        EXPECT_EQ(message, GetParam().ownProcess ? "fluvara-batch: " + expected + "\n" : expected);
+        if (failure.kind != TFailure::MissingFolder) {
+            EXPECT_EQ(Read(place + name), "alt");
+            std::vector<std::string> beside;
+            for (const auto& entry : fs::directory_iterator(folder / place))
+                beside.push_back(entry.path().filename().string());
+            std::sort(beside.begin(), beside.end());
+            EXPECT_EQ(beside, place.empty() ? (std::vector<std::string>{"liste.csv", name}) : std::vector{name});
+        }
+        disk.reset();
+        fs::remove_all(folder / "platte");
+        fs::remove(folder / name);
+    }
+}
+
+// The causes come from the system's error numbers; a number without a text
+// of its own is named as such, never in English.
+TEST(WriteErrorCause, EveryNumberHasAGermanText)
+{
+    EXPECT_EQ(WriteErrorCause(ENOSPC), "Kein Speicherplatz mehr auf dem Datenträger");
+    EXPECT_EQ(WriteErrorCause(EROFS), "Das Dateisystem ist schreibgeschützt");
+    EXPECT_EQ(WriteErrorCause(EACCES), "Keine Berechtigung");
+    EXPECT_EQ(WriteErrorCause(ENOENT), "Den Ordner gibt es nicht");
+    EXPECT_EQ(ReadErrorCause(ENOENT), "Die Datei gibt es nicht");
+    EXPECT_EQ(WriteErrorCause(0), WriteErrorCause(EIO));
+    EXPECT_EQ(WriteErrorCause(4095), "Systemfehler Nummer 4095");
+    EXPECT_EQ(std::string(WriteFailure("/daten/netz.csv", EROFS).what()),
+              "/daten/netz.csv kann nicht geschrieben werden (Das Dateisystem ist schreibgeschützt)");
+    for (int error = 0; error < 200; ++error) {
+        const std::string cause = WriteErrorCause(error);
+        EXPECT_FALSE(cause.empty());
+        EXPECT_EQ(cause.find("error"), std::string::npos) << cause;
+        EXPECT_NE(cause, std::strerror(error));
     }
 }
 

@@ -233,7 +233,7 @@ void OutputTest::failedPrintJobIsReported()
     QString message;
     AnswerTitleDialog("NBemBBtn", {}, {}, [&] { message = AnswerMessageBox(); });
     Click(VerificationPage(program), "NDruSBtn");
-    QCOMPARE(message, QString("Der Druckauftrag konnte nicht begonnen werden."));
+    QCOMPARE(message, QString("Der Druckauftrag konnte nicht begonnen werden: Den Ordner gibt es nicht."));
     // the program goes on
     Click(VerificationPage(program), "NClipBtn");
     QCOMPARE(QGuiApplication::clipboard()->text(), FullFlowCopy);
@@ -272,6 +272,10 @@ void OutputTest::failedWriteIsReportedAndOldFileStays()
     }
     QVERIFY2(message.contains(QString::fromUtf8("unvollständig")), qPrintable(message));
     QVERIFY2(message.contains(path), qPrintable(message));
+    // the cause as the system gives it, in German
+    QVERIFY2(message.contains(fullDevice ? "(Kein Speicherplatz mehr auf dem Datenträger)."
+                                         : "(Die Datei wird größer, als erlaubt ist)."),
+             qPrintable(message));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"kreisprofil.pdf"});
     if (fullDevice) {

@@ -18,6 +18,7 @@
 
 #include "circle.h"
 #include "circleprintout.h"
+#include "printfile.h"
 #include "printservice.h"
 #include "verificationrun.h"
 
@@ -31,6 +32,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 
 namespace fluvara {
@@ -38,6 +40,10 @@ namespace fluvara {
 namespace {
 
 constexpr rlim_t DiskLeft = 512;  // bytes a writer may still put on the "full" disk
+
+// Small and read-only file systems are mounted in the test's own mount
+// namespace, taken before the application starts its threads.
+const bool privateMounts = TakePrivateMounts();
 
 enum class TCondition { None, NoFolderRights, FullDisk };
 
@@ -244,6 +250,51 @@ private slots:
         QVERIFY2(message.contains(QString::fromUtf8("nicht")), qPrintable(message));
         QCOMPARE(Content(path), QByteArray("alt"));
         QCOMPARE(Entries(), QStringList{QFileInfo(path).fileName()});
+    }
+
+    void failedWriteNamesItsCauseInGerman_data()
+    {
+        QTest::addColumn<int>("writer");
+        QTest::addColumn<int>("failure");
+        for (std::size_t i = 0; i < Writers().size(); ++i)
+            for (std::size_t f = 0; f < std::size(Failures); ++f)
+                QTest::addRow("%s, %s", Writers()[i].name, Failures[f].name) << int(i) << int(f);
+    }
+    void failedWriteNamesItsCauseInGerman()
+    {
+        QFETCH(int, writer);
+        QFETCH(int, failure);
+        const TFailure& f = Failures[failure];
+        const QString name = QFileInfo(Path(writer)).fileName();
+        const bool mount = f.kind == TFailure::SmallDisk || f.kind == TFailure::ReadOnlyMount;
+        const QString folder = dir_->filePath(mount ? "platte" : f.kind == TFailure::MissingFolder ? "fehlt" : "");
+        const QString path = folder + "/" + name;
+        std::optional<TSmallDisk> disk;
+        if (mount) {
+            disk.emplace(LocalPath(folder), name.toStdString(),
+                         f.kind == TFailure::SmallDisk ? TSmallDisk::Full : TSmallDisk::ReadOnly);
+            if (!disk->Mounted())
+                QSKIP("no file system can be mounted here");
+        } else if (f.kind != TFailure::MissingFolder) {
+            WriteOld(path, 0644);
+        }
+        if (f.kind == TFailure::NoPermission)
+            QFile::setPermissions(dir_->path(),
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
+                                      QFile::ReadGroup | QFile::ExeGroup);
+        const QString message = Write(writer, path,
+                                      f.kind == TFailure::FileSizeLimit      ? TCondition::FullDisk
+                                          : f.kind == TFailure::NoPermission ? TCondition::NoFolderRights
+                                                                             : TCondition::None);
+        QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(message.contains(QString::fromUtf8(f.cause)), qPrintable(message));
+        for (const char* english : {"error", "Error", "denied", "Unknown", "No space", "Read-only", "[ERROR]"})
+            QVERIFY2(!message.contains(english), qPrintable(message));
+        if (f.kind != TFailure::MissingFolder) {
+            QCOMPARE(Content(path), QByteArray("alt"));
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                     QStringList{name});
+        }
     }
 
 private:
