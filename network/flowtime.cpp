@@ -1,6 +1,7 @@
 #include "flowtime.h"
 
 #include "circlereach.h"
+#include "profilereach.h"
 #include "pipenumbers.h"
 #include "numbercheck.h"
 #include "rowcheck.h"
@@ -115,13 +116,26 @@ private:
         fields[CircleIs] = slope_;
         fields[CircleReduce95] = "nein";
         fields[CircleUse09] = in_.use09;
+        fields[CircleProfile] = in_.profile;
+        fields[CircleSize] = in_.size;
         const bool flowing = p.Q >= SmallestDischarge;
-        const bool design = TrimBlanks(in_.d).empty();
+        const auto shape = ParseReachProfile(in_.profile);
+        const bool circle = shape == TReachProfile::Circle;
+        const bool design = circle ? TrimBlanks(in_.d).empty() : TrimBlanks(in_.size).empty();
         std::optional<int> smallSize;
         if (flowing) {
             fields[CircleQ] = ExactNumberText(p.Q);
             fields[CircleHdPermitted] = in_.hdPermitted;
-        } else if (design) {
+        } else if (design && shape == TReachProfile::Egg) {
+            // Too little to design for: the smallest egg the reaches above allow.
+            for (const TProfileSize& s : EggSeries())
+                if (s.H >= reach_.smallestSize && TrimBlanks(fields[CircleSize]).empty())
+                    fields[CircleSize] = Fmt("%.0f/%.0f", s.b, s.H);
+            if (TrimBlanks(fields[CircleSize]).empty()) {
+                refusal_ = EggTooSmallMessage;
+                return p;
+            }
+        } else if (design && circle) {
             // Too little to design for: the smallest size the reaches above allow.
             smallSize = NominalSize(reach_.series, 0, reach_.smallestSize);
             if (!smallSize) {
@@ -136,6 +150,12 @@ private:
             return p;
         if (smallSize)
             p.pipe.results[CircleDN] = Fmt("%d", *smallSize);
+        if (const auto& profile = p.runs.profile) {
+            // Sizes compare by their heights.
+            p.size = profile->profile.H;
+            p.v = profile->partial ? profile->partial->vt : profile->full.vv;
+            return p;
+        }
         p.size = design ? (p.runs.nominalSize ? *p.runs.nominalSize : smallSize.value_or(0)) : in_.dValue;
         const TFullFlowRun& full = *p.runs.full;
         const bool filled = p.runs.partial && !p.runs.partial->overloaded;
@@ -200,10 +220,15 @@ private:
         if (ambiguous)
             AddWarning(out, AmbiguousFlowTimeWarning);
 
-        const TFullFlowRun& full = *p.runs.full;
-        if (p.runs.partial && !p.runs.partial->overloaded) {
-            const TCircleSegment wetted = CircleSegment(p.runs.partial->flow.phi, full.flow.dc, full.flow.vv);
-            const double tau = 1000 * 9.81 * wetted.Rt * full.Is / 1000;
+        // Rt and Is of the partial filling, of the circle or the profile.
+        std::optional<std::pair<double, double>> wetted;
+        if (p.runs.profile && p.runs.profile->partial)
+            wetted = {p.runs.profile->partial->Rt, p.runs.profile->Is};
+        else if (p.runs.partial && !p.runs.partial->overloaded)
+            wetted = {CircleSegment(p.runs.partial->flow.phi, p.runs.full->flow.dc, p.runs.full->flow.vv).Rt,
+                      p.runs.full->Is};
+        if (wetted) {
+            const double tau = 1000 * 9.81 * wetted->first * wetted->second / 1000;
             out.results[NetworkTau] = two(tau);
             if (Shown(out.results[NetworkTau]) < options_.tauLimit)
                 AddWarning(out, Fmt("Ablagerungsgefahr (tau %s unter %s N/m²)", two(tau), two(options_.tauLimit)));

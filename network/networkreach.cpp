@@ -83,6 +83,8 @@ TNetworkReachInput ReadNetworkReach(std::span<const std::string> fields)
     in.Is = text[NetworkIs];
     in.hdPermitted = text[NetworkHdPermitted];
     in.use09 = text[NetworkUse09];
+    in.profile = text[NetworkProfile];
+    in.size = text[NetworkSize];
 
     TReader read(in.errors);
     if (Blank(text[NetworkLength]))
@@ -133,9 +135,11 @@ TNetworkReachInput ReadNetworkReach(std::span<const std::string> fields)
     if (!Blank(text[NetworkQT]))
         in.QT = read.Read(text[NetworkQT], NetworkQT, Rule(0, Unbounded, "QT-Wert", ">=0")).value_or(0);
 
-    if (Blank(in.d) && Blank(in.hdPermitted))
+    // An egg or a box: its own checks name what is missing.
+    const bool circle = Blank(in.profile) && Blank(in.size);
+    if (circle && Blank(in.d) && Blank(in.hdPermitted))
         read.Fail(NetworkD, "d fehlt: d angeben oder h/d zul für eine Bemessung");
-    else if (!Blank(in.d))
+    else if (circle && !Blank(in.d))
         in.dValue = ListReading(TrimBlanks(in.d)).number.value;
     return in;
 }

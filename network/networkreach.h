@@ -30,6 +30,8 @@ struct TNetworkReachInput {
     std::string Is;  // the typed slope, used without levels
     std::string hdPermitted;
     std::string use09;
+    std::string profile;             // "Kreis" or empty, "Ei", "Rechteck"
+    std::string size;                // b/H of an egg or a box
     double dValue = 0;               // mm, the typed d as read (0: design)
     std::vector<TCellError> errors;  // TNetworkField order; the reach is refused when any
 };

@@ -1,5 +1,7 @@
 #include "pipenumbers.h"
 
+#include "profilereach.h"
+
 #include "calcerror.h"
 #include "numbercheck.h"
 #include "numberreading.h"
@@ -28,6 +30,9 @@ std::optional<double> Checked(const std::string& text, const TFieldRule& rule)
 std::optional<TPipeNumbers> TPipeNumbers::Read(const TNetworkReachInput& in, const std::string& slope,
                                                const TReachOptions& options)
 {
+    // An egg or a box goes through its reach in every pass.
+    if (ParseReachProfile(in.profile) != TReachProfile::Circle)
+        return std::nullopt;
     TPipeNumbers p;
     p.options_ = &options;
     const auto& pipe = VerificationFieldRules();  // d, kb, Is

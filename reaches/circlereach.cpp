@@ -5,6 +5,7 @@
 // nominal size and the overload note.
 
 #include "circlereach.h"
+#include "profilereach.h"
 #include "rowcheck.h"
 
 #include "designrun.h"
@@ -156,6 +157,16 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
 TReachOutcome CalculateCircleReach(std::span<const std::string> fields, const TReachOptions& options,
                                    TCircleReachRuns& runs)
 {
+    const std::string profileText =
+        fields.size() > static_cast<std::size_t>(CircleProfile) ? fields[CircleProfile] : std::string();
+    const std::optional<TReachProfile> shape = ParseReachProfile(profileText);
+    if (!shape) {
+        TReachOutcome out = RefusedOutcome(CircleResultCount, ProfileMessage);
+        out.errors = {{CircleProfile, ProfileMessage}};
+        return out;
+    }
+    if (*shape != TReachProfile::Circle)
+        return CalculateProfileReach(fields, *shape, options, runs.profile);
     return GuardedReach(CircleResultCount, [&] { return CircleReach(fields, options, runs); });
 }
 
