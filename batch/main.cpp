@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "commandline.h"
+#include "listfile.h"
 #include "listrun.h"
 #include "project.h"
 #include "reachlist.h"
@@ -118,6 +119,8 @@ TListCount StreamCsv(const TCommand& command, std::istream& in)
         summary = RunCsvList(in, file.Stream(), options);
         file.Commit();
     }
+    for (const std::string& warning : summary.warnings)
+        Complain((command.input == "-" ? std::string("Standardeingabe") : command.input) + ": " + warning);
     return {summary.calculated, summary.refused};
 }
 
@@ -135,7 +138,22 @@ TInput LoadInput(const TCommand& command, std::istream* in)
             input.project.series = command.series;
         return input;
     }
+    if (command.inputKind == TFileKind::Workbook) {
+        // A workbook with one list is written as a CSV file is; with both, as a project is.
+        std::vector<TReachList> lists = ReadListFile(command.input);
+        if (lists.size() == 1)
+            input.csvKind = lists.front().Kind();
+        for (TReachList& list : lists) {
+            for (const std::string& warning : list.layout.warnings)
+                Complain(command.input + ": " + warning);
+            (list.Kind() == TReachKind::Circle ? input.project.circle : input.project.channel) = std::move(list);
+        }
+        input.project.series = command.series;
+        return input;
+    }
     TReachList list = ReadCsvList(*in);
+    for (const std::string& warning : list.layout.warnings)
+        Complain(command.input + ": " + warning);
     input.csvKind = list.Kind();
     (list.Kind() == TReachKind::Circle ? input.project.circle : input.project.channel) = std::move(list);
     input.project.series = command.series;

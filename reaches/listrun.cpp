@@ -84,6 +84,7 @@ TRunSummary RunList(std::istream& in, const TRunOptions& options, const TListSin
     const TListLayout layout = ReadHeader(header.fields, header.line);
     TRunSummary summary;
     summary.kind = layout.kind;
+    summary.warnings = layout.warnings;
     sink.begin(layout);
 
     const unsigned threads = ThreadCount(options.threads);

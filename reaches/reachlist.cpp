@@ -30,12 +30,17 @@ TReachList MakeList(std::vector<std::string> columns, std::vector<std::vector<st
 TReachList ReadCsvList(std::istream& in)
 {
     TCsvReader reader(in);
+    return ListOfRecords([&reader](TCsvRecord& record) { return reader.Next(record); });
+}
+
+TReachList ListOfRecords(const std::function<bool(TCsvRecord&)>& next)
+{
     TCsvRecord record;
-    if (!reader.Next(record))
+    if (!next(record))
         throw TInputError("Die Datei ist leer: es fehlt die Kopfzeile");
     TReachList list;
     list.layout = ReadHeader(record.fields, record.line);
-    while (reader.Next(record)) {
+    while (next(record)) {
         if (BlankRow(record.fields))
             continue;
         list.rows.push_back(KeptColumns(list.layout, std::move(record.fields), record.line));

@@ -35,6 +35,11 @@ TReachList MakeList(std::vector<std::string> columns, std::vector<std::vector<st
 // Reads a whole CSV list (see TCsvReader); blank rows are left out.
 TReachList ReadCsvList(std::istream& in);
 
+// A list from records as a reader gives them, the header first; blank rows
+// are left out. next gives the next record, false at the end.
+struct TCsvRecord;
+TReachList ListOfRecords(const std::function<bool(TCsvRecord&)>& next);
+
 TReachOutcome CalculateRow(const TReachList& list, std::size_t row, const TReachOptions& options);
 
 // Every row, spread over the given number of threads (0: every core); the

@@ -7,6 +7,7 @@
 #include "printfile.h"
 #include "usersettings.h"
 #include "workbook.h"
+#include "workbookreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,22 +153,41 @@ bool TReachListDocument::Save(const QString& path)
 
 std::optional<TReachKind> TReachListDocument::ImportCsv(const QString& path)
 {
-    TReachList list;
+    std::vector<TReachList> lists;
     try {
-        std::istringstream in(ReadWhole(path));
-        list = ReadCsvList(in);
+        if (const auto format = WorkbookFormatOfPath(path.toStdString())) {
+            lists = ReadWorkbookLists(LocalPath(path), *format);
+        } else {
+            std::istringstream in(ReadWhole(path));
+            lists.push_back(ReadCsvList(in));
+        }
     } catch (const std::exception& e) {
         emit Warning(QString("„%1“ kann nicht eingelesen werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return std::nullopt;
     }
-    const TReachKind kind = list.Kind();
-    undo_.push(new TReplaceListCommand(Model(kind), std::move(list), "CSV importieren"));
+    // A workbook with both lists is imported as one step.
+    auto* import = new QUndoCommand("Importieren");
+    QStringList warnings;
+    for (TReachList& list : lists) {
+        for (const std::string& warning : list.layout.warnings)
+            warnings << QString::fromStdString(warning);
+        new TReplaceListCommand(Model(list.Kind()), std::move(list), "Importieren", import);
+    }
+    const TReachKind kind = lists.front().Kind();
+    undo_.push(import);
     emit Imported(kind);
-    const TListCount count = CountOutcomes(Model(kind).Outcomes());
-    emit Told(QString("%1 Zeilen eingelesen, davon %2 abgelehnt")
-                  .arg(static_cast<qulonglong>(count.calculated + count.refused))
-                  .arg(static_cast<qulonglong>(count.refused)),
-              0);
+    QStringList told;
+    for (const TReachList& list : lists) {
+        const TListCount count = CountOutcomes(Model(list.Kind()).Outcomes());
+        told << QString("%1%2 Zeilen eingelesen, davon %3 abgelehnt")
+                    .arg(lists.size() > 1 ? QString("%1: ").arg(SheetName(list.Kind())) : QString())
+                    .arg(static_cast<qulonglong>(count.calculated + count.refused))
+                    .arg(static_cast<qulonglong>(count.refused));
+    }
+    emit Told(told.join("; "), 0);
+    if (!warnings.isEmpty())
+        emit Warning(QString("„%1“ ist eingelesen, aber nicht jede Spalte wurde erkannt:\n\n%2")
+                         .arg(QDir::toNativeSeparators(path), warnings.join("\n")));
     return kind;
 }
 

@@ -20,6 +20,8 @@ QString FileFilter(TFileQuestion question)
     case TFileQuestion::SaveProject:
         return "FLUVARA-Projekte (*.fluvara)";
     case TFileQuestion::ImportCsv:
+        return "Listen (*.csv *.xlsx *.ods);;CSV-Dateien (*.csv);;Excel-Arbeitsmappen (*.xlsx);;"
+               "OpenDocument-Tabellen (*.ods);;Alle Dateien (*)";
     case TFileQuestion::ExportCsv:
         return "CSV-Dateien (*.csv);;Alle Dateien (*)";
     case TFileQuestion::ExportXlsx:

@@ -154,7 +154,7 @@ void TReachListWindow::CreateActions()
     a.open = Action("OpenAction", "Ö&ffnen…", QKeySequence::Open);
     a.save = Action("SaveAction", "&Speichern", QKeySequence::Save);
     a.saveAs = Action("SaveAsAction", "Speichern &unter…", QKeySequence("Ctrl+Shift+S"));
-    a.importCsv = Action("ImportCsvAction", "CSV &importieren…");
+    a.importCsv = Action("ImportCsvAction", "&Importieren (CSV, Excel, Calc)…");
     a.exportCsv = Action("ExportCsvAction", "CSV &exportieren…");
     a.exportXlsx = Action("ExportXlsxAction", "E&xcel-Datei exportieren…");
     a.print = Action("PrintAction", "&Drucken…", QKeySequence::Print);

@@ -261,3 +261,34 @@ TEST_F(BatchCommand, HelpAndVersion)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BatchCommand, WorkbooksAreReadByTheirExtension)
+{
+    const std::string data = FLUVARA_TEST_DATA;
+    // The first sheet is a list: written as a CSV list is.
+    EXPECT_EQ(Run("'" + data + "/kreisprofile.ods' -o aus.csv"), 0) << err;
+    EXPECT_EQ(Read("aus.csv").rfind("\xEF\xBB\xBFHaltung;d;kb;Is;Q;95%-Wert;Bemerkung;lichte Weite", 0), 0u);
+    // Both lists of a workbook go into a project, or one of them into a CSV file.
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' -o aus.csv"), 2);
+    EXPECT_NE(err.find("--liste"), std::string::npos) << err;
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' --liste gerinne -o aus.csv"), 1) << err;
+    EXPECT_NE(Read("aus.csv").find("Uhrzeit"), std::string::npos);
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' -o aus.fluvara"), 1) << err;
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' -o aus.ods"), 2);
+    EXPECT_NE(err.find(".xlsx"), std::string::npos) << err;
+}
+
+TEST_F(BatchCommand, ColumnsThatLookChangedAreWarnedAbout)
+{
+    Write("calc.csv", "Haltung;d;kb;Is;Q;95,00 %\r\nH1;300;1,5;5;40;ja\r\n");
+    for (const std::string output : {"aus.csv", "aus.fluvara"}) {
+        EXPECT_EQ(Run("calc.csv -o " + output), 0) << err;
+        EXPECT_NE(err.find("calc.csv: Zeile 1: Die Spalte „95,00 %“ wird nicht als „95%-Wert“ gelesen"),
+                  std::string::npos)
+            << output << ": " << err;
+    }
+}
+
+}  // namespace
