@@ -29,9 +29,14 @@ bool TReachFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) cons
 
 bool TReachFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    // Numbers before texts; texts in the order of the language.
+    // Numbers before texts; texts in the order of the language; empty cells
+    // last in either order, so that the largest values come first when descending.
     const QVariant a = left.data(TReachTableModel::SortRole);
     const QVariant b = right.data(TReachTableModel::SortRole);
+    const bool aEmpty = a.typeId() != QMetaType::Double && a.toString().isEmpty();
+    const bool bEmpty = b.typeId() != QMetaType::Double && b.toString().isEmpty();
+    if (aEmpty != bEmpty)
+        return (sortOrder() == Qt::AscendingOrder) == bEmpty;
     const bool aNumber = a.typeId() == QMetaType::Double;
     const bool bNumber = b.typeId() == QMetaType::Double;
     if (aNumber && bNumber)

@@ -70,11 +70,8 @@ QString TReachListEditor::CopyText(TReachKind kind, const QModelIndexList& selec
                      std::vector<std::string>(static_cast<std::size_t>(b.right - b.left + 1)));
     for (const QModelIndex& index : selected) {
         const QModelIndex source = Filter(kind).mapToSource(index);
-        std::string text = model.CellText(source.row(), source.column());
-        // Results carry decimal points; the spreadsheets read decimal commas.
-        if (!model.IsInputColumn(source.column()) && source.column() != model.StatusColumn() &&
-            !IsWordResult(kind, source.column() - model.InputColumnCount()))
-            text = WithDecimalComma(std::move(text));
+        // As shown: German spreadsheets read the decimal commas.
+        std::string text = model.ShownText(source.row(), source.column());
         block[static_cast<std::size_t>(index.row() - b.top)][static_cast<std::size_t>(index.column() - b.left)] =
             std::move(text);
     }

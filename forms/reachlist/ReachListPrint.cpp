@@ -39,7 +39,7 @@ void TReachListWindow::Render(QPrinter& printer) const
         const int row = shown.mapToSource(shown.index(r, 0)).row();
         std::vector<std::string> cells;
         for (int c = 0; c < model.columnCount(); ++c)
-            cells.push_back(model.CellText(row, c));
+            cells.push_back(model.ShownText(row, c));
         table.rows.push_back(std::move(cells));
     }
     TListReportFrame frame;

@@ -101,6 +101,8 @@ private:
     void ShowCellMessage();
     void RowRecalculated(TReachKind kind, int row);
     void ShowMessage(const QString& text, int timeout = 0);
+    void SetDecimalPoint(bool point);
+    void ShowCell(TReachKind kind, int row, int column);
 
     // editing (ReachListSelection.cpp)
     TReachFilterModel& Filter(TReachKind kind) const;
@@ -148,8 +150,9 @@ private:
     struct TActions {
         QAction *newFile, *open, *save, *saveAs, *importCsv, *exportCsv, *exportXlsx, *print, *pdf, *close;
         QAction *undo, *redo, *copy, *paste, *clearCells, *appendRow, *insertRow, *deleteRows, *duplicateRows;
-        QAction *moveUp, *moveDown, *problemsOnly, *unsort, *toPage, *fromPage;
+        QAction *moveUp, *moveDown, *problemsOnly, *unsort, *decimalPoint, *toPage, *fromPage;
     } actions_{};
+    std::optional<std::pair<TReachKind, int>> refusedRow_;  // whose refusal the status line shows
     QString headerLine_;
     TFileChooser chooseFile_;
     TPageInputs pageInputs_;

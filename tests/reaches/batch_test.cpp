@@ -17,7 +17,7 @@ namespace {
 const std::string CircleList = "Haltung;d;kb;Is;Q\r\nH1;300;1,5;5;40\r\nH2;300;1,5;5;70\r\n";
 const std::string CircleResult = "\xEF\xBB\xBFHaltung;d;kb;Is;Q;lichte Weite;Qv;vv;h;h/d;Qt/Qv;vt;d erf;DN;Status\r\n"
                                  "H1;300;1,5;5;40;300;69,12;0,98;16,4;54,7;57,9;1,01;;;berechnet\r\n"
-                                 "H2;300;1,5;5;70;300;69,12;0,98;;;;;;;überlastet (Qt/Qv = 101.3 %)\r\n";
+                                 "H2;300;1,5;5;70;300;69,12;0,98;;;101,3;;;;überlastet (Qt/Qv = 101.3 %)\r\n";
 
 class BatchCommand : public fluvara::TempFolderTest {
 protected:

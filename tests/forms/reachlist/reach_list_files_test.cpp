@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(box, QString("RecoveryQuestion"));
         QTableView* circles = Table(*window_, TReachKind::Circle);
         QCOMPARE(Cell(circles, 0, 0), QString("Nach dem Absturz"));
-        QCOMPARE(Cell(circles, 0, 5), QString("69.12"));  // Qv after the four columns read
+        QCOMPARE(Cell(circles, 0, 5), QString("69,12"));  // Qv after the four columns read
         QVERIFY(window_->isWindowModified());             // still to be saved
         QCOMPARE(window_->FilePath(), QString());
         // saved: the copy is gone
@@ -406,7 +406,7 @@ private slots:
         Trigger(*window_, "PrintAction");
         QVERIFY(asked);
         QVERIFY(PdfText(Path("gedruckt.pdf"), 1).contains("P1"));
-        QVERIFY(PdfText(Path("gedruckt.pdf"), 1).contains("69.12"));
+        QVERIFY(PdfText(Path("gedruckt.pdf"), 1).contains("69,12"));
     }
 };
 

@@ -91,15 +91,16 @@ private slots:
         QStringList menus;
         for (const QAction* menu : list.menuBar()->actions())
             menus << menu->text() + ": " + names(menu->menu()->actions());
-        QCOMPARE(menus, (QStringList{
-                            "&Datei: NewAction OpenAction RecentMenu SaveAction SaveAsAction - ImportCsvAction "
-                            "ExportCsvAction ExportXlsxAction - PrintAction PdfAction - CloseAction",
-                            "&Bearbeiten: UndoAction RedoAction - CopyAction PasteAction ClearCellsAction - "
-                            "AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
-                            "MoveDownAction",
-                            "&Ansicht: ProblemsOnlyAction UnsortAction",
-                            "&Seiten: ToPageAction FromPageAction",
-                        }));
+        QCOMPARE(menus,
+                 (QStringList{
+                     "&Datei: NewAction OpenAction RecentMenu SaveAction SaveAsAction - ImportCsvAction "
+                     "ExportCsvAction ExportXlsxAction - PrintAction PdfAction - CloseAction",
+                     "&Bearbeiten: UndoAction RedoAction - CopyAction PasteAction ClearCellsAction - "
+                     "AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
+                     "MoveDownAction",
+                     "&Ansicht: ProblemsOnlyAction UnsortAction - DecimalPointAction",
+                     "&Seiten: ToPageAction FromPageAction",
+                 }));
         QCOMPARE(names(Find<QToolBar>(&list, "ListToolBar")->actions()),
                  QString("AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
                          "MoveDownAction - ProblemsOnlyAction - ToPageAction FromPageAction"));
