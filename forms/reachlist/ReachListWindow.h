@@ -10,6 +10,7 @@
 #include "ReachTableModel.h"
 
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <QString>
 
 #include <functional>
@@ -152,6 +153,13 @@ private:
         QAction *undo, *redo, *copy, *paste, *clearCells, *appendRow, *insertRow, *deleteRows, *duplicateRows;
         QAction *moveUp, *moveDown, *problemsOnly, *unsort, *decimalPoint, *toPage, *fromPage;
     } actions_{};
+    // The row last sent to a page, to which "Von Seite übernehmen" writes back.
+    struct TPageOrigin {
+        TReachKind kind;
+        QPersistentModelIndex row;  // of the list's model
+        bool confirmed;             // the user chose to update it
+    };
+    std::optional<TPageOrigin> pageOrigin_;
     std::optional<std::pair<TReachKind, int>> refusedRow_;  // whose refusal the status line shows
     QString headerLine_;
     TFileChooser chooseFile_;

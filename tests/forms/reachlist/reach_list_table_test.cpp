@@ -166,6 +166,21 @@ private slots:
         QCOMPARE(circles_->columnWidth(Column("Status")), 333);
     }
 
+    void aRowMendedInTheProblemViewStaysUntilTheFilterIsAppliedAgain()
+    {
+        Import();
+        auto* problems = window_->findChild<QAction*>("ProblemsOnlyAction");
+        problems->trigger();
+        QCOMPARE(circles_->model()->rowCount(), 3);  // H03 refused, H05 and H06 overloaded
+        QCOMPARE(Cell(circles_, 0, 0), QString("H03"));
+        TypeCell(circles_, 0, Column("Is [‰]"), "12,5");
+        QCOMPARE(circles_->model()->rowCount(), 3);
+        QCOMPARE(Cell(circles_, 0, Column("Status")), QString("berechnet"));
+        problems->trigger();
+        problems->trigger();
+        QCOMPARE(circles_->model()->rowCount(), 2);
+    }
+
     void windowSizeIsKept()
     {
         window_->resize(900, 500);
