@@ -200,6 +200,9 @@ bool TReachListDocument::ExportCsv(const QString& path, TReachKind kind)
         emit Warning(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
+    emit Told(QString("%1 geschrieben: %2")
+                  .arg(SheetName(kind), QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+              0);
     return true;
 }
 
@@ -213,6 +216,8 @@ bool TReachListDocument::ExportXlsx(const QString& path)
         emit Warning(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
+    emit Told(QString("Arbeitsmappe geschrieben: %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+              0);
     return true;
 }
 

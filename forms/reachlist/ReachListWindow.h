@@ -9,6 +9,8 @@
 #include "ReachListEditor.h"
 #include "ReachTableModel.h"
 
+#include "listreport.h"
+
 #include <QMainWindow>
 #include <QPersistentModelIndex>
 #include <QString>
@@ -16,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -63,9 +66,13 @@ public:
     bool OpenProject(const QString& path);
     bool SaveProject(const QString& path);
     bool ImportCsv(const QString& path);
+    // The list in front; the CSV files and the report of several lists
+    // (both when both have rows and the user chooses so).
     bool ExportCsv(const QString& path) const;
+    bool ExportCsv(const QString& path, const std::vector<TReachKind>& kinds) const;
     bool ExportXlsx(const QString& path) const;
     bool SavePdf(const QString& path);
+    bool SavePdf(const QString& path, const std::vector<TReachKind>& kinds);
     // Asks whether the changes are to be saved; false when the user cancels.
     bool MaybeSave();
 
@@ -136,7 +143,15 @@ private:
     void ExportXlsxChosen();
     void PrintList();
     void PdfChosen();
-    void Render(QPrinter& printer) const;
+    void Render(QPrinter& printer, const std::vector<TReachKind>& kinds) const;
+    TListReportFrame ReportFrame(TReachKind kind) const;
+    TListTable ReportTable(TReachKind kind) const;
+    // Which lists go into a file or the report: asked when both have rows; none when cancelled.
+    std::vector<TReachKind> ChooseLists(const QString& what);
+    // Where the file dialogs start: beside the project, else in the folder used last.
+    QString Folder() const;
+    QString Suggested(const QString& extension) const;
+    void Remember(const QString& chosen) const;
     void FillRecentMenu();
     void Warn(const QString& text) const;
 
