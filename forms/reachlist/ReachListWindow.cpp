@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -33,8 +34,6 @@ TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
 {
     setObjectName("ReachListWindow");
     setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(1100, 620);
-    restoreGeometry(ReadSetting(GeometryKey).toByteArray());
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("ListTabs");
@@ -51,6 +50,12 @@ TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    // Wide enough for the whole tool bar, as far as the screen allows; or as the user left it.
+    int width = std::max(1100, findChild<QToolBar*>("ListToolBar")->sizeHint().width() + 24);
+    if (const QScreen* shown = screen())
+        width = std::min(width, shown->availableGeometry().width());
+    resize(width, 620);
+    restoreGeometry(ReadSetting(GeometryKey).toByteArray());
 
     for (TReachKind kind : {TReachKind::Circle, TReachKind::Channel}) {
         QTableView* view = View(kind);

@@ -74,7 +74,8 @@ bool TReachTableModel::IsNumericColumn(int column) const
     if (!IsInputColumn(column))
         return column != StatusColumn() && !IsWordResult(Kind(), column - InputColumnCount());
     const int field = ErrorField(column);
-    return field >= 0 && field != NameField(Kind());
+    const bool yesNo = Kind() == TReachKind::Circle && (field == CircleReduce95 || field == CircleUse09);
+    return field >= 0 && field != NameField(Kind()) && !yesNo;
 }
 
 QString TReachTableModel::CellMessage(int row, int column) const
