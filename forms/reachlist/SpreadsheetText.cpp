@@ -1,7 +1,6 @@
 #include "SpreadsheetText.h"
 
 #include "csvwriter.h"
-#include "rowcheck.h"
 
 #include <algorithm>
 
@@ -89,24 +88,6 @@ std::string SpreadsheetText(const TCellBlock& block)
 std::string WithDecimalComma(std::string text)
 {
     std::replace(text.begin(), text.end(), '.', ',');
-    return text;
-}
-
-std::string WithDecimalMark(std::string text, bool comma)
-{
-    std::size_t digits = 0, marks = 0, mark = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9')
-            ++digits;
-        else if ((c == '.' || c == ',') && i > 0 && i + 1 < text.size() && text[i - 1] != '-')
-            mark = i, ++marks;
-        else if (!(c == '-' && i == 0))
-            return text;
-    }
-    if (digits == 0 || marks != 1 || !ReadListNumber(text).refusal.empty())
-        return text;
-    text[mark] = comma ? ',' : '.';
     return text;
 }
 

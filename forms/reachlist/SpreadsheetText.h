@@ -25,11 +25,6 @@ TCellBlock RepeatedOver(const TCellBlock& block, std::size_t rows, std::size_t c
 // A number with a decimal point as German spreadsheets read it: "12.5" → "12,5".
 std::string WithDecimalComma(std::string text);
 
-// A plain number ("2.5", "-1,25") with the decimal mark asked for, when the
-// list reads it as a number either way; any other text as it is ("2.500",
-// which the list refuses as ambiguous, stays as typed).
-std::string WithDecimalMark(std::string text, bool comma);
-
 // Every decimal point between digits of a note ("Qt/Qv = 101.3 %") as a comma.
 std::string NoteWithDecimalMark(std::string text, bool comma);
 

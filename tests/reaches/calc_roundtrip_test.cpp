@@ -86,6 +86,14 @@ TEST(CalcHeader, OlderNameIsWrittenBackAsTheNewOne)
               "vt;d erf;DN;Status");
 }
 
+TEST(CalcHeader, NumbersGoOutWithTheDecimalCommaThatCalcReads)
+{
+    // "1.5" would come back from a German Calc as the 1st of May.
+    const TReachList list = Read("Haltung;d;kb;Is;Q;Bemerkung\nH1;300;1.5;2.500;40,5;Abzweig 1.5\n");
+    const std::string text = CsvText(list, CalculateList(list, {}, 1), GermanCsv);
+    EXPECT_NE(text.find("\r\nH1;300;1,5;2.500;40,5;Abzweig 1.5;"), std::string::npos) << text;
+}
+
 struct TBankCase {
     const char* name;
     const char* bank;
