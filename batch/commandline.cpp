@@ -54,7 +54,7 @@ TFileKind KindOfPath(std::string_view path)
 {
     if (EndsWithIgnoringCase(path, ".fluvara"))
         return TFileKind::Project;
-    if (EndsWithIgnoringCase(path, ".xlsx"))
+    if (EndsWithIgnoringCase(path, ".xlsx") || EndsWithIgnoringCase(path, ".ods"))
         return TFileKind::Workbook;
     return TFileKind::Csv;
 }
@@ -156,9 +156,9 @@ TCommand ParseCommandLine(std::span<const std::string_view> args)
     if (!inputGiven)
         throw TUsageError("Es fehlt die Eingabedatei");
     command.inputKind = command.input == "-" ? TFileKind::Csv : KindOfPath(command.input);
-    if (command.inputKind == TFileKind::Workbook)
-        throw TUsageError("Arbeitsmappen (.xlsx) werden nur geschrieben; bitte die Liste als CSV speichern");
     command.outputKind = command.output == "-" ? TFileKind::Csv : KindOfPath(command.output);
+    if (EndsWithIgnoringCase(command.output, ".ods"))
+        throw TUsageError("Arbeitsmappen werden als .xlsx geschrieben, nicht als .ods: " + command.output);
     if (command.output != "-" && command.outputKind == TFileKind::Csv && !EndsWithIgnoringCase(command.output, ".csv"))
         throw TUsageError("Die Ausgabe braucht die Endung .csv, .xlsx oder .fluvara: " + command.output);
     return command;
@@ -173,8 +173,9 @@ std::string HelpText()
            "Fließzeitverfahren.\n"
            "\n"
            "EINGABE  eine CSV-Datei (Kreisprofil-, Gerinne- oder Netzliste, an der Kopfzeile\n"
-           "         erkannt),\n"
-           "         ein Projekt (.fluvara) oder - für CSV von der Standardeingabe\n"
+           "         erkannt), eine Arbeitsmappe (.xlsx, .ods: die Blätter „Kreisprofile“ und\n"
+           "         „Gerinne“, sonst das erste Blatt), ein Projekt (.fluvara) oder - für CSV von\n"
+           "         der Standardeingabe\n"
            "AUSGABE  .csv, .xlsx (Arbeitsmappe) oder .fluvara (Projekt), nach der Endung;\n"
            "         ohne -o oder mit - als CSV auf die Standardausgabe\n"
            "\n"

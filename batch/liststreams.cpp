@@ -1,6 +1,7 @@
 #include "liststreams.h"
 
 #include "atomicfile.h"
+#include "listfile.h"
 #include "networkbatch.h"
 #include "projectnetwork.h"
 #include "projectrun.h"
@@ -10,6 +11,8 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <sstream>
 #include <memory>
 #include <sys/stat.h>
 #include <vector>
@@ -126,6 +129,16 @@ TRunOptions Counting(const TRunOptions& options, const std::size_t& before)
     return counting;
 }
 
+std::string InputName(const TCommand& command) { return command.input == "-" ? "Standardeingabe" : command.input; }
+
+// Columns of the header that look like input columns a spreadsheet changed.
+const TRunSummary& Warned(const TCommand& command, const TRunSummary& summary)
+{
+    for (const std::string& warning : summary.warnings)
+        std::cerr << "fluvara-batch: " << InputName(command) << ": " << warning << "\n";
+    return summary;
+}
+
 }  // namespace
 
 TRunOptions RunOptionsOf(const TCommand& command, const TNetworkSettings& saved)
@@ -142,9 +155,10 @@ TRunOptions RunOptionsOf(const TCommand& command, const TNetworkSettings& saved)
 TListCount StreamCsv(const TCommand& command, std::istream& in, const TRunOptions& options)
 {
     if (command.outputKind == TFileKind::Workbook)
-        return CountOf(RunCsvListToWorkbook(in, command.output, options));
-    return CountOf(
-        WriteCsv(command, [&](std::FILE* out, const std::string& name) { return RunCsvList(in, out, options, name); }));
+        return CountOf(Warned(command, RunCsvListToWorkbook(in, command.output, options)));
+    return CountOf(Warned(command, WriteCsv(command, [&](std::FILE* out, const std::string& name) {
+                              return RunCsvList(in, out, options, name);
+                          })));
 }
 
 TListCount StreamCsvToProject(const TCommand& command, std::istream& in, const TRunOptions& options)
@@ -170,7 +184,7 @@ TListCount StreamCsvToProject(const TCommand& command, std::istream& in, const T
         }
         begin(layout);
     };
-    const TRunSummary summary = RunList(in, options, sink);
+    const TRunSummary summary = Warned(command, RunList(in, options, sink));
     writer.EndList();
     if (summary.kind == TReachKind::Circle)
         empty(TReachKind::Channel);
@@ -183,6 +197,36 @@ TListCount StreamCsvToProject(const TCommand& command, std::istream& in, const T
     writer.Finish();
     file.Commit();
     return CountOf(summary);
+}
+
+TListCount StreamWorkbook(const TCommand& command, const TRunOptions& options)
+{
+    std::vector<TReachList> lists = ReadListFile(command.input);
+    if (lists.size() == 1) {
+        // One list goes on as a CSV list would (its header warned about there).
+        std::string text;
+        AppendCsvRecord(text, lists.front().layout.columns, GermanCsv);
+        for (const std::vector<std::string>& row : lists.front().rows)
+            AppendCsvRecord(text, row, GermanCsv);
+        std::istringstream in(text);
+        return command.outputKind == TFileKind::Project ? StreamCsvToProject(command, in, options)
+                                                        : StreamCsv(command, in, options);
+    }
+    // Several lists, as a project holds them.
+    TProject project;
+    for (TReachList& list : lists) {
+        for (const std::string& warning : list.layout.warnings)
+            std::cerr << "fluvara-batch: " << InputName(command) << ": " << warning << "\n";
+        ListOf(project, list.Kind()) = std::move(list);
+    }
+    const TFile copy = TemporaryFile();
+    const std::string text = ProjectText(project);
+    if (std::fwrite(text.data(), 1, text.size(), copy.get()) != text.size() || std::fflush(copy.get()) != 0)
+        throw WriteFailure("Die temporäre Kopie der Arbeitsmappe", errno);
+    TCommand asProject = command;
+    asProject.input = "/proc/self/fd/" + std::to_string(::fileno(copy.get()));
+    asProject.inputKind = TFileKind::Project;
+    return StreamProject(asProject, options);
 }
 
 TListCount StreamProject(const TCommand& command, const TRunOptions& given)

@@ -18,6 +18,8 @@ TRunOptions RunOptionsOf(const TCommand& command, const TNetworkSettings& saved 
 TListCount StreamCsv(const TCommand& command, std::istream& in, const TRunOptions& options);
 // A CSV list into a project, the other list empty.
 TListCount StreamCsvToProject(const TCommand& command, std::istream& in, const TRunOptions& options);
+// An Excel or Calc workbook's lists, as a CSV list or a project would go.
+TListCount StreamWorkbook(const TCommand& command, const TRunOptions& options);
 // A project's lists into CSV, a workbook or a project.
 TListCount StreamProject(const TCommand& command, const TRunOptions& options);
 

@@ -93,6 +93,8 @@ int Run(const TCommand& command)
     TListCount count;
     if (command.inputKind == TFileKind::Project)
         count = StreamProject(command, options);
+    else if (command.inputKind == TFileKind::Workbook)
+        count = StreamWorkbook(command, options);
     else if (command.outputKind == TFileKind::Project)
         count = StreamCsvToProject(command, *in, options);
     else

@@ -7,7 +7,9 @@
 #include "channelrun.h"
 #include "textformat.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace fluvara {
 
@@ -31,6 +33,51 @@ TRunBank ReadBankCell(std::string_view text)
     return TRunBank{TBankForm::ByAngle, ListReading(angle)};
 }
 
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "01:01:30" or "01:02": the time a spreadsheet makes of a slope typed as
+// "1:1,5" or "1:2". A slope "1:15" is no time: a time has seconds or an hour
+// with a leading zero. The message names the slope the time was made of.
+std::optional<std::string> TimeForSlope(std::string_view cell, std::string_view bank)
+{
+    const std::string_view text = TrimBlanks(cell);
+    const std::size_t first = text.find(':');
+    const std::size_t second = text.find(':', first + 1);
+    if (first == std::string_view::npos || first == 0 || first > 2)
+        return std::nullopt;
+    const std::string_view hours = text.substr(0, first);
+    const std::string_view minutes =
+        text.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
+    std::string_view seconds = second == std::string_view::npos ? std::string_view() : text.substr(second + 1);
+    std::string_view fraction;
+    if (const std::size_t mark = seconds.find_first_of(".,"); mark != std::string_view::npos) {
+        fraction = seconds.substr(mark + 1);
+        seconds = seconds.substr(0, mark);
+        if (!AllDigits(fraction))
+            return std::nullopt;
+    }
+    const bool withSeconds = second != std::string_view::npos;
+    if (!AllDigits(hours) || !AllDigits(minutes) || minutes.size() != 2 || (withSeconds && seconds.size() != 2) ||
+        (!withSeconds && (hours.size() != 2 || hours[0] != '0')))
+        return std::nullopt;
+    const std::string shown(text);
+    if (hours != "1" && hours != "01")
+        return Fmt("%s: „%s“ ist eine Uhrzeit, keine Neigung 1:m und kein Winkel; die Neigung als Text eingeben "
+                   "(in der Tabellenkalkulation mit vorangestelltem ' oder als Text formatiert)",
+                   bank, shown);
+    const double slope = ConvertNumberText(minutes) +
+        ConvertNumberText(std::string(seconds.empty() ? "0" : seconds) + "." + std::string(fraction)) / 60;
+    std::string m = ShortestText(slope);
+    std::replace(m.begin(), m.end(), '.', ',');
+    return Fmt("%s: „%s“ ist eine Uhrzeit, die eine Tabellenkalkulation wohl aus der Neigung 1:%s gemacht hat; "
+               "die Neigung als Text eingeben (in der Tabellenkalkulation '1:%s oder die Zelle als Text "
+               "formatiert)",
+               bank, shown, m, m);
+}
+
 // The list's column of a field of the run.
 int ListFieldOf(int runField)
 {
@@ -48,6 +95,15 @@ TReachOutcome ChannelReach(std::span<const std::string> fields)
     std::string text[ChannelFieldCount];
     for (std::size_t i = 0; i < ChannelFieldCount && i < fields.size(); ++i)
         text[i] = fields[i];
+
+    TRowCheck times;
+    for (int bank : {ChannelBankLeft, ChannelBankRight})
+        if (auto message = TimeForSlope(text[bank], FieldNames(TReachKind::Channel)[static_cast<std::size_t>(bank)]))
+            times.Fail(bank, std::move(*message));
+    if (times.Failed()) {
+        times.Finish(out);
+        return out;
+    }
 
     const TChannelRun run = RunChannel(TChannelRunInputs{
         ListReading(text[ChannelQ]), ListReading(text[ChannelIs]), ListReading(text[ChannelKstBottom]),

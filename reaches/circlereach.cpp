@@ -137,6 +137,8 @@ TReachOutcome CircleReach(std::span<const std::string> fields, const TReachOptio
             check.Finish(out);
             return out;
         }
+        // The ratio stands in its column too, so that sorting by it puts the worst pipes first.
+        out.results[CircleQq] = Shown(partial.overloadRatio);
         out.status = Fmt("überlastet (Qt/Qv = %s %%)", Shown(partial.overloadRatio));
         return out;
     }

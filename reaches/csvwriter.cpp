@@ -1,5 +1,7 @@
 #include "csvwriter.h"
 
+#include "rowcheck.h"
+
 namespace fluvara {
 
 void AppendCsvField(std::string& out, std::string_view text, const TCsvStyle& style, bool first)
@@ -26,12 +28,30 @@ void AppendCsvRecord(std::string& out, std::span<const std::string> fields, cons
     out += "\r\n";
 }
 
+std::string WithDecimalMark(std::string text, bool comma)
+{
+    std::size_t digits = 0, marks = 0, mark = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if ((c == '.' || c == ',') && i > 0 && i + 1 < text.size() && text[i - 1] != '-')
+            mark = i, ++marks;
+        else if (!(c == '-' && i == 0))
+            return text;
+    }
+    if (digits == 0 || marks != 1 || !ReadListNumber(text).refusal.empty())
+        return text;
+    text[mark] = comma ? ',' : '.';
+    return text;
+}
+
 void AppendCsvResultRow(std::string& out, std::span<const std::string> columns, const TReachOutcome& outcome,
                         TReachKind kind, const TCsvStyle& style)
 {
     bool first = true;
     for (const std::string& column : columns) {
-        AppendCsvField(out, column, style, first);
+        AppendCsvField(out, style.decimalComma ? WithDecimalMark(column, true) : column, style, first);
         first = false;
     }
     for (std::size_t i = 0; i < outcome.results.size(); ++i) {

@@ -24,8 +24,14 @@ inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 void AppendCsvField(std::string& out, std::string_view text, const TCsvStyle& style, bool first);
 void AppendCsvRecord(std::string& out, std::span<const std::string> fields, const TCsvStyle& style);
 
-// A row written back: its columns as read, then the results (numbers with
-// the style's decimal mark) and the status.
+// A plain number ("2.5", "-1,25") with the decimal mark asked for, when the
+// list reads it as a number either way; any other text as it is ("2.500",
+// which the list refuses as ambiguous, stays as typed).
+std::string WithDecimalMark(std::string text, bool comma);
+
+// A row written back: its columns as read (in the German style plain
+// numbers with the decimal comma: a German spreadsheet reads "1.5" as a
+// date), the results with the style's decimal mark, then the status.
 void AppendCsvResultRow(std::string& out, std::span<const std::string> columns, const TReachOutcome& outcome,
                         TReachKind kind, const TCsvStyle& style);
 

@@ -1,5 +1,6 @@
 #include "listlayout.h"
 
+#include "columnunits.h"
 #include "textformat.h"
 
 #include <algorithm>
@@ -23,6 +24,39 @@ std::string ColumnKey(std::string_view name)
     return key;
 }
 
+// Lower case without any blanks: "kst Sohle" and "KSTsohle" look alike.
+std::string Compact(std::string_view name)
+{
+    std::string key;
+    for (char c : name)
+        if (c != ' ' && c != '\t')
+            key += Lower(c);
+    return key;
+}
+
+// The header cell names the column plain or with the column's unit.
+bool NamesColumn(TReachKind kind, std::string_view header, std::string_view plain)
+{
+    if (SameColumnName(header, plain))
+        return true;
+    const TNameAndUnit split = SplitUnit(header);
+    const std::string_view unit = ColumnUnit(kind, plain);
+    return split.hasUnit && !unit.empty() && SameColumnName(split.name, plain) && Compact(split.unit) == Compact(unit);
+}
+
+// The input field a header cell names, -1 for none. "95%" is the older
+// name of the 95%-Wert, kept for the files that have it.
+int FieldOfHeader(TReachKind kind, std::string_view header)
+{
+    const auto names = FieldNames(kind);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (NamesColumn(kind, header, names[i]))
+            return static_cast<int>(i);
+    if (kind == TReachKind::Circle && Compact(header) == "95%")
+        return CircleReduce95;
+    return -1;
+}
+
 int FindColumn(std::span<const std::string> header, std::string_view name)
 {
     for (std::size_t i = 0; i < header.size(); ++i)
@@ -31,16 +65,66 @@ int FindColumn(std::span<const std::string> header, std::string_view name)
     return -1;
 }
 
+// "95", "95,00 %", "0,95": what spreadsheets make of a header "95%".
+bool PercentNumber(std::string_view compact)
+{
+    std::string_view text = compact;
+    const bool percent = !text.empty() && text.back() == '%';
+    if (percent)
+        text.remove_suffix(1);
+    const auto zeros = [](std::string_view decimals) {
+        return decimals.find_first_not_of('0') == std::string_view::npos;
+    };
+    const auto decimalsAfter = [&](std::string_view whole) -> std::optional<std::string_view> {
+        if (!text.starts_with(whole))
+            return std::nullopt;
+        const std::string_view rest = text.substr(whole.size());
+        if (rest.empty())
+            return rest;
+        if (rest[0] != ',' && rest[0] != '.')
+            return std::nullopt;
+        return rest.substr(1);
+    };
+    if (const auto d = decimalsAfter("95"))
+        return zeros(*d);
+    if (const auto d = decimalsAfter("0"); d && !percent)
+        return d->starts_with("95") && zeros(d->substr(2));
+    return false;
+}
+
+// Why a column that names no field looks as if it was meant to; "" when it does not.
+std::string LookAlike(TReachKind kind, std::string_view header)
+{
+    const std::string shown(TrimBlanks(header));
+    const auto names = FieldNames(kind);
+    const TNameAndUnit split = SplitUnit(header);
+    for (std::string_view name : names) {
+        const std::string_view unit = ColumnUnit(kind, name);
+        if (split.hasUnit && SameColumnName(split.name, name))
+            return Fmt("Die Spalte „%s“ wird nicht als „%s“ gelesen: ihre Einheit ist nicht %s", shown, name,
+                       unit.empty() ? std::string_view("angegeben") : unit);
+        if (Compact(split.name) == Compact(name))
+            return Fmt("Die Spalte „%s“ wird nicht gelesen; gemeint ist wohl „%s“", shown, name);
+    }
+    if (kind == TReachKind::Circle && PercentNumber(Compact(header)))
+        return Fmt("Die Spalte „%s“ wird nicht als „%s“ gelesen: eine Tabellenkalkulation hat die Überschrift "
+                   "„95%%“ wohl in eine Zahl verwandelt. Die Spalte bitte „%s“ nennen",
+                   shown, names[CircleReduce95], names[CircleReduce95]);
+    return {};
+}
+
 bool HasAny(std::span<const std::string> header, TReachKind kind)
 {
     const auto names = FieldNames(kind);
     const TReachKind other = kind == TReachKind::Circle ? TReachKind::Channel : TReachKind::Circle;
     const auto otherNames = FieldNames(other);
-    for (std::string_view name : names) {
+    for (std::size_t field = 0; field < names.size(); ++field) {
         // Columns both lists share ("Q", "Is") tell nothing.
         const bool shared = std::any_of(otherNames.begin(), otherNames.end(),
-                                        [&](std::string_view o) { return SameColumnName(o, name); });
-        if (!shared && FindColumn(header, name) >= 0)
+                                        [&](std::string_view o) { return SameColumnName(o, names[field]); });
+        if (!shared && std::any_of(header.begin(), header.end(), [&](const std::string& h) {
+                return FieldOfHeader(kind, h) == static_cast<int>(field);
+            }))
             return true;
     }
     return false;
@@ -53,7 +137,7 @@ bool IsResultName(TReachKind kind, std::string_view name)
     if (kind != TReachKind::Channel && SameColumnName(name, ProfileFillingRatioName))
         return true;
     const auto results = ResultNames(kind);
-    return std::any_of(results.begin(), results.end(), [&](std::string_view r) { return SameColumnName(r, name); });
+    return std::any_of(results.begin(), results.end(), [&](std::string_view r) { return NamesColumn(kind, name, r); });
 }
 
 std::string Quoted(std::string_view name) { return Fmt("„%s“", name); }
@@ -117,6 +201,8 @@ TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
     TListLayout layout;
     layout.kind = network ? TReachKind::Network : circle ? TReachKind::Circle : TReachKind::Channel;
     layout.readWidth = header.size();
+    const auto names = FieldNames(layout.kind);
+    std::vector<std::string> fieldHeader(names.size());  // the cell that names each field
     for (std::size_t i = 0; i < header.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j)
             if (!TrimBlanks(header[i]).empty() && SameColumnName(header[i], header[j]))
@@ -125,9 +211,22 @@ TListLayout ReadHeader(std::span<const std::string> header, std::size_t line)
         if (IsResultName(layout.kind, header[i]))
             continue;
         layout.keptColumns.push_back(static_cast<int>(i));
-        layout.columns.push_back(header[i]);
+        const int field = FieldOfHeader(layout.kind, header[i]);
+        if (field < 0) {
+            layout.columns.push_back(header[i]);
+            if (std::string warning = LookAlike(layout.kind, header[i]); !warning.empty())
+                layout.warnings.push_back(where + warning);
+            continue;
+        }
+        const std::string_view name = names[static_cast<std::size_t>(field)];
+        std::string& first = fieldHeader[static_cast<std::size_t>(field)];
+        if (!first.empty())
+            throw TInputError(where + "Die Spalten " + Quoted(first) + " und " + Quoted(TrimBlanks(header[i])) +
+                              " meinen beide " + Quoted(name));
+        first = TrimBlanks(header[i]);
+        // A name with its unit or an older name is written back plain.
+        layout.columns.push_back(SameColumnName(header[i], name) ? header[i] : std::string(name));
     }
-    const auto names = FieldNames(layout.kind);
     for (std::string_view name : names)
         layout.fieldColumn.push_back(FindColumn(layout.columns, name));
 

@@ -25,10 +25,15 @@ struct TListLayout {
     std::vector<int> fieldColumn;      // per input field: index into the kept columns, -1 when absent
     std::vector<int> keptColumns;      // per kept column: its index in the header as read
     std::size_t readWidth = 0;         // number of columns of the header as read
+    // Columns kept as other columns although they look like an input column
+    // that a spreadsheet or a typing slip changed ("95,00 %", "Q [m³/s]").
+    std::vector<std::string> warnings;
 };
 
 // Result columns found in the header (names of results and "Status") are
-// earlier results: they are dropped and calculated anew.
+// earlier results: they are dropped and calculated anew. Input columns are
+// found by their names, alone or with their units ("Q [l/s]"), and "95%" for
+// the 95%-Wert; such a column takes the plain name.
 // Throws TInputError: an unknown list, two columns of one name, a missing
 // required column. line is the header's line for the messages (0: none).
 TListLayout ReadHeader(std::span<const std::string> header, std::size_t line = 1);

@@ -140,6 +140,7 @@ void TListPipeline::Begin(const TListLayout& layout)
     state_->layout = layout;
     state_->summary = TRunSummary{};
     state_->summary.kind = layout.kind;
+    state_->summary.warnings = layout.warnings;
     state_->whole.reset();
     if (layout.kind == TReachKind::Network) {
         if (!state_->options.wholeList)

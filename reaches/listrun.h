@@ -36,6 +36,7 @@ struct TRunSummary {
     TReachKind kind = TReachKind::Circle;
     std::size_t calculated = 0;
     std::size_t refused = 0;
+    std::vector<std::string> warnings;  // of the header (see TListLayout)
 };
 
 struct TListLayout;

@@ -10,8 +10,9 @@ namespace fluvara {
 
 namespace {
 
-constexpr std::array<std::string_view, CircleFieldCount> CircleFields{"Haltung", "d",       "kb",    "Is",     "Q",
-                                                                      "95%",     "h/d zul", "Q/0,9", "Profil", "b/H"};
+// "95%-Wert" rather than "95%", which spreadsheets turn into the number 0.95.
+constexpr std::array<std::string_view, CircleFieldCount> CircleFields{"Haltung",  "d",       "kb",    "Is",     "Q",
+                                                                      "95%-Wert", "h/d zul", "Q/0,9", "Profil", "b/H"};
 constexpr std::array<std::string_view, CircleResultCount> CircleResults{"lichte Weite", "Qv", "vv",    "h", "h/d",
                                                                         "Qt/Qv",        "vt", "d erf", "DN"};
 constexpr std::array<std::string_view, ChannelFieldCount> ChannelFields{

@@ -42,15 +42,15 @@ namespace {
 
 constexpr std::size_t ProgressRows = 8192;
 
-TReachList ReadRows(std::istream& in, TMemoryBound& bound)
+// The rows of records, within a bound on the memory they hold.
+TReachList BoundedListOfRecords(const std::function<bool(TCsvRecord&)>& next, TMemoryBound& bound)
 {
-    TCsvReader reader(in);
     TCsvRecord record;
-    if (!reader.Next(record))
+    if (!next(record))
         throw TInputError("Die Datei ist leer: es fehlt die Kopfzeile");
     TReachList list;
     list.layout = ReadHeader(record.fields, record.line);
-    while (reader.Next(record)) {
+    while (next(record)) {
         if (BlankRow(record.fields))
             continue;
         list.rows.push_back(KeptColumns(list.layout, std::move(record.fields), record.line));
@@ -60,7 +60,19 @@ TReachList ReadRows(std::istream& in, TMemoryBound& bound)
     return list;
 }
 
+TReachList ReadRows(std::istream& in, TMemoryBound& bound)
+{
+    TCsvReader reader(in);
+    return BoundedListOfRecords([&reader](TCsvRecord& record) { return reader.Next(record); }, bound);
+}
+
 }  // namespace
+
+TReachList ListOfRecords(const std::function<bool(TCsvRecord&)>& next)
+{
+    TMemoryBound none(0);
+    return BoundedListOfRecords(next, none);
+}
 
 TReachList ReadCsvList(std::istream& in)
 {

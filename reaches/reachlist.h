@@ -42,6 +42,11 @@ TReachList ReadCsvList(std::istream& in);
 // throws TInputError (also naming why the file cannot be read) and TCancelled.
 TReachList LoadCsvList(const std::filesystem::path& path, const TLoadOptions& options = {});
 
+// A list from records as a reader gives them, the header first; blank rows
+// are left out. next gives the next record, false at the end.
+struct TCsvRecord;
+TReachList ListOfRecords(const std::function<bool(TCsvRecord&)>& next);
+
 TReachOutcome CalculateRow(const TReachList& list, std::size_t row, const TReachOptions& options);
 
 // Every row, spread over the given number of threads (0: every core); the

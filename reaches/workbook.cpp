@@ -1,6 +1,7 @@
 #include "workbook.h"
 
 #include "atomicfile.h"
+#include "classicnumbers.h"
 #include "listrun.h"
 #include "numbercheck.h"
 #include "rowcheck.h"
@@ -10,8 +11,6 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <clocale>
-#include <locale.h>
 #include <map>
 #include <stdexcept>
 
@@ -22,36 +21,6 @@ namespace {
 constexpr lxw_row_t MaxRows = 1048576;
 constexpr std::size_t MaxCellChars = 32767;
 constexpr double MaxColumnWidth = 60;
-
-// The library writes numbers and column widths with printf, which follows
-// the C library's locale: a German one would write "1,5" into the XML. The
-// writer's calls run with the numbers of the "C" locale on their thread.
-class TClassicNumbers {
-public:
-    TClassicNumbers() : locale_(::newlocale(LC_NUMERIC_MASK, "C", ::duplocale(LC_GLOBAL_LOCALE)))
-    {
-        if (!locale_)
-            throw std::runtime_error("Die Arbeitsmappe kann nicht angelegt werden (kein Gebietsschema „C“)");
-    }
-    ~TClassicNumbers() { ::freelocale(locale_); }
-    TClassicNumbers(const TClassicNumbers&) = delete;
-    TClassicNumbers& operator=(const TClassicNumbers&) = delete;
-
-    // While it lives, this thread formats numbers with the point.
-    class TScope {
-    public:
-        explicit TScope(const TClassicNumbers& numbers) : previous_(::uselocale(numbers.locale_)) { }
-        ~TScope() { ::uselocale(previous_); }
-        TScope(const TScope&) = delete;
-        TScope& operator=(const TScope&) = delete;
-
-    private:
-        locale_t previous_;
-    };
-
-private:
-    locale_t locale_;
-};
 
 }  // namespace
 

@@ -13,7 +13,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n librsvg2-bin
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
-  libcsv-dev nlohmann-json3-dev libxlsxwriter-dev
+  libcsv-dev nlohmann-json3-dev libxlsxwriter-dev liborcus-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
 )
 # What the tests, the benchmarks and the package checks need besides.

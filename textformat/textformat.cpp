@@ -61,6 +61,14 @@ std::string IntegerText(long long value, int precision)
 
 }  // namespace
 
+std::string ShortestText(double value)
+{
+    // Fixed notation of the largest double has 309 digits.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
 std::size_t Utf8Length(std::string_view text)
 {
     std::size_t count = 0;

@@ -40,6 +40,10 @@ std::string Fmt(std::string_view format, const Args&... args)
     return Format(format, {FormatArg(args)...});
 }
 
+// The shortest text with a decimal point that reads back as the same
+// double, never with an exponent: 0.1 gives "0.1", 1e-5 gives "0.00001".
+std::string ShortestText(double value);
+
 // Number of characters (not bytes) of a UTF-8 text.
 std::size_t Utf8Length(std::string_view text);
 

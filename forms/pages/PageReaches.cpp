@@ -65,23 +65,25 @@ void TVerificationPage::TakeOverReach(const TPageReach& reach)
 
 std::optional<TPageReach> TVerificationPage::InputsAsReach() const
 {
-    TPageReach reach{TReachKind::Circle, std::vector<std::string>(CircleFieldCount)};
+    TPageReach reach{TReachKind::Circle, std::vector<std::string>(CircleFieldCount), {}};
     reach.fields[CircleD] = FieldText(ui->DNEdit);
     reach.fields[CircleKb] = FieldText(ui->kbEdit);
     reach.fields[CircleIs] = FieldText(ui->IeEdit);
     reach.fields[CircleQ] = FieldText(ui->QtEdit);
     reach.fields[CircleReduce95] = YesNo(ui->CBox95->isChecked());
+    reach.held = {CircleD, CircleKb, CircleIs, CircleQ, CircleReduce95};
     return reach;
 }
 
 std::optional<TPageReach> TDesignPage::InputsAsReach() const
 {
-    TPageReach reach{TReachKind::Circle, std::vector<std::string>(CircleFieldCount)};
+    TPageReach reach{TReachKind::Circle, std::vector<std::string>(CircleFieldCount), {}};
     reach.fields[CircleKb] = FieldText(ui->BkbEdit);
     reach.fields[CircleIs] = FieldText(ui->BIeEdit);
     reach.fields[CircleQ] = FieldText(ui->BQtEdit);
     reach.fields[CircleHdPermitted] = FieldText(ui->BhdEdit);
     reach.fields[CircleUse09] = YesNo(ui->CBox0_9->isChecked());
+    reach.held = {CircleKb, CircleIs, CircleQ, CircleHdPermitted, CircleUse09};
     return reach;
 }
 
@@ -118,7 +120,7 @@ void TChannelPage::TakeOverReach(const TPageReach& reach)
 
 std::optional<TPageReach> TChannelPage::InputsAsReach() const
 {
-    TPageReach reach{TReachKind::Channel, std::vector<std::string>(ChannelFieldCount)};
+    TPageReach reach{TReachKind::Channel, std::vector<std::string>(ChannelFieldCount), {}};
     reach.fields[ChannelQ] = FieldText(ui->GQEdit);
     reach.fields[ChannelIs] = FieldText(ui->GIeEdit);
     reach.fields[ChannelKstBottom] = FieldText(ui->GkstSEdit);
@@ -128,6 +130,8 @@ std::optional<TPageReach> TChannelPage::InputsAsReach() const
     reach.fields[ChannelHp] = FieldText(ui->GhEdit);
     reach.fields[ChannelBankLeft] = BankText(ui->RadioBtnGa, ui->GaEdit, ui->GBSEdit);
     reach.fields[ChannelBankRight] = BankText(ui->RadioBtnGbeta, ui->GbetaEdit, ui->GBS2Edit);
+    reach.held = {ChannelQ, ChannelIs, ChannelKstBottom, ChannelKstLeft,  ChannelKstRight,
+                  ChannelB, ChannelHp, ChannelBankLeft,  ChannelBankRight};
     return reach;
 }
 

@@ -4,6 +4,7 @@
 
 #include "reach.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace fluvara {
 struct TPageReach {
     TReachKind kind = TReachKind::Circle;
     std::vector<std::string> fields;  // one text per input field of the kind, in the core's order
+    std::vector<int> held;            // the fields the page has (the others are empty); empty: all
+
+    bool Holds(int field) const { return held.empty() || std::find(held.begin(), held.end(), field) != held.end(); }
 };
 
 }  // namespace fluvara

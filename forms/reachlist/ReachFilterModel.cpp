@@ -10,17 +10,37 @@ TReachFilterModel::TReachFilterModel(QObject* parent) : QSortFilterProxyModel(pa
     setDynamicSortFilter(true);
 }
 
+void TReachFilterModel::setSourceModel(QAbstractItemModel* model)
+{
+    // Connected before the proxy's own handling, which would drop a mended row at once.
+    connect(model, &QAbstractItemModel::dataChanged, this, &TReachFilterModel::KeepShownRows);
+    const auto forget = [this] { kept_.clear(); };
+    connect(model, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(model, &QAbstractItemModel::rowsMoved, this, forget);
+    connect(model, &QAbstractItemModel::modelReset, this, forget);
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void TReachFilterModel::KeepShownRows(const QModelIndex& first, const QModelIndex& last)
+{
+    if (!problemsOnly_)
+        return;
+    for (int row = first.row(); row <= last.row(); ++row)
+        if (mapFromSource(sourceModel()->index(row, 0)).isValid())
+            kept_.insert(row);
+}
+
 void TReachFilterModel::SetProblemsOnly(bool only)
 {
-    if (only == problemsOnly_)
-        return;
+    kept_.clear();
     problemsOnly_ = only;
     invalidateFilter();
 }
 
 bool TReachFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 {
-    if (!problemsOnly_)
+    if (!problemsOnly_ || kept_.contains(sourceRow))
         return true;
     const auto* model = static_cast<const TReachTableModel*>(sourceModel());
     const TRowState state = model->State(sourceRow);
@@ -29,9 +49,14 @@ bool TReachFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) cons
 
 bool TReachFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    // Numbers before texts; texts in the order of the language.
+    // Numbers before texts; texts in the order of the language; empty cells
+    // last in either order, so that the largest values come first when descending.
     const QVariant a = left.data(TReachTableModel::SortRole);
     const QVariant b = right.data(TReachTableModel::SortRole);
+    const bool aEmpty = a.typeId() != QMetaType::Double && a.toString().isEmpty();
+    const bool bEmpty = b.typeId() != QMetaType::Double && b.toString().isEmpty();
+    if (aEmpty != bEmpty)
+        return (sortOrder() == Qt::AscendingOrder) == bEmpty;
     const bool aNumber = a.typeId() == QMetaType::Double;
     const bool bNumber = b.typeId() == QMetaType::Double;
     if (aNumber && bNumber)

@@ -7,6 +7,7 @@
 #include "printfile.h"
 #include "usersettings.h"
 #include "workbook.h"
+#include "workbookreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,16 +151,22 @@ bool TReachListDocument::Save(const QString& path)
 
 std::optional<TReachKind> TReachListDocument::ImportCsv(const QString& path)
 {
-    TReachList list;
-    std::vector<TReachOutcome> outcomes;
+    std::vector<TReachList> lists;
+    std::vector<std::vector<TReachOutcome>> outcomes;
     try {
-        const TDocumentWork work(*this, "CSV importieren");
-        list = LoadCsvList(LocalPath(path),
-                           {work.Hook(QString("%1 wird eingelesen …").arg(Quoted(path))), ListMemoryBound()});
-        if (list.Kind() == TReachKind::Network)
-            throw TInputError("Die Datei ist ein Kanalnetz (Spalten „von“ und „bis“). Ein Netz rechnet "
-                              "fluvara-batch; dieses Fenster zeigt Kreisprofil- und Gerinnelisten.");
-        outcomes = CalculateList(list, Model(list.Kind()).Options(), 0, work.Hook("Die Zeilen werden berechnet …"));
+        const TDocumentWork work(*this, "Importieren");
+        if (const auto format = WorkbookFormatOfPath(path.toStdString()))
+            lists = ReadWorkbookLists(LocalPath(path), *format);
+        else
+            lists.push_back(LoadCsvList(
+                LocalPath(path), {work.Hook(QString("%1 wird eingelesen …").arg(Quoted(path))), ListMemoryBound()}));
+        for (const TReachList& list : lists) {
+            if (list.Kind() == TReachKind::Network)
+                throw TInputError("Die Datei ist ein Kanalnetz (Spalten „von“ und „bis“). Ein Netz rechnet "
+                                  "fluvara-batch; dieses Fenster zeigt Kreisprofil- und Gerinnelisten.");
+            outcomes.push_back(
+                CalculateList(list, Model(list.Kind()).Options(), 0, work.Hook("Die Zeilen werden berechnet …")));
+        }
     } catch (const TCancelled&) {
         emit Told("Einlesen abgebrochen", 5000);
         return std::nullopt;
@@ -167,14 +174,32 @@ std::optional<TReachKind> TReachListDocument::ImportCsv(const QString& path)
         emit Warning(QString("„%1“ kann nicht eingelesen werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return std::nullopt;
     }
-    const TReachKind kind = list.Kind();
-    undo_.push(new TReplaceListCommand(Model(kind), std::move(list), std::move(outcomes), "CSV importieren"));
+    // A workbook with both lists is imported as one step.
+    auto* import = new QUndoCommand("Importieren");
+    QStringList warnings;
+    std::vector<TReachKind> kinds;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        for (const std::string& warning : lists[i].layout.warnings)
+            warnings << QString::fromStdString(warning);
+        kinds.push_back(lists[i].Kind());
+        new TReplaceListCommand(Model(kinds.back()), std::move(lists[i]), std::move(outcomes[i]), "Importieren",
+                                import);
+    }
+    const TReachKind kind = kinds.front();
+    undo_.push(import);
     emit Imported(kind);
-    const TListCount count = CountOutcomes(Model(kind).Outcomes());
-    emit Told(QString("%1 Zeilen eingelesen, davon %2 abgelehnt")
-                  .arg(static_cast<qulonglong>(count.calculated + count.refused))
-                  .arg(static_cast<qulonglong>(count.refused)),
-              0);
+    QStringList told;
+    for (const TReachKind listKind : kinds) {
+        const TListCount count = CountOutcomes(Model(listKind).Outcomes());
+        told << QString("%1%2 Zeilen eingelesen, davon %3 abgelehnt")
+                    .arg(kinds.size() > 1 ? QString("%1: ").arg(SheetName(listKind)) : QString())
+                    .arg(static_cast<qulonglong>(count.calculated + count.refused))
+                    .arg(static_cast<qulonglong>(count.refused));
+    }
+    emit Told(told.join("; "), 0);
+    if (!warnings.isEmpty())
+        emit Warning(QString("„%1“ ist eingelesen, aber nicht jede Spalte wurde erkannt:\n\n%2")
+                         .arg(QDir::toNativeSeparators(path), warnings.join("\n")));
     return kind;
 }
 
@@ -192,6 +217,9 @@ bool TReachListDocument::ExportCsv(const QString& path, TReachKind kind)
         emit Warning(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
+    emit Told(QString("%1 geschrieben: %2")
+                  .arg(SheetName(kind), QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+              0);
     return true;
 }
 
@@ -209,6 +237,8 @@ bool TReachListDocument::ExportXlsx(const QString& path)
         emit Warning(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
+    emit Told(QString("Arbeitsmappe geschrieben: %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+              0);
     return true;
 }
 

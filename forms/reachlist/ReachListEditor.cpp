@@ -70,11 +70,8 @@ QString TReachListEditor::CopyText(TReachKind kind, const QModelIndexList& selec
                      std::vector<std::string>(static_cast<std::size_t>(b.right - b.left + 1)));
     for (const QModelIndex& index : selected) {
         const QModelIndex source = Filter(kind).mapToSource(index);
-        std::string text = model.CellText(source.row(), source.column());
-        // Results carry decimal points; the spreadsheets read decimal commas.
-        if (!model.IsInputColumn(source.column()) && source.column() != model.StatusColumn() &&
-            !IsWordResult(kind, source.column() - model.InputColumnCount()))
-            text = WithDecimalComma(std::move(text));
+        // As shown: German spreadsheets read the decimal commas.
+        std::string text = model.ShownText(source.row(), source.column());
         block[static_cast<std::size_t>(index.row() - b.top)][static_cast<std::size_t>(index.column() - b.left)] =
             std::move(text);
     }
@@ -232,7 +229,7 @@ std::optional<TPageReach> TReachListEditor::PageReach(TReachKind kind, int row) 
     const TReachTableModel& model = document_.Model(kind);
     if (row < 0 || row >= model.rowCount())
         return std::nullopt;
-    TPageReach reach{model.Kind(), model.List().Fields(static_cast<std::size_t>(row))};
+    TPageReach reach{model.Kind(), model.List().Fields(static_cast<std::size_t>(row)), {}};
     // A designed reach goes to the verification page with its nominal size.
     const TReachOutcome& outcome = model.Outcome(row);
     if (reach.kind == TReachKind::Circle && TrimBlanks(reach.fields[CircleD]).empty() &&
@@ -253,6 +250,27 @@ TRowRange TReachListEditor::AddReach(const TPageReach& reach)
     const int at = model.rowCount();
     document_.UndoStack().push(new TInsertRowsCommand(model, at, {std::move(row)}, "Von Seite übernehmen"));
     return {at, 1};
+}
+
+TRowRange TReachListEditor::UpdateReach(const TPageReach& reach, int row)
+{
+    TReachTableModel& model = document_.Model(reach.kind);
+    if (row < 0 || row >= model.rowCount())
+        return {};
+    std::vector<TCellChange> changes;
+    for (std::size_t field = 0; field < reach.fields.size(); ++field) {
+        const int column = model.FieldColumn(static_cast<int>(field));
+        if (column < 0 || !reach.Holds(static_cast<int>(field)))
+            continue;
+        std::string before = model.CellText(row, column);
+        if (before != reach.fields[field])
+            changes.push_back({row, column, std::move(before), reach.fields[field]});
+    }
+    if (changes.empty())
+        emit Told("Die Zeile hat schon die Eingaben der Seite.");
+    else
+        document_.UndoStack().push(new TEditCellsCommand(model, std::move(changes), "Von Seite übernehmen"));
+    return {row, 1};
 }
 
 }  // namespace fluvara

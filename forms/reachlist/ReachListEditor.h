@@ -64,6 +64,8 @@ public:
     std::optional<TPageReach> PageReach(TReachKind kind, int row) const;
     // A new row at the end with a reach's inputs.
     TRowRange AddReach(const TPageReach& reach);
+    // The fields the page has written into a row of its list, one undoable step.
+    TRowRange UpdateReach(const TPageReach& reach, int row);
 
 signals:
     // A message for the status line.

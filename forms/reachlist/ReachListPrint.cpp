@@ -24,9 +24,39 @@ QString Text(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 }  // namespace
 
-void TReachListWindow::Render(QPrinter& printer) const
+void TReachListWindow::Render(QPrinter& printer, const std::vector<TReachKind>& kinds) const
 {
-    const TReachKind kind = CurrentKind();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // A PDF file is whole or not written at all.
+    TPrintFile file(printer);
+    {
+        TQtPagedDocument document(printer);
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            if (i > 0)
+                document.NewPage();
+            PrintListReport(document, ReportFrame(kinds[i]), ReportTable(kinds[i]));
+        }
+        document.Finish();
+    }
+    file.Deliver();
+}
+
+TListReportFrame TReachListWindow::ReportFrame(TReachKind kind) const
+{
+    TListReportFrame frame;
+    frame.headerLine = headerLine_.toStdString();
+    frame.title = std::string(kind == TReachKind::Circle ? "Haltungsliste Kreisprofile" : "Haltungsliste Gerinne");
+    if (!FilePath().isEmpty())
+        frame.title += " – " + QFileInfo(FilePath()).fileName().toStdString();
+    frame.applicationTitle = "FLUVARA";
+    const QDate today = QDate::currentDate();
+    frame.date = TCalendarDate{today.day(), today.month(), today.year()};
+    return frame;
+}
+
+TListTable TReachListWindow::ReportTable(TReachKind kind) const
+{
     const TReachTableModel& model = Model(kind);
     const TReachFilterModel& shown = Filter(kind);
     TListTable table;
@@ -39,27 +69,10 @@ void TReachListWindow::Render(QPrinter& printer) const
         const int row = shown.mapToSource(shown.index(r, 0)).row();
         std::vector<std::string> cells;
         for (int c = 0; c < model.columnCount(); ++c)
-            cells.push_back(model.CellText(row, c));
+            cells.push_back(model.ShownText(row, c));
         table.rows.push_back(std::move(cells));
     }
-    TListReportFrame frame;
-    frame.headerLine = headerLine_.toStdString();
-    frame.title = std::string(kind == TReachKind::Circle ? "Haltungsliste Kreisprofile" : "Haltungsliste Gerinne");
-    if (!FilePath().isEmpty())
-        frame.title += " – " + QFileInfo(FilePath()).fileName().toStdString();
-    frame.applicationTitle = "FLUVARA";
-    const QDate today = QDate::currentDate();
-    frame.date = TCalendarDate{today.day(), today.month(), today.year()};
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    // A PDF file is whole or not written at all.
-    TPrintFile file(printer);
-    {
-        TQtPagedDocument document(printer);
-        PrintListReport(document, frame, table);
-        document.Finish();
-    }
-    file.Deliver();
+    return table;
 }
 
 void TReachListWindow::PrintList()
@@ -72,9 +85,12 @@ void TReachListWindow::PrintList()
     const QPageLayout before = shared.pageLayout();
     shared.setPageOrientation(QPageLayout::Landscape);
     shared.setPageSize(QPageSize(QPageSize::A4));
+    const std::vector<TReachKind> kinds = ChooseLists("gedruckt werden");
+    if (kinds.empty())
+        return;
     if (QPrinter* printer = printing_.Choose(this)) {
         try {
-            Render(*printer);
+            Render(*printer, kinds);
         } catch (const std::exception& e) {
             Warn(QString("Die Liste konnte nicht gedruckt werden:\n%1").arg(Text(e)));
         }
@@ -84,23 +100,29 @@ void TReachListWindow::PrintList()
 
 void TReachListWindow::PdfChosen()
 {
-    const QString path = Choose(TFileQuestion::SavePdf, QFileInfo(FilePath()).completeBaseName() + ".pdf");
+    const std::vector<TReachKind> kinds = ChooseLists("als PDF gespeichert werden");
+    if (kinds.empty())
+        return;
+    const QString path = Choose(TFileQuestion::SavePdf, Suggested(".pdf"));
     if (!path.isEmpty())
-        SavePdf(path);
+        SavePdf(path, kinds);
 }
 
-bool TReachListWindow::SavePdf(const QString& path)
+bool TReachListWindow::SavePdf(const QString& path) { return SavePdf(path, {CurrentKind()}); }
+
+bool TReachListWindow::SavePdf(const QString& path, const std::vector<TReachKind>& kinds)
 {
     try {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         printer.setDocName(QFileInfo(path).completeBaseName());
-        Render(printer);
+        Render(printer, kinds);
     } catch (const std::exception& e) {
         Warn(QString("„%1“ kann nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), Text(e)));
         return false;
     }
+    ShowMessage(QString("PDF geschrieben: %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -99,8 +101,13 @@ void TReachListWindow::Unsort()
 
 void TReachListWindow::ToPage()
 {
-    if (const std::optional<TPageReach> reach = editor_->PageReach(CurrentKind(), CurrentRow()))
+    const TReachKind kind = CurrentKind();
+    const int row = CurrentRow();
+    if (const std::optional<TPageReach> reach = editor_->PageReach(kind, row)) {
+        // The page's inputs come back to this row, however the rows move meanwhile.
+        pageOrigin_ = TPageOrigin{kind, QPersistentModelIndex(Model(kind).index(row, 0)), false};
         emit ReachToPage(*reach);
+    }
 }
 
 void TReachListWindow::FromPage()
@@ -112,7 +119,40 @@ void TReachListWindow::FromPage()
         statusBar()->showMessage("Die Seite im Vordergrund hat keine Eingaben für eine Liste.");
         return;
     }
-    AddReach(*reach);
+    if (!pageOrigin_ || pageOrigin_->kind != reach->kind || !pageOrigin_->row.isValid()) {
+        pageOrigin_.reset();
+        AddReach(*reach);
+        return;
+    }
+    const int row = pageOrigin_->row.row();
+    if (!pageOrigin_->confirmed) {
+        // Asked once for the reach sent to the page; the answer holds until another is sent.
+        const std::string name =
+            Model(reach->kind).CellText(row, std::max(0, Model(reach->kind).FieldColumn(NameField(reach->kind))));
+        QMessageBox box(QMessageBox::Question, "Haltungsliste",
+                        QString("Die Seite rechnet mit der Zeile %1%2 der Liste.\nSoll diese Zeile die Eingaben der "
+                                "Seite übernehmen?")
+                            .arg(row + 1)
+                            .arg(name.empty() ? QString() : QString(" („%1“)").arg(QString::fromStdString(name))),
+                        QMessageBox::NoButton, this);
+        box.setObjectName("FromPageQuestion");
+        QPushButton* update = box.addButton("Zeile &aktualisieren", QMessageBox::AcceptRole);
+        QPushButton* append = box.addButton("Als &neue Zeile anfügen", QMessageBox::ActionRole);
+        QPushButton* cancel = box.addButton("&Abbrechen", QMessageBox::RejectRole);
+        box.setDefaultButton(update);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == append) {
+            pageOrigin_.reset();
+            AddReach(*reach);
+            return;
+        }
+        if (box.clickedButton() != update)
+            return;
+        pageOrigin_->confirmed = true;
+    }
+    ShowList(reach->kind);
+    SelectRows(editor_->UpdateReach(*reach, row));
 }
 
 void TReachListWindow::AddReach(const TPageReach& reach)

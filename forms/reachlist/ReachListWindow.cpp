@@ -1,6 +1,9 @@
 #include "ReachListWindow.h"
 
 #include "ReachFilterModel.h"
+#include "ReachTableView.h"
+
+#include "usersettings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -17,37 +21,8 @@ namespace fluvara {
 
 namespace {
 
-QTableView* MakeView(const char* name, QAbstractItemModel* model, QWidget* parent)
-{
-    auto* view = new QTableView(parent);
-    view->setObjectName(name);
-    view->setModel(model);
-    view->setSortingEnabled(true);
-    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    view->horizontalHeader()->setSectionsClickable(true);
-    view->horizontalHeader()->setHighlightSections(true);
-    // Fixed row heights: the view never measures the rows, however many there are.
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                          QAbstractItemView::AnyKeyPressed);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setTabKeyNavigation(false);
-    view->setWordWrap(false);
-    view->setCornerButtonEnabled(true);
-    return view;
-}
-
-void SizeColumns(QTableView* view, const TReachTableModel& model)
-{
-    const QFontMetrics metrics = view->fontMetrics();
-    for (int c = 0; c < model.columnCount(); ++c) {
-        const QString name = model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        const int chars = c == model.StatusColumn() ? 34 : (c == model.FieldColumn(NameField(model.Kind())) ? 12 : 7);
-        view->setColumnWidth(
-            c, std::max(metrics.horizontalAdvance(name) + 24, metrics.horizontalAdvance(QString(chars, QChar('0')))));
-    }
-}
+const char* const GeometryKey = "Haltungsliste/Fenster";
+const char* const DecimalPointKey = "Haltungsliste/Dezimalpunkt";
 
 }  // namespace
 
@@ -60,17 +35,14 @@ TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
     setObjectName("ReachListWindow");
     setAttribute(Qt::WA_DeleteOnClose, false);
     document_->SetProgress(&progress_);
-    resize(1100, 620);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("ListTabs");
-    circleView_ = MakeView("CircleTable", &Filter(TReachKind::Circle), tabs_);
-    channelView_ = MakeView("ChannelTable", &Filter(TReachKind::Channel), tabs_);
+    circleView_ = new TReachTableView("CircleTable", "Kreisprofile", &Filter(TReachKind::Circle), tabs_);
+    channelView_ = new TReachTableView("ChannelTable", "Gerinne", &Filter(TReachKind::Channel), tabs_);
     tabs_->addTab(circleView_, "&Kreisprofile");
     tabs_->addTab(channelView_, "&Gerinne");
     setCentralWidget(tabs_);
-    SizeColumns(circleView_, Model(TReachKind::Circle));
-    SizeColumns(channelView_, Model(TReachKind::Channel));
 
     statusBar()->setObjectName("StatusLine");
     countLabel_ = new QLabel(this);
@@ -79,6 +51,12 @@ TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
 
     CreateActions();
     CreateMenus();
+    // Wide enough for the whole tool bar, as far as the screen allows; or as the user left it.
+    int width = std::max(1100, findChild<QToolBar*>("ListToolBar")->sizeHint().width() + 24);
+    if (const QScreen* shown = screen())
+        width = std::min(width, shown->availableGeometry().width());
+    resize(width, 620);
+    restoreGeometry(ReadSetting(GeometryKey).toByteArray());
 
     for (TReachKind kind : {TReachKind::Circle, TReachKind::Channel}) {
         QTableView* view = View(kind);
@@ -87,6 +65,8 @@ TReachListWindow::TReachListWindow(TPrintService& printing, QWidget* parent)
         connect(view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &TReachListWindow::UpdateActions);
         connect(&Model(kind), &TReachTableModel::RowRecalculated, this,
                 [this, kind](int row) { RowRecalculated(kind, row); });
+        connect(&Model(kind), &TReachTableModel::Touched, this,
+                [this, kind](int row, int column) { ShowCell(kind, row, column); });
         for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
             connect(&Filter(kind), signal, this, &TReachListWindow::UpdateActions);
         connect(&Filter(kind), &QAbstractItemModel::modelReset, this, &TReachListWindow::UpdateActions);
@@ -156,7 +136,7 @@ void TReachListWindow::CreateActions()
     a.open = Action("OpenAction", "Ö&ffnen…", QKeySequence::Open);
     a.save = Action("SaveAction", "&Speichern", QKeySequence::Save);
     a.saveAs = Action("SaveAsAction", "Speichern &unter…", QKeySequence("Ctrl+Shift+S"));
-    a.importCsv = Action("ImportCsvAction", "CSV &importieren…");
+    a.importCsv = Action("ImportCsvAction", "&Importieren (CSV, Excel, Calc)…");
     a.exportCsv = Action("ExportCsvAction", "CSV &exportieren…");
     a.exportXlsx = Action("ExportXlsxAction", "E&xcel-Datei exportieren…");
     a.print = Action("PrintAction", "&Drucken…", QKeySequence::Print);
@@ -200,6 +180,14 @@ void TReachListWindow::CreateActions()
     connect(a.moveUp, &QAction::triggered, this, [this] { MoveRows(-1); });
     connect(a.moveDown, &QAction::triggered, this, [this] { MoveRows(1); });
 
+    a.decimalPoint = Action("DecimalPointAction", "&Dezimalpunkt statt Dezimalkomma");
+    a.decimalPoint->setCheckable(true);
+    a.decimalPoint->setChecked(ReadSetting(DecimalPointKey).toBool());
+    SetDecimalPoint(a.decimalPoint->isChecked());
+    connect(a.decimalPoint, &QAction::toggled, this, [this](bool point) {
+        SetDecimalPoint(point);
+        WriteSetting(DecimalPointKey, point);
+    });
     a.problemsOnly = Action("ProblemsOnlyAction", "Nur a&bgelehnte und überlastete Zeilen", QKeySequence("Ctrl+F"));
     a.problemsOnly->setCheckable(true);
     a.unsort = Action("UnsortAction", "Sortierung &aufheben");
@@ -238,7 +226,7 @@ void TReachListWindow::CreateMenus()
     fill(menuBar()->addMenu("&Bearbeiten"),
          {a.undo, a.redo, nullptr, a.copy, a.paste, a.clearCells, nullptr, a.appendRow, a.insertRow, a.deleteRows,
           a.duplicateRows, a.moveUp, a.moveDown});
-    fill(menuBar()->addMenu("&Ansicht"), {a.problemsOnly, a.unsort});
+    fill(menuBar()->addMenu("&Ansicht"), {a.problemsOnly, a.unsort, nullptr, a.decimalPoint});
     fill(menuBar()->addMenu("&Seiten"), {a.toPage, a.fromPage});
 
     QToolBar* bar = addToolBar("Zeilen");
@@ -291,6 +279,12 @@ void TReachListWindow::ShowCellMessage()
     QString message = model.CellMessage(current.row(), current.column());
     if (message.isEmpty() && model.State(current.row()) != TRowState::Calculated)
         message = QString::fromStdString(model.Outcome(current.row()).status);
+    // The refusal of a row just typed stays when Enter moves on to a cell without a message.
+    const bool refusalShown = refusedRow_ && refusedRow_->first == kind && refusedRow_->second < model.rowCount() &&
+        model.State(refusedRow_->second) == TRowState::Refused;
+    if (message.isEmpty() && refusalShown)
+        return;
+    refusedRow_.reset();
     if (message.isEmpty())
         statusBar()->clearMessage();
     else
@@ -300,14 +294,35 @@ void TReachListWindow::ShowCellMessage()
 void TReachListWindow::RowRecalculated(TReachKind kind, int row)
 {
     const TReachTableModel& model = Model(kind);
-    if (model.State(row) == TRowState::Refused)
+    if (model.State(row) == TRowState::Refused) {
         statusBar()->showMessage(
             QString("Zeile %1: %2").arg(row + 1).arg(QString::fromStdString(model.Outcome(row).status)));
-    else if (kind == CurrentKind())
+        refusedRow_ = std::pair{kind, row};
+    } else if (kind == CurrentKind())
         ShowCellMessage();
 }
 
 void TReachListWindow::ShowMessage(const QString& text, int timeout) { statusBar()->showMessage(text, timeout); }
+
+void TReachListWindow::SetDecimalPoint(bool point)
+{
+    for (TReachKind kind : {TReachKind::Circle, TReachKind::Channel})
+        Model(kind).SetDecimalComma(!point);
+}
+
+void TReachListWindow::ShowCell(TReachKind kind, int row, int column)
+{
+    // An undo or redo brings the cell it changes into view.
+    const QModelIndex shown = Filter(kind).mapFromSource(Model(kind).index(row, column));
+    if (!shown.isValid())
+        return;
+    if (kind != CurrentKind())
+        ShowList(kind);
+    // A pasted block stays selected; only a cell outside the selection becomes the current one.
+    if (!View(kind)->selectionModel()->isSelected(shown))
+        View(kind)->setCurrentIndex(shown);
+    View(kind)->scrollTo(shown);
+}
 
 void TReachListWindow::closeEvent(QCloseEvent* event)
 {
@@ -323,6 +338,7 @@ void TReachListWindow::closeEvent(QCloseEvent* event)
     case TSaveAnswer::Saved:
         break;
     }
+    WriteSetting(GeometryKey, saveGeometry());
     event->accept();
 }
 

@@ -10,12 +10,16 @@
 #include "ReachListProgress.h"
 #include "ReachTableModel.h"
 
+#include "listreport.h"
+
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -63,9 +67,13 @@ public:
     bool OpenProject(const QString& path);
     bool SaveProject(const QString& path);
     bool ImportCsv(const QString& path);
+    // The list in front; the CSV files and the report of several lists
+    // (both when both have rows and the user chooses so).
     bool ExportCsv(const QString& path) const;
+    bool ExportCsv(const QString& path, const std::vector<TReachKind>& kinds) const;
     bool ExportXlsx(const QString& path) const;
     bool SavePdf(const QString& path);
+    bool SavePdf(const QString& path, const std::vector<TReachKind>& kinds);
     // Asks whether the changes are to be saved; false when the user cancels.
     bool MaybeSave();
 
@@ -105,6 +113,8 @@ private:
     void ShowCellMessage();
     void RowRecalculated(TReachKind kind, int row);
     void ShowMessage(const QString& text, int timeout = 0);
+    void SetDecimalPoint(bool point);
+    void ShowCell(TReachKind kind, int row, int column);
 
     // editing (ReachListSelection.cpp)
     TReachFilterModel& Filter(TReachKind kind) const;
@@ -137,7 +147,15 @@ private:
     void ExportXlsxChosen();
     void PrintList();
     void PdfChosen();
-    void Render(QPrinter& printer) const;
+    void Render(QPrinter& printer, const std::vector<TReachKind>& kinds) const;
+    TListReportFrame ReportFrame(TReachKind kind) const;
+    TListTable ReportTable(TReachKind kind) const;
+    // Which lists go into a file or the report: asked when both have rows; none when cancelled.
+    std::vector<TReachKind> ChooseLists(const QString& what);
+    // Where the file dialogs start: beside the project, else in the folder used last.
+    QString Folder() const;
+    QString Suggested(const QString& extension) const;
+    void Remember(const QString& chosen) const;
     void FillRecentMenu();
     void Warn(const QString& text) const;
 
@@ -152,8 +170,16 @@ private:
     struct TActions {
         QAction *newFile, *open, *save, *saveAs, *importCsv, *exportCsv, *exportXlsx, *print, *pdf, *close;
         QAction *undo, *redo, *copy, *paste, *clearCells, *appendRow, *insertRow, *deleteRows, *duplicateRows;
-        QAction *moveUp, *moveDown, *problemsOnly, *unsort, *toPage, *fromPage;
+        QAction *moveUp, *moveDown, *problemsOnly, *unsort, *decimalPoint, *toPage, *fromPage;
     } actions_{};
+    // The row last sent to a page, to which "Von Seite übernehmen" writes back.
+    struct TPageOrigin {
+        TReachKind kind;
+        QPersistentModelIndex row;  // of the list's model
+        bool confirmed;             // the user chose to update it
+    };
+    std::optional<TPageOrigin> pageOrigin_;
+    std::optional<std::pair<TReachKind, int>> refusedRow_;  // whose refusal the status line shows
     QString headerLine_;
     TFileChooser chooseFile_;
     TPageInputs pageInputs_;

@@ -1,6 +1,9 @@
 #include "ReachTableModel.h"
 
 #include "ReachCommands.h"
+#include "SpreadsheetText.h"
+
+#include "columnunits.h"
 
 #include <QBrush>
 #include <QColor>
@@ -71,7 +74,8 @@ bool TReachTableModel::IsNumericColumn(int column) const
     if (!IsInputColumn(column))
         return column != StatusColumn() && !IsWordResult(Kind(), column - InputColumnCount());
     const int field = ErrorField(column);
-    return field >= 0 && field != NameField(Kind());
+    const bool yesNo = Kind() == TReachKind::Circle && (field == CircleReduce95 || field == CircleUse09);
+    return field >= 0 && field != NameField(Kind()) && !yesNo;
 }
 
 QString TReachTableModel::CellMessage(int row, int column) const
@@ -95,6 +99,23 @@ std::string TReachTableModel::CellText(int row, int column) const
         return o.status;
     const auto result = static_cast<std::size_t>(column - InputColumnCount());
     return result < o.results.size() ? o.results[result] : std::string();
+}
+
+std::string TReachTableModel::ShownText(int row, int column) const
+{
+    std::string text = CellText(row, column);
+    if (column == StatusColumn())
+        return Outcome(row).refused ? text : NoteWithDecimalMark(std::move(text), decimalComma_);
+    return IsNumericColumn(column) ? WithDecimalMark(std::move(text), decimalComma_) : text;
+}
+
+void TReachTableModel::SetDecimalComma(bool comma)
+{
+    if (comma == decimalComma_)
+        return;
+    decimalComma_ = comma;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
 TReachOutcome TReachTableModel::BlankOutcome() const
@@ -124,6 +145,8 @@ void TReachTableModel::ApplyCells(const std::vector<TCellChange>& changes, bool 
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
         emit RowRecalculated(row);
     }
+    if (!changes.empty())
+        emit Touched(changes.front().row, changes.front().column);
 }
 
 void TReachTableModel::InsertRows(int row, const std::vector<TRowTexts>& rows)
@@ -136,6 +159,7 @@ void TReachTableModel::InsertRows(int row, const std::vector<TRowTexts>& rows)
     for (int i = row; i < row + static_cast<int>(rows.size()); ++i)
         Recalculate(i);
     endInsertRows();
+    emit Touched(row, 0);
 }
 
 void TReachTableModel::RemoveRows(int row, int count)
@@ -165,6 +189,7 @@ void TReachTableModel::MoveRows(int first, int count, int delta)
     rotate(list_.rows);
     rotate(outcomes_);
     endMoveRows();
+    emit Touched(first + delta, 0);
 }
 
 void TReachTableModel::ReplaceList(TReachList list)
@@ -212,12 +237,12 @@ QVariant TReachTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return Q(CellText(row, column));
+        return Q(ShownText(row, column));
     case Qt::ToolTipRole: {
         const QString message = CellMessage(row, column);
         if (!message.isEmpty() || column != StatusColumn())
             return message.isEmpty() ? QVariant() : QVariant(message);
-        return Q(CellText(row, column));
+        return Q(ShownText(row, column));
     }
     case Qt::TextAlignmentRole:
         return IsNumericColumn(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -249,11 +274,16 @@ QVariant TReachTableModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    if (IsInputColumn(section))
-        return Q(list_.layout.columns[static_cast<std::size_t>(section)]);
+    // Units on screen and in the report; the files keep the plain names.
+    if (IsInputColumn(section)) {
+        const int field = ErrorField(section);
+        if (field < 0)
+            return Q(list_.layout.columns[static_cast<std::size_t>(section)]);
+        return Q(NameWithUnit(Kind(), FieldNames(Kind())[static_cast<std::size_t>(field)]));
+    }
     if (section == StatusColumn())
         return Q(std::string(StatusName));
-    return Q(std::string(ResultNames(Kind())[static_cast<std::size_t>(section - InputColumnCount())]));
+    return Q(NameWithUnit(Kind(), ResultNames(Kind())[static_cast<std::size_t>(section - InputColumnCount())]));
 }
 
 Qt::ItemFlags TReachTableModel::flags(const QModelIndex& index) const
@@ -272,7 +302,8 @@ bool TReachTableModel::setData(const QModelIndex& index, const QVariant& value, 
         return false;
     TCellChange change{index.row(), index.column(), CellText(index.row(), index.column()),
                        value.toString().toStdString()};
-    if (change.before == change.after)
+    // The text shown with the other decimal mark, taken back unchanged, is no edit.
+    if (change.before == change.after || change.after == ShownText(index.row(), index.column()))
         return true;
     if (undo_)
         undo_->push(new TEditCellsCommand(*this, {std::move(change)}, "Wert ändern"));

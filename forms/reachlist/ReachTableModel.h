@@ -55,8 +55,13 @@ public:
     int StatusColumn() const { return columnCount() - 1; }
     // The message that belongs to a cell ("" when it has none).
     QString CellMessage(int row, int column) const;
-    // The text as shown: an input as typed, a result with its decimal point.
+    // The text as stored: an input as typed, a result with its decimal point.
     std::string CellText(int row, int column) const;
+    // The text as the window shows, copies and prints it: numbers with the
+    // decimal comma, or with the point when the window is set to points.
+    std::string ShownText(int row, int column) const;
+    void SetDecimalComma(bool comma);
+    bool DecimalComma() const { return decimalComma_; }
     const TRowTexts& RowTexts(int row) const { return list_.rows.at(static_cast<std::size_t>(row)); }
     TRowTexts BlankRow() const { return TRowTexts(list_.layout.columns.size()); }
 
@@ -83,6 +88,9 @@ public:
 signals:
     // A row was calculated anew after its texts changed.
     void RowRecalculated(int row);
+    // Cells were changed, rows put in or moved by an edit, its undo or redo:
+    // the first cell it touched.
+    void Touched(int row, int column);
 
 private:
     void Recalculate(int row);
@@ -95,6 +103,7 @@ private:
     TReachOptions options_;
     std::vector<TReachOutcome> outcomes_;
     QUndoStack* undo_ = nullptr;
+    bool decimalComma_ = true;
 };
 
 // A text typed with a comma or a point as a number; nothing for other texts.

@@ -91,6 +91,15 @@ std::string WithDecimalComma(std::string text)
     return text;
 }
 
+std::string NoteWithDecimalMark(std::string text, bool comma)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        if ((text[i] == '.' || text[i] == ',') && digit(text[i - 1]) && digit(text[i + 1]))
+            text[i] = comma ? ',' : '.';
+    return text;
+}
+
 TCellBlock RepeatedOver(const TCellBlock& block, std::size_t rows, std::size_t columns)
 {
     if (block.empty() || block.front().empty())

@@ -25,4 +25,7 @@ TCellBlock RepeatedOver(const TCellBlock& block, std::size_t rows, std::size_t c
 // A number with a decimal point as German spreadsheets read it: "12.5" → "12,5".
 std::string WithDecimalComma(std::string text);
 
+// Every decimal point between digits of a note ("Qt/Qv = 101.3 %") as a comma.
+std::string NoteWithDecimalMark(std::string text, bool comma);
+
 }  // namespace fluvara

@@ -116,7 +116,8 @@ void ExpectThePagesTexts(const RowCase& c)
     const TPartialFlowLabels& labels = partial && !partial->overloaded ? partial->labels : none;
     EXPECT_EQ(row.results[CircleH], Trimmed(labels.h));
     EXPECT_EQ(row.results[CircleHd], Trimmed(labels.hd));
-    EXPECT_EQ(row.results[CircleQq], Trimmed(labels.qq));
+    EXPECT_EQ(row.results[CircleQq],
+              partial && partial->overloaded ? Trimmed(partial->overloadRatio) : Trimmed(labels.qq));
     EXPECT_EQ(row.results[CircleVt], Trimmed(labels.vt));
     EXPECT_FALSE(row.refused);
     if (partial && partial->overloaded) {

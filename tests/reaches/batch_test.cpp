@@ -18,7 +18,7 @@ namespace {
 const std::string CircleList = "Haltung;d;kb;Is;Q\r\nH1;300;1,5;5;40\r\nH2;300;1,5;5;70\r\n";
 const std::string CircleResult = "\xEF\xBB\xBFHaltung;d;kb;Is;Q;lichte Weite;Qv;vv;h;h/d;Qt/Qv;vt;d erf;DN;Status\r\n"
                                  "H1;300;1,5;5;40;300;69,12;0,98;16,4;54,7;57,9;1,01;;;berechnet\r\n"
-                                 "H2;300;1,5;5;70;300;69,12;0,98;;;;;;;überlastet (Qt/Qv = 101.3 %)\r\n";
+                                 "H2;300;1,5;5;70;300;69,12;0,98;;;101,3;;;;überlastet (Qt/Qv = 101.3 %)\r\n";
 
 class BatchCommand : public fluvara::TempFolderTest {
 protected:
@@ -252,6 +252,37 @@ TEST_F(BatchCommand, HelpAndVersion)
     EXPECT_NE(out.find("Aufruf: fluvara-batch EINGABE [-o AUSGABE]"), std::string::npos);
     EXPECT_EQ(Run("--version"), 0);
     EXPECT_EQ(out.rfind("fluvara-batch ", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BatchCommand, WorkbooksAreReadByTheirExtension)
+{
+    const std::string data = FLUVARA_TEST_DATA;
+    // The first sheet is a list: written as a CSV list is.
+    EXPECT_EQ(Run("'" + data + "/kreisprofile.ods' -o aus.csv"), 0) << err;
+    EXPECT_EQ(Read("aus.csv").rfind("\xEF\xBB\xBFHaltung;d;kb;Is;Q;95%-Wert;Bemerkung;lichte Weite", 0), 0u);
+    // Both lists of a workbook go into a project, or one of them into a CSV file.
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' -o aus.csv"), 2);
+    EXPECT_NE(err.find("--liste"), std::string::npos) << err;
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' --liste gerinne -o aus.csv"), 1) << err;
+    EXPECT_NE(Read("aus.csv").find("Uhrzeit"), std::string::npos);
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' -o aus.fluvara"), 1) << err;
+    EXPECT_EQ(Run("'" + data + "/projekt.ods' -o aus.ods"), 2);
+    EXPECT_NE(err.find(".xlsx"), std::string::npos) << err;
+}
+
+TEST_F(BatchCommand, ColumnsThatLookChangedAreWarnedAbout)
+{
+    Write("calc.csv", "Haltung;d;kb;Is;Q;95,00 %\r\nH1;300;1,5;5;40;ja\r\n");
+    for (const std::string output : {"aus.csv", "aus.fluvara"}) {
+        EXPECT_EQ(Run("calc.csv -o " + output), 0) << err;
+        EXPECT_NE(err.find("calc.csv: Zeile 1: Die Spalte „95,00 %“ wird nicht als „95%-Wert“ gelesen"),
+                  std::string::npos)
+            << output << ": " << err;
+    }
 }
 
 }  // namespace

@@ -48,9 +48,9 @@ TEST(CircleReach, ResultsAreThePagesTexts)
         {{"H4", "300,0", "1.5", "5", "", "nein", "", ""},
          {"300.0", "69.12", "0.98", "", "", "", "", "", ""},
          "berechnet"},
-        // more than the full flow: no partial results, the ratio in the status
+        // more than the full flow: no partial results but the ratio, which is in the status too
         {{"H5", "300", "1,5", "5", "70", "", "", ""},
-         {"300", "69.12", "0.98", "", "", "", "", "", ""},
+         {"300", "69.12", "0.98", "", "", "101.3", "", "", ""},
          "überlastet (Qt/Qv = 101.3 %)"},
         // exactly the full flow is still a partial flow
         {{"H6", "300", "1,5", "5", "69,12", "", "", ""},
@@ -69,7 +69,7 @@ TEST(CircleReach, ResultsAreThePagesTexts)
          "berechnet"},
         // a typed d is verified, the design stands beside it
         {{"B4", "300", "1,5", "5", "100", "", "82,7", "ja"},
-         {"300", "69.12", "0.98", "", "", "", "", "358.8", "400"},
+         {"300", "69.12", "0.98", "", "", "144.7", "", "358.8", "400"},
          "überlastet (Qt/Qv = 144.7 %)"},
         {{"B5", "", "1,5", "5", "100", "ja", "82,7", ""},
          {"380.00", "129.41", "1.14", "25.2", "66.3", "77.3", "1.25", "358.8", "400"},
@@ -239,6 +239,7 @@ TEST(CircleReach, GridMatchesThePageLabels)
                     if (Q > flow.Qv) {
                         EXPECT_TRUE(partial.overloaded);
                         EXPECT_EQ(o.results[CircleH], "");
+                        EXPECT_EQ(o.results[CircleQq], shown(partial.overloadRatio));
                         EXPECT_EQ(o.status, "überlastet (Qt/Qv = " + shown(partial.overloadRatio) + " %)");
                         continue;
                     }

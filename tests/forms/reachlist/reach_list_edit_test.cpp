@@ -1,5 +1,6 @@
 // The reach list window as a user edits it: typing, messages, undo, rows,
 // clipboard, sorting and the filter.
+#include <algorithm>
 #include "reachlisttest.h"
 #include "printservice.h"
 #include "windowtest.h"
@@ -26,6 +27,13 @@ constexpr int Results = 8;
 int ResultColumn(int result) { return Results + result; }
 
 std::string Text(const QString& text) { return text.toStdString(); }
+
+// A result as the window shows it: with the decimal comma.
+std::string Comma(std::string text)
+{
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
 
 }  // namespace
 
@@ -75,7 +83,7 @@ private slots:
         QCOMPARE(tabs->tabText(0).remove('&'), QString("Kreisprofile"));
         QCOMPARE(tabs->tabText(1).remove('&'), QString("Gerinne"));
         QCOMPARE(window_->windowTitle(), QString("Unbenannt[*] – Haltungsliste – FLUVARA"));
-        QCOMPARE(circles_->model()->headerData(Results + CircleQv, Qt::Horizontal).toString(), QString("Qv"));
+        QCOMPARE(circles_->model()->headerData(Results + CircleQv, Qt::Horizontal).toString(), QString("Qv [l/s]"));
         QCOMPARE(circles_->model()->headerData(circles_->model()->columnCount() - 1, Qt::Horizontal).toString(),
                  QString("Status"));
     }
@@ -83,8 +91,8 @@ private slots:
     void typingAValueRecalculatesItsRow()
     {
         Fill({{"H1", "300", "1,5", "5"}});
-        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString("69.12"));
-        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleVv)), QString("0.98"));
+        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString("69,12"));
+        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleVv)), QString("0,98"));
         QCOMPARE(Cell(circles_, 0, ResultColumn(CircleH)), QString());
         QVERIFY(window_->windowTitle().contains("[*]") && window_->isWindowModified());
 
@@ -93,7 +101,7 @@ private slots:
             CalculateCircleReach(std::vector<std::string>{"H1", "300", "1,5", "5", "40", "", "", ""}, {});
         QVERIFY(!expected.refused);
         for (int r = 0; r < CircleResultCount; ++r)
-            QCOMPARE(Text(Cell(circles_, 0, ResultColumn(r))), expected.results[static_cast<std::size_t>(r)]);
+            QCOMPARE(Text(Cell(circles_, 0, ResultColumn(r))), Comma(expected.results[static_cast<std::size_t>(r)]));
         QCOMPARE(Cell(circles_, 0, circles_->model()->columnCount() - 1), QString("berechnet"));
         // results are read-only and right-aligned
         QVERIFY(!(circles_->model()->flags(circles_->model()->index(0, ResultColumn(CircleQv))) & Qt::ItemIsEditable));
@@ -124,11 +132,11 @@ private slots:
         Fill({{"H1", "300", "1,5", "5"}});
         TypeCell(circles_, 0, D, "400");
         const QString at400 = Cell(circles_, 0, ResultColumn(CircleQv));
-        QVERIFY(at400 != "69.12");
+        QVERIFY(at400 != "69,12");
         circles_->setFocus();
         QTest::keyClick(circles_, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(Cell(circles_, 0, D), QString("300"));
-        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString("69.12"));
+        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString("69,12"));
         QTest::keyClick(circles_, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(Cell(circles_, 0, D), QString("400"));
         QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), at400);
@@ -169,7 +177,7 @@ private slots:
         QCOMPARE(names(), QString("B,,C"));
         Trigger(*window_, "UndoAction");
         QCOMPARE(names(), QString("A,B,B,,C"));
-        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString("69.12"));
+        QCOMPARE(Cell(circles_, 0, ResultColumn(CircleQv)), QString("69,12"));
         for (int i = 0; i < 5; ++i)
             Trigger(*window_, "UndoAction");
         QCOMPARE(names(), QString("A,B,C"));
@@ -194,8 +202,8 @@ private slots:
             const TReachOutcome expected = CalculateCircleReach(rows[static_cast<std::size_t>(r)], {});
             QVERIFY(!expected.refused);
             QCOMPARE(Text(Cell(circles_, r, Kb)), rows[static_cast<std::size_t>(r)][CircleKb]);
-            QCOMPARE(Text(Cell(circles_, r, ResultColumn(CircleQv))), expected.results[CircleQv]);
-            QCOMPARE(Text(Cell(circles_, r, ResultColumn(CircleH))), expected.results[CircleH]);
+            QCOMPARE(Text(Cell(circles_, r, ResultColumn(CircleQv))), Comma(expected.results[CircleQv]));
+            QCOMPARE(Text(Cell(circles_, r, ResultColumn(CircleH))), Comma(expected.results[CircleH]));
         }
         // one paste, one undo
         Trigger(*window_, "UndoAction");
@@ -266,11 +274,15 @@ private slots:
         QVERIFY(CellData(circles_, 0, status, Qt::BackgroundRole).isValid());
         QVERIFY(CellData(circles_, 1, status, Qt::BackgroundRole).isValid());
         QCOMPARE(Find<QLabel>(window_.get(), "RowCountLabel")->text(), QString("2 von 4 Zeilen"));
-        // mending the refused row takes it out of the filtered view
+        // the mended row stays in view until the filter is applied again
         TypeCell(circles_, 1, Kb, "1,5");
-        QCOMPARE(names(), QString("B"));
+        QCOMPARE(names(), QString("B,C"));
+        QCOMPARE(Cell(circles_, 1, status), QString("berechnet"));
         Trigger(*window_, "ProblemsOnlyAction");
         QCOMPARE(names(), QString("A,B,C,D"));
+        Trigger(*window_, "ProblemsOnlyAction");
+        QCOMPARE(names(), QString("B"));
+        Trigger(*window_, "ProblemsOnlyAction");
     }
 
     void overflowingChannelIsFlaggedAndFilteredAsAnOverloadedPipe()
@@ -293,8 +305,8 @@ private slots:
         const int status = channels->model()->columnCount() - 1;
         constexpr int results = ChannelFieldCount;
         QCOMPARE(Cell(channels, 0, results + ChannelRegime), QString("läuft über"));
-        QCOMPARE(Cell(channels, 0, results + ChannelFreeboard), QString("-65.9"));
-        QCOMPARE(Cell(channels, 0, status), QString("läuft über (h/hp = 154.9 %)"));
+        QCOMPARE(Cell(channels, 0, results + ChannelFreeboard), QString("-65,9"));
+        QCOMPARE(Cell(channels, 0, status), QString("läuft über (h/hp = 154,9 %)"));
         QCOMPARE(CellData(channels, 0, status, Qt::BackgroundRole), overloaded);
         QCOMPARE(Cell(channels, 1, status), QString("berechnet"));
         QVERIFY(CellData(channels, 1, status, Qt::BackgroundRole) != overloaded);

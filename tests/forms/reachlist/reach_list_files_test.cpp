@@ -124,6 +124,29 @@ private slots:
         QCOMPARE(view->model()->rowCount(), 0);
     }
 
+    void workbookWithBothListsIsImportedAsOneStep()
+    {
+        QVERIFY(window_->ImportCsv(QString(FLUVARA_TEST_DATA) + "/projekt.ods"));
+        QCOMPARE(Table(*window_, TReachKind::Circle)->model()->rowCount(), 1);
+        QCOMPARE(Table(*window_, TReachKind::Channel)->model()->rowCount(), 2);
+        QCOMPARE(window_->Model(TReachKind::Circle).List().layout.columns.back(), std::string("95%-Wert"));
+        QVERIFY(window_->statusBar()->currentMessage().contains("Gerinne: 2 Zeilen eingelesen, davon 1 abgelehnt"));
+        window_->UndoStack().undo();
+        QCOMPARE(Table(*window_, TReachKind::Circle)->model()->rowCount(), 0);
+        QCOMPARE(Table(*window_, TReachKind::Channel)->model()->rowCount(), 0);
+    }
+
+    void columnsThatLookChangedAreWarnedAbout()
+    {
+        WriteFile(Path("calc.csv"), "Haltung;d;kb;Is;Q;95,00 %\r\nH1;300;1,5;5;40;ja\r\n");
+        TMessageBoxAnswers answers({{"ListMessage", QMessageBox::Ok}});
+        QVERIFY(window_->ImportCsv(Path("calc.csv")));
+        QCOMPARE(answers.Names(), QStringList{"ListMessage"});
+        QVERIFY2(answers.Texts().front().contains("„95,00 %“ wird nicht als „95%-Wert“ gelesen"),
+                 qPrintable(answers.Texts().front()));
+        QCOMPARE(Table(*window_, TReachKind::Circle)->model()->rowCount(), 1);
+    }
+
     void aBadFileGetsTheCoresMessageAndChangesNothing()
     {
         WriteFile(Path("schief.csv"), "Haltung;d;kb;Is;Q\r\nH1;300;1,5;5;40\r\nH2;300;1,5\r\n");
@@ -270,7 +293,7 @@ private slots:
         QCOMPARE(box, QString("RecoveryQuestion"));
         QTableView* circles = Table(*window_, TReachKind::Circle);
         QCOMPARE(Cell(circles, 0, 0), QString("Nach dem Absturz"));
-        QCOMPARE(Cell(circles, 0, 5), QString("69.12"));  // Qv after the four columns read
+        QCOMPARE(Cell(circles, 0, 5), QString("69,12"));  // Qv after the four columns read
         QVERIFY(window_->isWindowModified());             // still to be saved
         QCOMPARE(window_->FilePath(), QString());
         // saved: the copy is gone
@@ -395,7 +418,7 @@ private slots:
         Trigger(*window_, "PrintAction");
         QVERIFY(asked);
         QVERIFY(PdfText(Path("gedruckt.pdf"), 1).contains("P1"));
-        QVERIFY(PdfText(Path("gedruckt.pdf"), 1).contains("69.12"));
+        QVERIFY(PdfText(Path("gedruckt.pdf"), 1).contains("69,12"));
     }
 };
 

@@ -91,15 +91,16 @@ private slots:
         QStringList menus;
         for (const QAction* menu : list.menuBar()->actions())
             menus << menu->text() + ": " + names(menu->menu()->actions());
-        QCOMPARE(menus, (QStringList{
-                            "&Datei: NewAction OpenAction RecentMenu SaveAction SaveAsAction - ImportCsvAction "
-                            "ExportCsvAction ExportXlsxAction - PrintAction PdfAction - CloseAction",
-                            "&Bearbeiten: UndoAction RedoAction - CopyAction PasteAction ClearCellsAction - "
-                            "AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
-                            "MoveDownAction",
-                            "&Ansicht: ProblemsOnlyAction UnsortAction",
-                            "&Seiten: ToPageAction FromPageAction",
-                        }));
+        QCOMPARE(menus,
+                 (QStringList{
+                     "&Datei: NewAction OpenAction RecentMenu SaveAction SaveAsAction - ImportCsvAction "
+                     "ExportCsvAction ExportXlsxAction - PrintAction PdfAction - CloseAction",
+                     "&Bearbeiten: UndoAction RedoAction - CopyAction PasteAction ClearCellsAction - "
+                     "AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
+                     "MoveDownAction",
+                     "&Ansicht: ProblemsOnlyAction UnsortAction - DecimalPointAction",
+                     "&Seiten: ToPageAction FromPageAction",
+                 }));
         QCOMPARE(names(Find<QToolBar>(&list, "ListToolBar")->actions()),
                  QString("AppendRowAction InsertRowAction DeleteRowsAction DuplicateRowsAction MoveUpAction "
                          "MoveDownAction - ProblemsOnlyAction - ToPageAction FromPageAction"));
@@ -254,6 +255,38 @@ private slots:
         QCOMPARE(channels->model()->rowCount(), 1);
         QCOMPARE(Cell(channels, 0, 8) + "|" + Cell(channels, 0, 9), QString("45|60"));
         QCOMPARE(Cell(channels, 0, channels->model()->columnCount() - 1), QString("berechnet"));
+        list.UndoStack().setClean();
+        list.close();
+    }
+
+    void aReachBackFromItsPageUpdatesItsRowAfterOneQuestion()
+    {
+        TRunningProgram program;
+        TReachListWindow& list = OpenList(program);
+        list.Model(TReachKind::Circle)
+            .ReplaceList(MakeList({"Haltung", "d", "kb", "Is", "Q", "h/d zul"},
+                                  {{"H1", "300", "1,5", "5", "40", ""}, {"H2", "400", "1,5", "3", "80", "70"}}));
+        QTableView* circles = Table(list, TReachKind::Circle);
+        circles->setCurrentIndex(circles->model()->index(1, 0));
+        Trigger(list, "ToPageAction");
+        QWidget* verification = Find<QWidget>(&program.Main(), "TabSheet1");
+        TypeInto(verification, "DNEdit", "500");
+        TMessageBoxAnswers answers({{"FromPageQuestion", QMessageBox::AcceptRole}});
+        // the rows move meanwhile: the reach is still found
+        circles->sortByColumn(0, Qt::DescendingOrder);
+        Trigger(list, "FromPageAction");
+        QCOMPARE(answers.Names(), QStringList{"FromPageQuestion"});
+        QVERIFY(answers.Texts().front().contains("Zeile 2 („H2“)"));
+        QCOMPARE(list.Model(TReachKind::Circle).rowCount(), 2);
+        const auto& row = list.Model(TReachKind::Circle).RowTexts(1);
+        QCOMPARE(QString::fromStdString(row[0] + "|" + row[1] + "|" + row[5]), QString("H2|500|70"));
+        // asked once: the next time the row is updated straight away
+        TypeInto(verification, "DNEdit", "600");
+        Trigger(list, "FromPageAction");
+        QCOMPARE(answers.Names().size(), 1);
+        QCOMPARE(list.Model(TReachKind::Circle).RowTexts(1)[1], std::string("600"));
+        list.UndoStack().undo();
+        QCOMPARE(list.Model(TReachKind::Circle).RowTexts(1)[1], std::string("500"));
         list.UndoStack().setClean();
         list.close();
     }

@@ -154,7 +154,7 @@ private slots:
         const TCancelProgress cancel;
         QVERIFY(!(project ? window_->OpenProject(path) : window_->ImportCsv(path)));
         QVERIFY(cancel.Cancelled());
-        QCOMPARE(cancel.Title(), QString(project ? "Projekt öffnen" : "CSV importieren"));
+        QCOMPARE(cancel.Title(), QString(project ? "Projekt öffnen" : "Importieren"));
         QCOMPARE(cancel.Label(), QString(project ? "„lang.fluvara“ wird gelesen …" : "„lang.csv“ wird eingelesen …"));
         QCOMPARE(cancel.Button(), QString("Abbrechen"));
         QCOMPARE(answers.Texts().join(" "), QString());  // a cancel is no error

@@ -80,8 +80,13 @@ void TMessageBoxAnswers::AnswerShownBox()
         return;
     names_ << box->objectName();
     texts_ << box->text();
-    if (QAbstractButton* button =
-            box->button(static_cast<QMessageBox::StandardButton>(buttons_.value(box->objectName(), 0))))
+    // A standard button, or for a box of buttons of its own the first of the role given.
+    const int answer = buttons_.value(box->objectName(), -1);
+    QAbstractButton* button = answer > 0 ? box->button(static_cast<QMessageBox::StandardButton>(answer)) : nullptr;
+    for (QAbstractButton* own : box->buttons())
+        if (!button && answer >= 0 && box->buttonRole(own) == answer)
+            button = own;
+    if (button)
         button->click();
     else
         box->reject();

@@ -24,7 +24,9 @@ void Trigger(const TReachListWindow& window, const char* actionName);
 // Answers the next message box with the given button; records its object name.
 void AnswerMessageBox(int button, QString* name = nullptr);
 // While it lives, answers every message box as it comes, each by its object
-// name (a box of another name is cancelled), also boxes that follow another.
+// name (a box of another name is cancelled), also boxes that follow another:
+// with a standard button, or for a box of its own buttons with the first
+// button of a role (QMessageBox::ButtonRole).
 class TMessageBoxAnswers {
 public:
     explicit TMessageBoxAnswers(QMap<QString, int> buttons);
