@@ -7,6 +7,7 @@
 #include "projectrun.h"
 #include "workbook.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -262,7 +263,7 @@ TListCount StreamProject(const TCommand& command, const TRunOptions& given)
         writer.Commit();
     } else {
         TAtomicFile file(command.output);
-        const bool network = lists.size() > 2;
+        const bool network = std::find(lists.begin(), lists.end(), TReachKind::Network) != lists.end();
         TProjectWriter writer([&file](std::string_view text) { file.Write(text); },
                               network ? ProjectVersion : ProjectVersionWithoutNetwork);
         for (const TReachKind kind : lists) {

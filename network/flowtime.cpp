@@ -14,9 +14,6 @@ namespace fluvara {
 
 namespace {
 
-// Below this discharge (l/s) a pipe has no partial filling to speak of: the
-// pages check Q from 1 l/s on.
-constexpr double SmallestDischarge = 1;
 
 // The circular reach's fields, as TNetworkField.
 constexpr int FieldOfCircle[CircleFieldCount] = {NetworkName, NetworkD, NetworkKb,          NetworkIs,

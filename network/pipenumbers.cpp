@@ -13,9 +13,7 @@ namespace fluvara {
 
 namespace {
 
-constexpr double SmallestDischarge = 1;    // l/s, as in the flow-time passes
 constexpr double DesignTolerance = 0.001;  // l/s, where the design search stops
-constexpr double LargestDesignQ = 5000;    // l/s, the design's check of Q
 
 std::optional<double> Checked(const std::string& text, const TFieldRule& rule)
 {
@@ -107,7 +105,7 @@ std::optional<TPipeNumbers::TPipe> TPipeNumbers::At(double Q)
 {
     try {
         const bool flowing = Q >= SmallestDischarge;
-        if (flowing && hd_ > 0 && Q > LargestDesignQ)
+        if (flowing && hd_ > 0 && Q > DesignFieldRules()[0].upper)
             return std::nullopt;
         std::optional<int> size;
         if (d_ == 0)

@@ -11,6 +11,10 @@
 
 namespace fluvara {
 
+// Below this discharge (l/s) a pipe has no partial filling to speak of: the
+// pages check Q from 1 l/s on.
+inline constexpr double SmallestDischarge = 1;
+
 class TPipeNumbers {
 public:
     // Nothing when a cell fails its check: the circular reach then says why.

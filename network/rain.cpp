@@ -1,6 +1,7 @@
 #include "rain.h"
 
 #include "numbercheck.h"
+#include "reach.h"
 #include "textformat.h"
 
 #include <charconv>
@@ -13,11 +14,7 @@ namespace {
 // A positive finite number, with a comma or a point: nothing otherwise.
 std::optional<double> PositiveNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    std::string working(text);
+    std::string working(TrimBlanks(text));
     if (working.empty() || CheckNumberText(working) != CheckNumeric)
         return std::nullopt;
     double value = 0;

@@ -15,7 +15,7 @@ void AppendText(std::string& out, std::string_view text)
     out.append(text);
 }
 
-// Reads the texts packed from begin on, up to end.
+// The texts of one packed row, each after its length.
 std::vector<std::string> Unpack(std::string_view packed)
 {
     std::vector<std::string> texts;
